@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then either starts the tool (run) or
+# runs the whole test suite, plainly and under the sanitizers (test).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() { # dir, extra cmake arguments...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQR_BUILD_TESTS=OFF
+    if [ ! -x build/app/TQRSetup ]; then
+        echo "Built the libraries; the main dialog does not exist yet, so there is nothing to start."
+        exit 0
+    fi
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "Built build/app/TQRSetup, but there is no display to show it on (DISPLAY is not set)."
+        exit 1
+    fi
+    exec build/app/TQRSetup
+    ;;
+test)
+    install_missing
+    build build-test -DCMAKE_BUILD_TYPE=Debug
+    (cd build-test && ctest --output-on-failure -j2)
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DTQR_SANITIZE=ON
+    (cd build-asan && ctest --output-on-failure -j2)
+    ;;
+*)
+    echo "usage: scripts/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac

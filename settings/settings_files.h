@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace tqr {
+
+inline constexpr std::size_t kProfileFileSize = 860;
+inline constexpr std::size_t kStoreFileSize = 1672;
+inline constexpr const char* kProfileFileName = "PROFILE.BIN";
+inline constexpr const char* kStoreFileName = "TQRSetup.DAT";
+
+// Every 16-bit word of both files is rotated left by four bits and inverted.
+std::uint16_t scramble_word(std::uint16_t w);
+std::uint16_t unscramble_word(std::uint16_t s);
+
+// $XDG_CONFIG_HOME/TQRSetup/TQRSetup.DAT, or under $HOME/.config when
+// XDG_CONFIG_HOME is unset or relative; nothing when neither is absolute.
+std::optional<std::filesystem::path> store_file_path();
+
+// Reads the store file into current_profile and the custom rows; any
+// problem with the file falls back to the factory defaults, silently.
+void load_settings();
+
+// Writes PROFILE.BIN into `folder` and then the store file. Each file is
+// replaced only once its new bytes are safely on the medium; a failure
+// throws CFileException and leaves the previous files as they were.
+void save_profile(std::string folder);
+
+} // namespace tqr

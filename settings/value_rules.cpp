@@ -1,0 +1,101 @@
+#include "settings/value_rules.h"
+
+namespace tqr::rules {
+
+Refusal check_instant_max(int instant_max)
+{
+    if (instant_max < 0 || instant_max > 99)
+        return kInstantRange;
+    return std::nullopt;
+}
+
+Refusal check_daily_time(int hour, int minute)
+{
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return kDailyTime;
+    return std::nullopt;
+}
+
+Refusal check_max_size(unsigned max_size)
+{
+    if (max_size < 35 || max_size > 120)
+        return kMaxSizeRange;
+    return std::nullopt;
+}
+
+Refusal check_rename(std::string_view rename_text)
+{
+    for (const char c : rename_text) {
+        const bool digit = c >= '0' && c <= '9';
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (!digit && !letter)
+            return kRenameChars;
+    }
+    return std::nullopt;
+}
+
+std::array<std::string, 4> split_recipients(std::string_view text)
+{
+    std::array<std::string, 4> pieces;
+    std::size_t start = 0;
+    for (std::size_t j = 0; j < pieces.size() && start <= text.size(); ++j) {
+        const std::size_t end = text.find(';', start);
+        if (end == std::string_view::npos) {
+            pieces[j] = std::string(text.substr(start));
+            break;
+        }
+        pieces[j] = std::string(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return pieces;
+}
+
+std::string remove_blanks(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text)
+        if (c != ' ')
+            out.push_back(c);
+    return out;
+}
+
+Refusal check_phone_piece(std::string_view piece)
+{
+    for (std::size_t i = piece.size(); i-- > 0;) {
+        const char c = piece[i];
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit && !(i == 0 && c == '+'))
+            return kPhoneInvalid;
+    }
+    if (piece.size() > 23)
+        return kPhoneTooLong;
+    return std::nullopt;
+}
+
+Refusal check_email_piece(std::string_view piece)
+{
+    if (piece.size() >= 48)
+        return kEmailTooLong;
+    // An "@" as the very first character names no mailbox, so it does not count.
+    if (!piece.empty() && piece.find('@', 1) == std::string_view::npos)
+        return kEmailFormat;
+    return std::nullopt;
+}
+
+bool piece_is_stored(std::string_view piece)
+{
+    return piece.size() >= 2;
+}
+
+bool phone_required(int send_to, int sms_switch)
+{
+    return send_to != 1 || sms_switch == 1;
+}
+
+bool email_required(int send_to)
+{
+    return send_to != 0;
+}
+
+} // namespace tqr::rules

@@ -1,0 +1,55 @@
+#pragma once
+
+// The rules by which the GSM page accepts its entries, as plain functions,
+// so that every tool that writes a profile applies the very same checks.
+// Each check returns the user-facing message of its refusal, or nothing.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tqr::rules {
+
+inline constexpr const char* kInstantRange = "Instant number is out of the range(0-99)!";
+inline constexpr const char* kDailyTime = "Daily report time is error!";
+inline constexpr const char* kPhoneInvalid = "Phone number is invalid!";
+inline constexpr const char* kPhoneTooLong = "The phone is out of the max length!";
+inline constexpr const char* kEmailTooLong = "The email is out of the max length!";
+inline constexpr const char* kEmailFormat = "The email's Format is error!";
+inline constexpr const char* kPhoneMissing = "The phone must not be null!";
+inline constexpr const char* kEmailMissing = "The email must not be null!";
+inline constexpr const char* kRenameChars = "The letters or/and digits are allowed for rename!";
+inline constexpr const char* kMaxSizeRange = "Max Size is out of the range(35-120)!";
+
+using Refusal = std::optional<std::string_view>;
+
+Refusal check_instant_max(int instant_max);
+Refusal check_daily_time(int hour, int minute);
+Refusal check_max_size(unsigned max_size);
+Refusal check_rename(std::string_view rename_text);
+
+// Recipients are split at ";": piece j is the text between the j-th and the
+// (j+1)-th ";", so an empty piece keeps its place and piece j always goes to
+// slot j. Pieces after the fourth are dropped.
+std::array<std::string, 4> split_recipients(std::string_view text);
+
+// Removes every space character; other white space stays.
+std::string remove_blanks(std::string_view text);
+
+// A phone piece (blanks already removed): an optional leading "+" and
+// digits, at most 23 characters. Pieces shorter than two characters pass
+// but are not stored.
+Refusal check_phone_piece(std::string_view piece);
+// An e-mail piece (blanks already removed): at most 47 characters with an
+// "@" after the first character, or empty.
+Refusal check_email_piece(std::string_view piece);
+// Whether a piece that passed its check goes into its slot.
+bool piece_is_stored(std::string_view piece);
+
+// Whether Send To and the SMS switch demand a phone number or an e-mail
+// recipient.
+bool phone_required(int send_to, int sms_switch);
+bool email_required(int send_to);
+
+} // namespace tqr::rules

@@ -1,0 +1,317 @@
+#include "settings/factory_defaults.h"
+#include "settings/file_exception.h"
+#include "settings/settings_files.h"
+#include "tests/support/temp_env.h"
+#include "tests/support/tmpfs_mount.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sys/stat.h>
+
+using namespace tqr;
+using tqr::test::read_file;
+using tqr::test::TempEnv;
+using tqr::test::write_file;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string scrambled_bytes(const ProfileRecord& r)
+{
+    std::string out;
+    const auto b = bytes_of(r);
+    for (std::size_t i = 0; i < b.size(); i += 2) {
+        const std::uint16_t w = scramble_word(static_cast<std::uint16_t>(b[i] | (b[i + 1] << 8)));
+        out.push_back(static_cast<char>(w & 0xFF));
+        out.push_back(static_cast<char>(w >> 8));
+    }
+    return out;
+}
+
+ProfileRecord crafted_record()
+{
+    ProfileRecord r = initial_profile_image();
+    std::memcpy(r.magic, kMagicText, kMagicSize);
+    r.model_index = 6;
+    r.header_reserved = 0x1234;
+    r.camera.camera_mode = 1;
+    r.camera.camera_reserved[2] = 0xBEEF;
+    r.gsm.send_schedule = pack_send_schedule({1, 12, 8, 30});
+    r.gsm.operator_select = pack_operator_select(11, 2);
+    r.gsm.max_size = 77;
+    write_text(r.gsm.phones[1], "+4917012345");
+    write_text(r.gsm.emails[3], "someone@example.org");
+    return r;
+}
+
+std::string custom_bytes()
+{
+    return std::string(reinterpret_cast<const char*>(CustomOperators), sizeof(OperatorEntry) * 3);
+}
+
+struct FilesTest : ::testing::Test {
+    void SetUp() override { reset(); }
+    void TearDown() override { reset(); }
+    static void reset()
+    {
+        current_profile = initial_profile_image();
+        for (int i = 0; i < 3; ++i)
+            CustomOperators[i] = initial_custom_operator(i);
+    }
+    TempEnv env;
+};
+
+} // namespace
+
+TEST(Scrambling, MatchesTheWorkedExamples)
+{
+    EXPECT_EQ(scramble_word(0x9A3C), 0x5C36);
+    EXPECT_EQ(unscramble_word(0x5C36), 0x9A3C);
+    EXPECT_EQ(scramble_word(0x0000), 0xFFFF);
+    EXPECT_EQ(scramble_word(0xFFFF), 0x0000);
+    EXPECT_EQ(scramble_word(0x4241), 0xDBEB);
+}
+
+TEST(Scrambling, EveryWordRoundTrips)
+{
+    for (std::uint32_t w = 0; w <= 0xFFFF; ++w) {
+        const auto word = static_cast<std::uint16_t>(w);
+        ASSERT_EQ(unscramble_word(scramble_word(word)), word) << w;
+        ASSERT_EQ(scramble_word(word), static_cast<std::uint16_t>(65535 - (((w * 16) % 65536) + (w / 4096))));
+    }
+}
+
+TEST_F(FilesTest, NoStoreFileGivesTheFactoryDefaults)
+{
+    load_settings();
+    EXPECT_EQ(current_profile.model_index, 6);
+    EXPECT_EQ(current_profile.gsm.operator_select, 0x0700);
+    EXPECT_EQ(std::memcmp(&CustomOperators[0], "Customer1", 10), 0);
+}
+
+TEST_F(FilesTest, NoLocationAtAllStillGivesTheFactoryDefaults)
+{
+    ::unsetenv("XDG_CONFIG_HOME");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", "relative/home", 1);
+    EXPECT_FALSE(store_file_path().has_value());
+    load_settings();
+    ::setenv("HOME", home.c_str(), 1);
+    EXPECT_EQ(current_profile.gsm.max_size, 40);
+}
+
+TEST_F(FilesTest, ARelativeConfigHomeFallsBackToHome)
+{
+    ::setenv("XDG_CONFIG_HOME", "not/absolute", 1);
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(store_file_path(), fs::path("/home/someone/.config/TQRSetup/TQRSetup.DAT"));
+    ::setenv("HOME", home.c_str(), 1);
+}
+
+TEST_F(FilesTest, StoreFileLengthsDecideWhatIsTaken)
+{
+    const ProfileRecord saved = crafted_record();
+    const std::string record = scrambled_bytes(saved);
+
+    struct Case {
+        std::size_t extra;
+        bool accepted;
+    };
+    for (const Case c : {Case{0, true}, Case{100, true}, Case{792, true}, Case{2000 - 880, true}}) {
+        reset();
+        std::string file = record;
+        for (std::size_t i = 0; i < c.extra; ++i)
+            file.push_back(static_cast<char>('a' + i % 26));
+        write_file(env.store_file(), file);
+        load_settings();
+        EXPECT_EQ(std::memcmp(&current_profile, &saved, 880), 0) << c.extra;
+        const std::string custom = custom_bytes();
+        for (std::size_t i = 0; i < 792; ++i) {
+            const char expected = i < c.extra ? static_cast<char>('a' + i % 26) : '\0';
+            ASSERT_EQ(custom[i], expected) << "extra " << c.extra << " byte " << i;
+        }
+    }
+
+    reset();
+    write_file(env.store_file(), record.substr(0, 879));
+    load_settings();
+    EXPECT_EQ(current_profile.gsm.max_size, 40);
+    EXPECT_EQ(std::memcmp(&CustomOperators[2], "Customer3", 10), 0);
+}
+
+TEST_F(FilesTest, AShortFileLeavesItsRawBytesInTheReservedWords)
+{
+    std::string file(879, '\x5A');
+    write_file(env.store_file(), file);
+    load_settings();
+    const auto b = bytes_of(current_profile);
+    EXPECT_EQ(b[18], 0x5A);
+    EXPECT_EQ(b[46], 0x5A);
+    EXPECT_EQ(b[88], 0x5A);
+    EXPECT_EQ(current_profile.gsm.max_size, 40);
+}
+
+TEST_F(FilesTest, WrongMagicInAnyByteGivesDefaultsWithUnscrambledReservedWords)
+{
+    ProfileRecord r = crafted_record();
+    for (std::size_t i = 0; i < kMagicSize; ++i) {
+        reset();
+        ProfileRecord bad = r;
+        bad.magic[i] ^= 0x01;
+        write_file(env.store_file(), scrambled_bytes(bad) + custom_bytes());
+        load_settings();
+        EXPECT_EQ(current_profile.gsm.max_size, 40) << "magic byte " << i;
+        EXPECT_EQ(current_profile.header_reserved, 0x1234) << "magic byte " << i;
+        EXPECT_EQ(current_profile.camera.camera_reserved[2], 0xBEEF);
+        EXPECT_EQ(std::memcmp(&CustomOperators[0], "Customer1", 10), 0);
+    }
+}
+
+TEST_F(FilesTest, SaveWritesBothFilesWithTheirSizesAndContent)
+{
+    apply_factory_defaults();
+    save_profile(env.work().string());
+    const std::string profile = read_file(env.work() / "PROFILE.BIN");
+    const std::string store = read_file(env.store_file());
+    ASSERT_EQ(profile.size(), 860u);
+    ASSERT_EQ(store.size(), 1672u);
+    EXPECT_EQ(static_cast<unsigned char>(profile[0]), 0xFF);
+    EXPECT_EQ(static_cast<unsigned char>(profile[1]), 0xFF);
+    EXPECT_EQ(store.substr(880), custom_bytes());
+    EXPECT_EQ(store.substr(20, 860), profile);
+    EXPECT_EQ(store.substr(0, 880), scrambled_bytes(current_profile));
+
+    save_profile(env.work().string());
+    EXPECT_EQ(read_file(env.work() / "PROFILE.BIN"), profile);
+    EXPECT_EQ(read_file(env.store_file()), store);
+    for (const auto& entry : fs::directory_iterator(env.work()))
+        EXPECT_EQ(entry.path().filename(), "PROFILE.BIN");
+}
+
+TEST_F(FilesTest, SaveThenLoadGivesTheSameRecordAndCustomRows)
+{
+    const ProfileRecord saved = crafted_record();
+    current_profile = saved;
+    write_text(CustomOperators[1].mms_url, "http://mms.example");
+    const std::string custom = custom_bytes();
+    save_profile(env.work().string());
+
+    reset();
+    load_settings();
+    EXPECT_EQ(std::memcmp(&current_profile, &saved, 880), 0);
+    EXPECT_EQ(current_profile.model_index, 6);
+    EXPECT_EQ(custom_bytes(), custom);
+}
+
+TEST_F(FilesTest, StoreFolderAndFileAreOwnerOnly)
+{
+    apply_factory_defaults();
+    save_profile(env.work().string());
+    struct stat st{};
+    ASSERT_EQ(::stat(env.store_file().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(env.store_file().parent_path().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST_F(FilesTest, AMissingFolderGivesCauseThreeAndNoStoreFile)
+{
+    apply_factory_defaults();
+    const std::string folder = (env.work() / "no-such-card").string();
+    try {
+        save_profile(folder);
+        FAIL() << "no exception";
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.cause(), 3);
+        EXPECT_EQ(e.file_name(), folder + "/PROFILE.BIN");
+        EXPECT_EQ(e.error_text(), folder + "/PROFILE.BIN contains an invalid path.");
+    }
+    EXPECT_FALSE(fs::exists(env.store_file()));
+}
+
+TEST(FileException, TextsNameTheFileOrAnUnnamedFile)
+{
+    EXPECT_EQ(CFileException(13, "/card/PROFILE.BIN").error_text(), "Disk full while accessing /card/PROFILE.BIN.");
+    EXPECT_EQ(CFileException(5, "").error_text(), "Access to an unnamed file was denied.");
+    EXPECT_EQ(CFileException(9, "x").error_text(), "Seek failed on x");
+    EXPECT_EQ(CFileException::cause_from_errno(ENOENT), 3);
+    EXPECT_EQ(CFileException::cause_from_errno(EROFS), 5);
+    EXPECT_EQ(CFileException::cause_from_errno(ENOSPC), 13);
+    EXPECT_EQ(CFileException::cause_from_errno(EBUSY), 11);
+    EXPECT_EQ(CFileException::cause_from_errno(EIO), 10);
+    EXPECT_EQ(CFileException::cause_from_errno(EMFILE), 4);
+    EXPECT_EQ(CFileException::cause_from_errno(EINVAL), 1);
+}
+
+namespace {
+
+// Saves once so that previous files exist, then breaks the medium and saves
+// again; the failure must name its cause and leave both files as they were.
+struct FailingMediumTest : FilesTest {
+    void save_previous(const fs::path& card)
+    {
+        apply_factory_defaults();
+        save_profile(card.string());
+        previous_profile = read_file(card / "PROFILE.BIN");
+        previous_store = read_file(env.store_file());
+        current_profile.gsm.max_size = 99;
+    }
+    int failing_save(const fs::path& card)
+    {
+        try {
+            save_profile(card.string());
+        } catch (const CFileException& e) {
+            return e.cause();
+        }
+        return 0;
+    }
+    void expect_previous_files(const fs::path& card)
+    {
+        EXPECT_EQ(read_file(card / "PROFILE.BIN"), previous_profile);
+        EXPECT_EQ(read_file(env.store_file()), previous_store);
+        for (const auto& dir : {card, env.store_file().parent_path()})
+            for (const auto& entry : fs::directory_iterator(dir)) {
+                const auto name = entry.path().filename().string();
+                EXPECT_TRUE(name == "PROFILE.BIN" || name == "TQRSetup.DAT" || name == "padding") << name;
+            }
+    }
+    std::string previous_profile, previous_store;
+};
+
+} // namespace
+
+TEST_F(FailingMediumTest, FullCardKeepsThePreviousFiles)
+{
+    test::TmpfsMount card(env.root() / "card", 64 * 1024);
+    if (!card.mounted())
+        GTEST_SKIP() << card.reason();
+    save_previous(card.dir());
+    card.fill();
+    EXPECT_EQ(failing_save(card.dir()), 13);
+    expect_previous_files(card.dir());
+}
+
+TEST_F(FailingMediumTest, FullStoreMediumKeepsBothPreviousFiles)
+{
+    test::TmpfsMount config(env.config_home(), 64 * 1024);
+    if (!config.mounted())
+        GTEST_SKIP() << config.reason();
+    save_previous(env.work());
+    config.fill();
+    EXPECT_EQ(failing_save(env.work()), 13);
+    expect_previous_files(env.work());
+}
+
+TEST_F(FailingMediumTest, WriteProtectedCardGivesCauseFive)
+{
+    test::TmpfsMount card(env.root() / "card", 64 * 1024);
+    if (!card.mounted())
+        GTEST_SKIP() << card.reason();
+    save_previous(card.dir());
+    if (!card.make_read_only())
+        GTEST_SKIP() << "the kernel refused to remount the tmpfs read-only";
+    EXPECT_EQ(failing_save(card.dir()), 5);
+    expect_previous_files(card.dir());
+}

@@ -1,0 +1,82 @@
+#include "settings/value_rules.h"
+
+#include <gtest/gtest.h>
+
+using namespace tqr::rules;
+
+TEST(ValueRules, RangesAndTheirMessages)
+{
+    EXPECT_FALSE(check_instant_max(0));
+    EXPECT_FALSE(check_instant_max(99));
+    EXPECT_EQ(check_instant_max(100), kInstantRange);
+    EXPECT_EQ(check_instant_max(-1), kInstantRange);
+    EXPECT_FALSE(check_daily_time(23, 59));
+    EXPECT_EQ(check_daily_time(24, 0), kDailyTime);
+    EXPECT_EQ(check_daily_time(0, -1), kDailyTime);
+    EXPECT_EQ(check_max_size(34), kMaxSizeRange);
+    EXPECT_FALSE(check_max_size(35));
+    EXPECT_FALSE(check_max_size(120));
+    EXPECT_EQ(check_max_size(121), kMaxSizeRange);
+}
+
+TEST(ValueRules, RenameTakesLettersAndDigitsOnly)
+{
+    EXPECT_FALSE(check_rename(""));
+    EXPECT_FALSE(check_rename("cam01"));
+    EXPECT_FALSE(check_rename("CAM01xy"));
+    EXPECT_EQ(check_rename("cam-1"), kRenameChars);
+    EXPECT_EQ(check_rename("a b"), kRenameChars);
+    EXPECT_EQ(check_rename("\xE4"), kRenameChars);
+}
+
+TEST(ValueRules, SplittingKeepsEmptyPiecesInTheirPlace)
+{
+    using P = std::array<std::string, 4>;
+    EXPECT_EQ(split_recipients(""), (P{"", "", "", ""}));
+    EXPECT_EQ(split_recipients("a;c;"), (P{"a", "c", "", ""}));
+    EXPECT_EQ(split_recipients("a;;c"), (P{"a", "", "c", ""}));
+    EXPECT_EQ(split_recipients("1;2;3;4;5"), (P{"1", "2", "3", "4"}));
+    EXPECT_EQ(split_recipients("a\r\nb"), (P{"a\r\nb", "", "", ""}));
+    EXPECT_EQ(remove_blanks(" +49 170\t1 "), "+49170\t1");
+}
+
+TEST(ValueRules, PhonePieces)
+{
+    EXPECT_FALSE(check_phone_piece(""));
+    EXPECT_FALSE(check_phone_piece("+"));
+    EXPECT_FALSE(check_phone_piece("+4917012345"));
+    EXPECT_EQ(check_phone_piece("49+17"), kPhoneInvalid);
+    EXPECT_EQ(check_phone_piece("++49"), kPhoneInvalid);
+    EXPECT_EQ(check_phone_piece("0170\r\n0171"), kPhoneInvalid);
+    EXPECT_EQ(check_phone_piece("12\xB3"), kPhoneInvalid);
+    EXPECT_FALSE(check_phone_piece(std::string(23, '1')));
+    EXPECT_EQ(check_phone_piece(std::string(24, '1')), kPhoneTooLong);
+    // The character check comes first, whatever the length.
+    EXPECT_EQ(check_phone_piece(std::string(30, '1') + "x"), kPhoneInvalid);
+    EXPECT_FALSE(piece_is_stored("+"));
+    EXPECT_TRUE(piece_is_stored("12"));
+}
+
+TEST(ValueRules, EmailPieces)
+{
+    EXPECT_FALSE(check_email_piece(""));
+    EXPECT_FALSE(check_email_piece("a@b"));
+    EXPECT_EQ(check_email_piece("@example.org"), kEmailFormat);
+    EXPECT_EQ(check_email_piece("x"), kEmailFormat);
+    EXPECT_EQ(check_email_piece("no-at-sign"), kEmailFormat);
+    const std::string at47 = "a@" + std::string(45, 'b');
+    EXPECT_FALSE(check_email_piece(at47));
+    EXPECT_EQ(check_email_piece(at47 + "c"), kEmailTooLong);
+    EXPECT_EQ(check_email_piece(std::string(60, 'x')), kEmailTooLong);
+}
+
+TEST(ValueRules, WhatSendToDemands)
+{
+    EXPECT_TRUE(phone_required(0, 0));
+    EXPECT_FALSE(phone_required(1, 0));
+    EXPECT_TRUE(phone_required(1, 1));
+    EXPECT_TRUE(phone_required(2, 0));
+    EXPECT_FALSE(email_required(0));
+    EXPECT_TRUE(email_required(1));
+    EXPECT_TRUE(email_required(2));
+}
