@@ -1,0 +1,601 @@
+#include "framework/cdialog.h"
+
+#include "framework/data_exchange.h"
+#include "framework/dialog_units.h"
+#include "framework/ip_address_ctrl.h"
+#include "framework/tab_ctrl.h"
+#include "framework/ui_services.h"
+#include "resources/form_template.h"
+#include "settings/file_exception.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tqr::fw {
+
+// The window of a modal dialog: Escape and the close box reach on_cancel.
+class FormDialogWindow : public QDialog {
+public:
+    FormDialogWindow(CDialog& owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
+
+    void reject() override
+    {
+        owner_.dispatch([this] { owner_.on_cancel(); });
+    }
+
+private:
+    CDialog& owner_;
+};
+
+namespace {
+
+// Limits what the user types (and, for digit edits, to digits) without
+// cutting a longer text that the program put into the edit.
+class EditInputValidator : public QValidator {
+public:
+    EditInputValidator(QLineEdit* edit, bool digits_only) : QValidator(edit), digits_(digits_only)
+    {
+        QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { shown_ = t.size(); });
+    }
+
+    void set_limit(int limit) { limit_ = limit; }
+
+    State validate(QString& input, int&) const override
+    {
+        if (digits_)
+            for (const QChar c : input)
+                if (!c.isDigit())
+                    return Invalid;
+        if (limit_ >= 0 && input.size() > limit_ && input.size() > shown_)
+            return Invalid;
+        return Acceptable;
+    }
+
+private:
+    bool digits_;
+    int limit_ = -1;
+    qsizetype shown_ = 0; // length of the text the edit shows now
+};
+
+EditInputValidator* input_validator(QLineEdit* edit)
+{
+    return const_cast<EditInputValidator*>(dynamic_cast<const EditInputValidator*>(edit->validator()));
+}
+
+QString from_ansi(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string to_ansi(const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// Multi-line edits keep their line breaks as CR LF, as the camera's files
+// and the classic window system do.
+std::string to_crlf(const QString& text)
+{
+    std::string out;
+    for (const char c : to_ansi(text)) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+QString from_crlf(std::string_view text)
+{
+    QString out = from_ansi(text);
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return out;
+}
+
+QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
+{
+    using res::ControlKind;
+    const QString text = from_ansi(c.text);
+    switch (c.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+        auto* b = new QPushButton(text, parent);
+        b->setAutoDefault(false);
+        b->setDefault(c.kind == ControlKind::DefPushButton);
+        return b;
+    }
+    case ControlKind::Edit:
+        if (c.style & res::kMultiLine) {
+            auto* e = new QPlainTextEdit(parent);
+            e->setTabChangesFocus(true);
+            e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            return e;
+        } else {
+            auto* e = new QLineEdit(parent);
+            e->setValidator(new EditInputValidator(e, (c.style & res::kDigits) != 0));
+            if (c.style & res::kPassword)
+                e->setEchoMode(QLineEdit::Password);
+            return e;
+        }
+    case ControlKind::Static: {
+        auto* l = new QLabel(text, parent);
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(text, parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(text, parent);
+    case ControlKind::RadioButton:
+        return new QRadioButton(text, parent);
+    case ControlKind::DropDownList: {
+        auto* box = new QComboBox(parent);
+        for (const auto& item : c.items)
+            box->addItem(from_ansi(item));
+        box->setCurrentIndex(-1);
+        return box;
+    }
+    case ControlKind::TabControl:
+        return new TabControlWidget(parent);
+    case ControlKind::IpAddress:
+        return new IpAddressWidget(parent);
+    case ControlKind::Icon: {
+        auto* l = new QLabel(parent);
+        l->setPixmap(QIcon(QStringLiteral(":/tqr/app_icon.svg")).pixmap(32, 32));
+        return l;
+    }
+    }
+    return new QWidget(parent);
+}
+
+} // namespace
+
+CDialog::CDialog(int form_id) : form_id_(form_id) {}
+
+CDialog::~CDialog()
+{
+    destroy_window();
+}
+
+void CDialog::destroy_window()
+{
+    controls_.clear();
+    radio_groups_.clear();
+    path_controls_.clear();
+    if (window_ == nullptr)
+        return;
+    QWidget* w = window_;
+    window_ = nullptr;
+    delete w;
+}
+
+void CDialog::build(QWidget* parent, bool modal)
+{
+    const res::FormTemplate& f = res::form(form_id_);
+    QWidget* w = nullptr;
+    if (modal) {
+        auto* dlg = new FormDialogWindow(*this, parent ? parent->window() : nullptr);
+        dlg->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint);
+        dlg->setModal(true);
+        w = dlg;
+    } else {
+        w = new QWidget(parent);
+    }
+    window_ = w;
+    w->setWindowTitle(from_ansi(f.caption));
+    const QFont font = form_font(f.font_family, f.font_points);
+    w->setFont(font);
+    const DialogUnits du(font);
+    w->setFixedSize(du.x(f.w), du.y(f.h));
+
+    std::vector<int>* group = nullptr;
+    QButtonGroup* buttons = nullptr;
+    for (const auto& c : f.controls) {
+        QWidget* ctl = make_control(c, w);
+        QRect r = du.rect(c.x, c.y, c.w, c.h);
+        if (c.kind == res::ControlKind::DropDownList) {
+            // The form gives the height of the open list; the closed box is
+            // as tall as an edit of the form's font.
+            r.setHeight(du.y(12));
+            static_cast<QComboBox*>(ctl)->setMaxVisibleItems(std::max(3, (c.h - 12) / 8));
+        }
+        ctl->setGeometry(r);
+        if (!(c.style & res::kTabStop) && c.kind != res::ControlKind::Static && c.kind != res::ControlKind::GroupBox)
+            ctl->setFocusPolicy(Qt::ClickFocus);
+        if (c.style & res::kDisabled)
+            ctl->setEnabled(false);
+        if (c.style & res::kHidden)
+            ctl->setVisible(false);
+        if (c.kind == res::ControlKind::RadioButton) {
+            if (group == nullptr || (c.style & res::kGroup)) {
+                radio_groups_.emplace_back();
+                group = &radio_groups_.back();
+                buttons = new QButtonGroup(w);
+                buttons->setExclusive(true);
+            }
+            group->push_back(c.id);
+            buttons->addButton(static_cast<QRadioButton*>(ctl));
+        } else {
+            group = nullptr;
+        }
+        ctl->setObjectName(QStringLiteral("ctl%1").arg(c.id));
+        if (c.id != res::kNoId)
+            controls_[c.id] = ctl;
+        if (c.style & res::kPathText)
+            path_controls_.push_back(c.id);
+    }
+    connect_handlers();
+}
+
+void CDialog::connect_handlers()
+{
+    // Buttons 1 and 2 are OK and Cancel unless the dialog says otherwise.
+    if (has_control(IDOK))
+        if (auto* b = qobject_cast<QAbstractButton*>(control(IDOK)))
+            QObject::connect(b, &QAbstractButton::clicked, window_, [this] { dispatch([this] { on_ok(); }); });
+    if (has_control(IDCANCEL))
+        if (auto* b = qobject_cast<QAbstractButton*>(control(IDCANCEL)))
+            QObject::connect(b, &QAbstractButton::clicked, window_,
+                             [this] { dispatch([this] { on_cancel(); }); });
+
+    std::map<std::pair<int, Notification>, bool> connected;
+    for (const auto& h : handlers_) {
+        if (!has_control(h.id) || connected[{h.id, h.kind}])
+            continue;
+        connected[{h.id, h.kind}] = true;
+        QWidget* ctl = control(h.id);
+        const int id = h.id;
+        switch (h.kind) {
+        case Notification::clicked:
+            if (auto* b = qobject_cast<QAbstractButton*>(ctl))
+                QObject::connect(b, &QAbstractButton::clicked, window_,
+                                 [this, id] { notify(Notification::clicked, id); });
+            break;
+        case Notification::selection_changed:
+            if (auto* box = qobject_cast<QComboBox*>(ctl))
+                QObject::connect(box, &QComboBox::activated, window_,
+                                 [this, id] { notify(Notification::selection_changed, id); });
+            break;
+        case Notification::text_changed:
+            if (auto* e = qobject_cast<QLineEdit*>(ctl))
+                QObject::connect(e, &QLineEdit::textChanged, window_,
+                                 [this, id] { notify(Notification::text_changed, id); });
+            else if (auto* pe = qobject_cast<QPlainTextEdit*>(ctl))
+                QObject::connect(pe, &QPlainTextEdit::textChanged, window_,
+                                 [this, id] { notify(Notification::text_changed, id); });
+            break;
+        }
+    }
+}
+
+void CDialog::notify(Notification kind, int id)
+{
+    // While the dialog itself writes into its controls, their change
+    // notifications are not the user's doing and reach no handler.
+    if (exchanging_ > 0 && kind != Notification::clicked)
+        return;
+    for (const auto& h : handlers_)
+        if (h.id == id && h.kind == kind)
+            dispatch(h.fn);
+}
+
+void CDialog::on_clicked(int id, std::function<void()> handler)
+{
+    handlers_.push_back({id, Notification::clicked, std::move(handler)});
+}
+
+void CDialog::on_selection_changed(int id, std::function<void()> handler)
+{
+    handlers_.push_back({id, Notification::selection_changed, std::move(handler)});
+}
+
+void CDialog::on_text_changed(int id, std::function<void()> handler)
+{
+    handlers_.push_back({id, Notification::text_changed, std::move(handler)});
+}
+
+void CDialog::initialise()
+{
+    UpdateData(false);
+    if (on_init()) {
+        const res::FormTemplate& f = res::form(form_id_);
+        for (const auto& c : f.controls) {
+            if (c.id == res::kNoId || !(c.style & res::kTabStop))
+                continue;
+            QWidget* ctl = control(c.id);
+            if (ctl->isEnabled() && !(c.style & res::kHidden) && ctl->isVisibleTo(window_)) {
+                focus_control(c.id);
+                break;
+            }
+        }
+    }
+}
+
+int CDialog::do_modal(QWidget* owner)
+{
+    destroy_window();
+    ended_ = false;
+    result_ = IDCANCEL;
+    modal_ = true;
+    build(owner, true);
+    dispatch([this] { initialise(); });
+    const int result = current_ui().run_modal(*this);
+    destroy_window();
+    modal_ = false;
+    return result;
+}
+
+bool CDialog::create(QWidget* parent)
+{
+    if (window_ != nullptr)
+        return false;
+    modal_ = false;
+    build(parent, false);
+    const res::FormTemplate& f = res::form(form_id_);
+    window_->setVisible(f.visible);
+    dispatch([this] { initialise(); });
+    return true;
+}
+
+void CDialog::end_dialog(int result)
+{
+    ended_ = true;
+    result_ = result;
+    if (auto* dlg = qobject_cast<QDialog*>(window_))
+        dlg->done(result);
+}
+
+void CDialog::on_ok()
+{
+    if (UpdateData(true))
+        end_dialog(IDOK);
+}
+
+void CDialog::on_cancel()
+{
+    end_dialog(IDCANCEL);
+}
+
+void CDialog::exchange_data(CDataExchange&) {}
+
+bool CDialog::UpdateData(bool save_and_validate)
+{
+    CDataExchange dx(*this, save_and_validate);
+    ++exchanging_;
+    bool ok = true;
+    try {
+        exchange_data(dx);
+    } catch (const ExchangeFailure&) {
+        ok = false;
+    } catch (...) {
+        --exchanging_;
+        throw;
+    }
+    --exchanging_;
+    return ok;
+}
+
+void CDialog::dispatch(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const CFileException& e) {
+        message_box(e.error_text(), MB_ICONHAND | MB_OK);
+    } catch (const std::exception&) {
+        message_box("The action could not be completed because of an unexpected error. "
+                    "Your entries are still there; please try again.",
+                    MB_ICONHAND | MB_OK);
+    } catch (...) {
+        message_box("The action could not be completed because of an unexpected error. "
+                    "Your entries are still there; please try again.",
+                    MB_ICONHAND | MB_OK);
+    }
+}
+
+int CDialog::message_box(std::string_view text, unsigned style)
+{
+    return fw::message_box(window_, text, style);
+}
+
+QWidget* CDialog::control(int id) const
+{
+    const auto it = controls_.find(id);
+    if (it == controls_.end() || window_ == nullptr)
+        throw std::out_of_range("no control " + std::to_string(id) + " in form " + std::to_string(form_id_));
+    return it->second;
+}
+
+bool CDialog::has_control(int id) const
+{
+    return window_ != nullptr && controls_.count(id) != 0;
+}
+
+void CDialog::enable(int id, bool enabled)
+{
+    control(id)->setEnabled(enabled);
+}
+
+bool CDialog::is_enabled(int id) const
+{
+    return control(id)->isEnabled();
+}
+
+void CDialog::show(int id, bool shown)
+{
+    control(id)->setVisible(shown);
+}
+
+bool CDialog::is_shown(int id) const
+{
+    return control(id)->isVisibleTo(window_);
+}
+
+std::string CDialog::text(int id) const
+{
+    QWidget* c = control(id);
+    const bool path = std::find(path_controls_.begin(), path_controls_.end(), id) != path_controls_.end();
+    if (auto* e = qobject_cast<QLineEdit*>(c))
+        return path ? e->text().toStdString() : to_ansi(e->text());
+    if (auto* pe = qobject_cast<QPlainTextEdit*>(c))
+        return to_crlf(pe->toPlainText());
+    if (auto* b = qobject_cast<QAbstractButton*>(c))
+        return to_ansi(b->text());
+    if (auto* l = qobject_cast<QLabel*>(c))
+        return to_ansi(l->text());
+    if (auto* g = qobject_cast<QGroupBox*>(c))
+        return to_ansi(g->title());
+    if (auto* box = qobject_cast<QComboBox*>(c))
+        return to_ansi(box->currentText());
+    return {};
+}
+
+void CDialog::set_text(int id, std::string_view text)
+{
+    QWidget* c = control(id);
+    const bool path = std::find(path_controls_.begin(), path_controls_.end(), id) != path_controls_.end();
+    if (auto* e = qobject_cast<QLineEdit*>(c))
+        e->setText(path ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) : from_ansi(text));
+    else if (auto* pe = qobject_cast<QPlainTextEdit*>(c))
+        pe->setPlainText(from_crlf(text));
+    else if (auto* b = qobject_cast<QAbstractButton*>(c))
+        b->setText(from_ansi(text));
+    else if (auto* l = qobject_cast<QLabel*>(c))
+        l->setText(from_ansi(text));
+    else if (auto* g = qobject_cast<QGroupBox*>(c))
+        g->setTitle(from_ansi(text));
+}
+
+int CDialog::check_state(int id) const
+{
+    auto* b = qobject_cast<QAbstractButton*>(control(id));
+    if (auto* cb = qobject_cast<QCheckBox*>(b))
+        return cb->checkState() == Qt::Checked ? 1 : cb->checkState() == Qt::PartiallyChecked ? 2 : 0;
+    return b != nullptr && b->isChecked() ? 1 : 0;
+}
+
+void CDialog::set_check(int id, int state)
+{
+    auto* b = qobject_cast<QAbstractButton*>(control(id));
+    if (auto* cb = qobject_cast<QCheckBox*>(b)) {
+        if (state == 2)
+            cb->setTristate(true);
+        cb->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+        return;
+    }
+    if (auto* rb = qobject_cast<QRadioButton*>(b)) {
+        // An exclusive group refuses to uncheck its checked button.
+        QButtonGroup* g = rb->group();
+        if (g != nullptr && state == 0 && rb->isChecked()) {
+            g->setExclusive(false);
+            rb->setChecked(false);
+            g->setExclusive(true);
+            return;
+        }
+        rb->setChecked(state != 0);
+    }
+}
+
+void CDialog::reset_list(int id)
+{
+    qobject_cast<QComboBox*>(control(id))->clear();
+}
+
+void CDialog::add_item(int id, std::string_view text)
+{
+    auto* box = qobject_cast<QComboBox*>(control(id));
+    const int current = box->currentIndex();
+    box->addItem(from_ansi(text));
+    // Adding to an empty list selects nothing.
+    box->setCurrentIndex(current);
+}
+
+int CDialog::item_count(int id) const
+{
+    return qobject_cast<QComboBox*>(control(id))->count();
+}
+
+std::string CDialog::item_text(int id, int index) const
+{
+    return to_ansi(qobject_cast<QComboBox*>(control(id))->itemText(index));
+}
+
+int CDialog::selection(int id) const
+{
+    return qobject_cast<QComboBox*>(control(id))->currentIndex();
+}
+
+void CDialog::set_selection(int id, int index)
+{
+    auto* box = qobject_cast<QComboBox*>(control(id));
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+void CDialog::limit_text(int id, int max_chars)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(control(id)))
+        if (auto* v = input_validator(e))
+            v->set_limit(max_chars);
+}
+
+void CDialog::set_password_masked(int id, bool masked)
+{
+    qobject_cast<QLineEdit*>(control(id))->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+bool CDialog::is_password_masked(int id) const
+{
+    return qobject_cast<QLineEdit*>(control(id))->echoMode() == QLineEdit::Password;
+}
+
+void CDialog::focus_control(int id)
+{
+    QWidget* c = control(id);
+    if (auto* ip = dynamic_cast<IpAddressWidget*>(c))
+        c = ip->field(0);
+    c->setFocus(Qt::OtherFocusReason);
+    if (auto* e = qobject_cast<QLineEdit*>(c))
+        e->selectAll();
+    else if (auto* pe = qobject_cast<QPlainTextEdit*>(c))
+        pe->selectAll();
+}
+
+void CDialog::click(int id)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(control(id)))
+        b->click();
+}
+
+void CDialog::choose(int id, int index)
+{
+    auto* box = qobject_cast<QComboBox*>(control(id));
+    if (!box->isEnabled() || index < 0 || index >= box->count())
+        return;
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+const std::vector<int>& CDialog::radio_group(int first_id) const
+{
+    for (const auto& g : radio_groups_)
+        if (!g.empty() && g.front() == first_id)
+            return g;
+    throw std::out_of_range("no radio group starting at " + std::to_string(first_id));
+}
+
+} // namespace tqr::fw

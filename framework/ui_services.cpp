@@ -1,0 +1,91 @@
+#include "framework/ui_services.h"
+
+#include "framework/cdialog.h"
+#include "framework/folder_browser.h"
+#include "framework/message_box.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace tqr::fw {
+
+namespace {
+
+// Real windows on the desktop.
+class DesktopUi final : public UiServices {
+public:
+    int message_box(const MessageBoxRequest& r) override
+    {
+        QMessageBox box(r.owner != nullptr ? r.owner->window() : nullptr);
+        box.setWindowTitle(QString::fromStdString(r.caption));
+        box.setText(QString::fromLatin1(r.text.data(), static_cast<qsizetype>(r.text.size())));
+        switch (r.style & kIconMask) {
+        case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
+        case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
+        case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+        }
+        if ((r.style & kButtonMask) == MB_YESNO) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
+        }
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return IDOK;
+    }
+
+    int run_modal(CDialog& dialog) override
+    {
+        auto* window = qobject_cast<QDialog*>(dialog.window());
+        if (window == nullptr || dialog.has_ended())
+            return dialog.result();
+        window->exec();
+        return dialog.result();
+    }
+
+    std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title) override
+    {
+        return run_folder_browser(owner, title);
+    }
+};
+
+UiServices*& installed()
+{
+    static UiServices* services = nullptr;
+    return services;
+}
+
+} // namespace
+
+UiServices& current_ui()
+{
+    static DesktopUi desktop;
+    UiServices* s = installed();
+    return s != nullptr ? *s : desktop;
+}
+
+ScopedUi::ScopedUi(UiServices& services) : previous_(installed())
+{
+    installed() = &services;
+}
+
+ScopedUi::~ScopedUi()
+{
+    installed() = previous_;
+}
+
+std::string app_name()
+{
+    const QString path = QCoreApplication::applicationFilePath();
+    const QString name = QFileInfo(path).completeBaseName();
+    return name.isEmpty() ? std::string("TQRSetup") : name.toStdString();
+}
+
+int message_box(QWidget* owner, std::string_view text, unsigned style)
+{
+    return current_ui().message_box(MessageBoxRequest{owner, app_name(), std::string(text), style});
+}
+
+} // namespace tqr::fw

@@ -1,0 +1,49 @@
+#pragma once
+
+// Every blocking prompt of the tool (message boxes, modal dialogs, the
+// folder browser) goes through one interface. The desktop implementation
+// shows real windows; tests install a scripted one for their scope.
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace tqr::fw {
+
+class CDialog;
+
+struct MessageBoxRequest {
+    QWidget* owner = nullptr;
+    std::string caption;
+    std::string text;
+    unsigned style = 0;
+};
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+    // Shows a message box; returns IDOK, IDYES or IDNO.
+    virtual int message_box(const MessageBoxRequest& request) = 0;
+    // Runs an initialised modal dialog until it ends; returns its result.
+    virtual int run_modal(CDialog& dialog) = 0;
+    // Lets the user pick a folder; nothing when cancelled.
+    virtual std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title) = 0;
+};
+
+// The services in force: the innermost ScopedUi, or the desktop's.
+UiServices& current_ui();
+
+// Puts `services` in force for this object's lifetime.
+class ScopedUi {
+public:
+    explicit ScopedUi(UiServices& services);
+    ~ScopedUi();
+    ScopedUi(const ScopedUi&) = delete;
+    ScopedUi& operator=(const ScopedUi&) = delete;
+
+private:
+    UiServices* previous_;
+};
+
+} // namespace tqr::fw

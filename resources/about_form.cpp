@@ -1,0 +1,27 @@
+#include "resources/form_template.h"
+#include "resources/resource_ids.h"
+
+namespace tqr::res {
+
+const FormTemplate& about_form()
+{
+    static const FormTemplate f{
+        kAboutForm,
+        "About TQR Setup",
+        235,
+        55,
+        "MS Sans Serif",
+        8,
+        false,
+        true,
+        {
+            {kNoId, ControlKind::Icon, "", 11, 17, 20, 20},
+            {kNoId, ControlKind::Static, "TQR Setup Version 1.0", 40, 10, 119, 8, kNoPrefix},
+            {kNoId, ControlKind::Static, "Copyright (C) 2026 The TQR Setup project", 40, 25, 119, 8},
+            {1, ControlKind::DefPushButton, "OK", 178, 7, 50, 14, kTabStop | kGroup},
+        },
+    };
+    return f;
+}
+
+} // namespace tqr::res

@@ -1,0 +1,29 @@
+#include "resources/form_template.h"
+#include "resources/resource_ids.h"
+
+namespace tqr::res {
+
+const FormTemplate& main_form()
+{
+    static const FormTemplate f{
+        kMainForm,
+        "TQR Setup",
+        243,
+        300,
+        "Times New Roman",
+        10,
+        false,
+        true,
+        {
+            {1, ControlKind::DefPushButton, "OK", 62, 281, 50, 14, kTabStop},
+            {2, ControlKind::PushButton, "Cancel", 142, 280, 50, 14, kTabStop},
+            {1000, ControlKind::TabControl, "", 7, 6, 228, 244, kNone},
+            {kNoId, ControlKind::Static, "Path:", 8, 260, 16, 8},
+            {1034, ControlKind::Edit, "", 32, 259, 181, 12, kTabStop | kBorder | kAutoHScroll | kPathText},
+            {1026, ControlKind::PushButton, "...", 220, 259, 13, 12, kTabStop},
+        },
+    };
+    return f;
+}
+
+} // namespace tqr::res

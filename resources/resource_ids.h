@@ -1,0 +1,20 @@
+#pragma once
+
+// Numeric ids of forms, controls, strings and the icon.
+
+namespace tqr::res {
+
+inline constexpr int kAboutForm = 100;
+inline constexpr int kMainForm = 102;
+inline constexpr int kGsmForm = 103;
+inline constexpr int kAppIcon = 128;
+inline constexpr int kCameraForm = 129;
+inline constexpr int kOperatorParamForm = 138;
+inline constexpr int kEmailSetForm = 139;
+// A small form that exercises every kind of control; used by the tests.
+inline constexpr int kSampleForm = 900;
+
+inline constexpr int kAboutMenuString = 101;
+inline constexpr const char* kAboutMenuText = "&About TQR Setup...";
+
+} // namespace tqr::res
