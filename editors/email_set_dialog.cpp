@@ -1,0 +1,206 @@
+#include "editors/email_set_dialog.h"
+
+#include "resources/resource_ids.h"
+#include "tables/provider_table.h"
+
+#include <cstring>
+
+namespace tqr {
+
+namespace {
+enum : int {
+    kServer = 1045,
+    kPort = 1046,
+    kAccount = 1047,
+    kPassword = 1048,
+    kEmail = 1049,
+    kProvider = 1051,
+    kServerLabel = 1067,
+    kPortLabel = 1068,
+    kSecureType = 1070,
+    kSecureLabel = 1073,
+    kShowPassword = 1075,
+};
+constexpr int kOther = kProviderCount - 1;
+
+// An account whose address is shorter than this counts as not set up.
+constexpr std::size_t kMinEmailLength = 4;
+} // namespace
+
+EmailSetDialog::EmailSetDialog() : CDialog(res::kEmailSetForm)
+{
+    on_selection_changed(kProvider, [this] { on_provider_changed(); });
+    on_text_changed(kEmail, [this] { on_email_changed(); });
+    on_clicked(kShowPassword, [this] { on_show_password(); });
+}
+
+bool EmailSetDialog::on_init()
+{
+    for (int i = 0; i < kProviderCount; ++i)
+        add_item(kProvider, ProviderNames[i]);
+    // The edits take no more than their fields hold.
+    limit_text(kServer, sizeof(EmailServer::server) - 1);
+    limit_text(kPort, sizeof(EmailServer::port) - 1);
+    limit_text(kAccount, sizeof(EmailAccount::account) - 1);
+    limit_text(kPassword, sizeof(EmailAccount::password) - 1);
+    limit_text(kEmail, sizeof(EmailAccount::email) - 1);
+
+    int provider = 0;
+    email_ = account_block_ != nullptr ? read_text(account_block_->email) : std::string();
+    if (email_.size() < kMinEmailLength || server_block_ == nullptr) {
+        account_.clear();
+        email_.clear();
+        password_.clear();
+        server_.clear();
+        port_.clear();
+        secure_type_ = kSecureBase;
+    } else {
+        account_ = read_text(account_block_->account);
+        password_ = read_text(account_block_->password);
+        server_ = read_text(server_block_->server);
+        port_ = read_text(server_block_->port);
+        secure_type_ = server_block_->secure_type;
+        provider = find_provider_by_server(*server_block_);
+    }
+    last_loaded_provider_ = provider;
+    set_selection(kProvider, provider);
+
+    put_account_texts(email_, account_, password_);
+    clear_show_password();
+    apply_account_rule(provider);
+
+    if (provider == kOther) {
+        set_text(kServer, server_);
+        set_text(kPort, port_);
+        set_selection(kSecureType, secure_index(secure_type_));
+    } else {
+        set_text(kServer, "");
+        set_text(kPort, "");
+        set_selection(kSecureType, -1);
+    }
+    apply_server_rule(provider);
+    return true;
+}
+
+void EmailSetDialog::put_account_texts(const std::string& email, const std::string& account,
+                                       const std::string& password)
+{
+    // The e-mail text goes first: its change handler copies it into the
+    // account, and the account text put afterwards is what stays.
+    set_text(kEmail, email);
+    set_text(kAccount, account);
+    set_text(kPassword, password);
+}
+
+void EmailSetDialog::clear_show_password()
+{
+    set_check(kShowPassword, 0);
+    // The box and the edit always agree: an unticked box means a masked
+    // password.
+    set_password_masked(kPassword, true);
+}
+
+void EmailSetDialog::apply_account_rule(int provider)
+{
+    const bool editable = provider != 0;
+    for (int id : {kEmail, kAccount, kPassword, kShowPassword})
+        enable(id, editable);
+}
+
+void EmailSetDialog::apply_server_rule(int provider)
+{
+    const bool editable = provider == kOther;
+    for (int id : {kServer, kSecureType, kPort, kServerLabel, kSecureLabel, kPortLabel})
+        enable(id, editable);
+}
+
+void EmailSetDialog::on_provider_changed()
+{
+    const int provider = selection(kProvider);
+    current_provider_ = provider;
+    if (provider < 0)
+        return;
+    // Typed texts survive a change between two providers other than the
+    // first; the first provider's account is fixed and replaces them.
+    if (provider == 0 || last_loaded_provider_ <= 0) {
+        const EmailAccount& row = ProviderTable[provider].account;
+        put_account_texts(read_text(row.email), read_text(row.account), read_text(row.password));
+        last_loaded_provider_ = provider;
+    }
+    clear_show_password();
+    apply_account_rule(provider);
+    set_text(kServer, "");
+    set_text(kPort, "");
+    set_selection(kSecureType, -1);
+    apply_server_rule(provider);
+}
+
+void EmailSetDialog::on_email_changed()
+{
+    const int provider = selection(kProvider);
+    current_provider_ = provider;
+    if (provider > 0)
+        set_text(kAccount, text(kEmail));
+}
+
+void EmailSetDialog::on_show_password()
+{
+    password_shown_ = check_state(kShowPassword);
+    const std::string password = text(kPassword);
+    set_password_masked(kPassword, password_shown_ == 0);
+    set_text(kPassword, password);
+}
+
+void EmailSetDialog::on_ok()
+{
+    const int provider = selection(kProvider);
+    current_provider_ = provider;
+    if (provider < 0 || server_block_ == nullptr || account_block_ == nullptr)
+        return;
+    int secure = -1;
+    if (provider == kOther) {
+        server_ = text(kServer);
+        port_ = text(kPort);
+        secure = selection(kSecureType);
+        if (server_.empty()) {
+            message_box("Server must not be null!");
+            return;
+        }
+        if (port_.empty()) {
+            message_box("Port must not be null!");
+            return;
+        }
+        if (secure < 0) {
+            message_box("Secure Type must not be null!");
+            return;
+        }
+    }
+    email_ = text(kEmail);
+    account_ = text(kAccount);
+    password_ = text(kPassword);
+    if (account_.empty() || email_.empty() || password_.empty()) {
+        message_box("Account or Email must not be null!");
+        return;
+    }
+    if (email_.find('@') == std::string::npos) {
+        message_box("Email is invalid!");
+        return;
+    }
+
+    std::memset(server_block_, 0, sizeof *server_block_);
+    std::memset(account_block_, 0, sizeof *account_block_);
+    if (provider == kOther) {
+        write_text(server_block_->server, server_);
+        write_text(server_block_->port, port_);
+        server_block_->secure_type = static_cast<SecureType>(kSecureBase + secure);
+    } else {
+        *server_block_ = ProviderTable[provider].server;
+    }
+    write_text(account_block_->email, email_);
+    write_text(account_block_->account, account_);
+    write_text(account_block_->password, password_);
+    write_text(account_block_->user_name, email_.substr(0, email_.find('@')));
+    end_dialog(fw::IDOK);
+}
+
+} // namespace tqr

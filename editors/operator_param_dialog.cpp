@@ -1,0 +1,90 @@
+#include "editors/operator_param_dialog.h"
+
+#include "framework/data_exchange.h"
+#include "resources/resource_ids.h"
+#include "settings/stored_numbers.h"
+
+#include <cstring>
+
+namespace tqr {
+
+namespace {
+enum : int {
+    kUrl = 1035,
+    kPort = 1036,
+    kMmsApn = 1038,
+    kMmsAccount = 1039,
+    kMmsPassword = 1040,
+    kGprsApn = 1041,
+    kGprsAccount = 1042,
+    kGprsPassword = 1043,
+    kGateway = 1044,
+};
+} // namespace
+
+OperatorParamDialog::OperatorParamDialog() : CDialog(res::kOperatorParamForm) {}
+
+void OperatorParamDialog::exchange_data(fw::CDataExchange& dx)
+{
+    fw::DDX_Control(dx, kGateway, gateway_);
+    fw::DDX_Text(dx, kGprsAccount, gprs_account_);
+    fw::DDV_MaxChars(dx, gprs_account_, 23);
+    fw::DDX_Text(dx, kGprsApn, gprs_apn_);
+    fw::DDV_MaxChars(dx, gprs_apn_, 31);
+    fw::DDX_Text(dx, kGprsPassword, gprs_password_);
+    fw::DDV_MaxChars(dx, gprs_password_, 15);
+    fw::DDX_Text(dx, kMmsAccount, mms_account_);
+    fw::DDV_MaxChars(dx, mms_account_, 23);
+    fw::DDX_Text(dx, kMmsApn, mms_apn_);
+    fw::DDV_MaxChars(dx, mms_apn_, 31);
+    fw::DDX_Text(dx, kMmsPassword, mms_password_);
+    fw::DDV_MaxChars(dx, mms_password_, 15);
+    fw::DDX_Text(dx, kPort, port_);
+    fw::DDV_MinMaxUInt(dx, port_, 0, 10000);
+    fw::DDX_Text(dx, kUrl, url_);
+    fw::DDV_MaxChars(dx, url_, 63);
+}
+
+bool OperatorParamDialog::on_init()
+{
+    if (target_ == nullptr)
+        return true;
+    const OperatorEntry& e = *target_;
+    url_ = read_text(e.mms_url);
+    mms_apn_ = read_text(e.mms_apn);
+    mms_account_ = read_text(e.mms_account);
+    mms_password_ = read_text(e.mms_password);
+    // A port text without a number leaves the previous value in place.
+    if (const auto port = leading_int(read_text(e.mms_port)))
+        port_ = static_cast<unsigned>(*port);
+    const Octets gw = parse_gateway(read_text(e.mms_gateway));
+    gateway_.SetAddress(gw[0], gw[1], gw[2], gw[3]);
+    gprs_apn_ = read_text(e.gprs_apn);
+    gprs_account_ = read_text(e.gprs_account);
+    gprs_password_ = read_text(e.gprs_password);
+    UpdateData(false);
+    return true;
+}
+
+void OperatorParamDialog::on_ok()
+{
+    if (!UpdateData(true) || target_ == nullptr)
+        return;
+    OperatorEntry& e = *target_;
+    // Everything after the name is rewritten; the name stays as it is.
+    std::memset(reinterpret_cast<char*>(&e) + sizeof e.name, 0, sizeof e - sizeof e.name);
+    write_text(e.mms_url, url_);
+    write_text(e.mms_apn, mms_apn_);
+    write_text(e.mms_account, mms_account_);
+    write_text(e.mms_password, mms_password_);
+    write_text(e.mms_port, std::to_string(port_));
+    std::uint8_t a, b, c, d;
+    gateway_.GetAddress(a, b, c, d);
+    write_text(e.mms_gateway, format_gateway({a, b, c, d}));
+    write_text(e.gprs_apn, gprs_apn_);
+    write_text(e.gprs_account, gprs_account_);
+    write_text(e.gprs_password, gprs_password_);
+    end_dialog(fw::IDOK);
+}
+
+} // namespace tqr

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "framework/cdialog.h"
+#include "framework/ip_address_ctrl.h"
+#include "settings/profile_record.h"
+
+#include <string>
+
+namespace tqr {
+
+// "Operator Param": the MMS and GPRS access parameters of one operator
+// entry, edited in place. The name field is never shown or changed.
+class OperatorParamDialog : public fw::CDialog {
+public:
+    OperatorParamDialog();
+
+    // The entry the next opening edits; not owned.
+    void set_target(OperatorEntry* entry) { target_ = entry; }
+
+protected:
+    void exchange_data(fw::CDataExchange& dx) override;
+    bool on_init() override;
+    void on_ok() override;
+
+private:
+    fw::CIPAddressCtrl gateway_;
+    std::string gprs_account_;
+    std::string gprs_apn_;
+    std::string gprs_password_;
+    std::string mms_account_;
+    std::string mms_apn_;
+    std::string mms_password_;
+    unsigned port_ = 0;
+    std::string url_;
+    OperatorEntry* target_ = nullptr;
+};
+
+} // namespace tqr

@@ -1,0 +1,183 @@
+#include "editors/operator_param_dialog.h"
+#include "framework/data_exchange.h"
+#include "resources/resource_ids.h"
+#include "settings/factory_defaults.h"
+#include "tests/support/scripted_ui.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace tqr;
+using namespace tqr::fw;
+using tqr::test::ScriptedUi;
+
+namespace {
+
+std::string gateway_fields(CDialog& d)
+{
+    auto* ip = dynamic_cast<IpAddressWidget*>(d.control(1044));
+    std::string out;
+    for (int i = 0; i < 4; ++i)
+        out += (i ? "." : "") + ip->field(i)->text().toStdString();
+    return out;
+}
+
+struct OperatorDialogTest : ::testing::Test {
+    OperatorEntry entry = initial_custom_operator(1);
+    OperatorParamDialog dlg;
+    ScriptedUi ui;
+
+    int open(std::function<void(CDialog&)> act)
+    {
+        dlg.set_target(&entry);
+        ui.expect_dialog(res::kOperatorParamForm, std::move(act));
+        return dlg.do_modal();
+    }
+};
+
+} // namespace
+
+TEST_F(OperatorDialogTest, PortRules)
+{
+    struct Case {
+        const char* typed;
+        const char* stored;  // nullptr: refused
+        const char* message; // the refusal's message
+    };
+    const Case cases[] = {
+        {"0", "0", nullptr},
+        {"10000", "10000", nullptr},
+        {"  80\t", "80", nullptr},
+        {"10001", nullptr, "Please enter an integer between 0 and 10000."},
+        {"-1", nullptr, "Please enter a positive integer."},
+        {"", nullptr, "Please enter a positive integer."},
+        {"80a", nullptr, "Please enter a positive integer."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        entry = initial_custom_operator(1);
+        write_text(entry.mms_port, "8080");
+        const OperatorEntry before = entry;
+        open([&](CDialog& d) {
+            d.set_text(1036, c.typed);
+            if (c.message != nullptr)
+                ui.expect_box(c.message, MB_ICONEXCLAMATION | MB_OK);
+            d.click(IDOK);
+            if (c.message != nullptr) {
+                EXPECT_FALSE(d.has_ended());
+                EXPECT_EQ(d.text(1036), c.typed) << "the user's text stays";
+                d.click(IDCANCEL);
+            }
+        });
+        if (c.stored != nullptr)
+            EXPECT_EQ(read_text(entry.mms_port), c.stored);
+        else
+            EXPECT_EQ(std::memcmp(&entry, &before, sizeof entry), 0);
+    }
+}
+
+TEST_F(OperatorDialogTest, GatewayTextsRoundTrip)
+{
+    struct Case {
+        const char* stored;
+        const char* shown;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"010.001.002.030", "10.1.2.30", "10.1.2.30"},
+        {"256.1.1.300", "0.1.1.44", "0.1.1.44"},
+        {"mmsproxy.3.dk", "0.0.0.0", "0.0.0.0"},
+        {"", "0.0.0.0", "0.0.0.0"},
+        {"10.2", "10.2.0.0", "10.2.0.0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        write_text(entry.mms_gateway, c.stored);
+        open([&](CDialog& d) {
+            EXPECT_EQ(gateway_fields(d), c.shown);
+            d.click(IDOK);
+        });
+        EXPECT_EQ(read_text(entry.mms_gateway), c.written);
+    }
+}
+
+TEST_F(OperatorDialogTest, ABlankGatewayFieldIsWrittenAsZero)
+{
+    write_text(entry.mms_gateway, "192.168.1.7");
+    open([](CDialog& d) {
+        dynamic_cast<IpAddressWidget*>(d.control(1044))->field(2)->clear();
+        d.click(IDOK);
+    });
+    EXPECT_EQ(read_text(entry.mms_gateway), "192.168.0.7");
+}
+
+TEST_F(OperatorDialogTest, FirstOpeningOfACustomRowAndItsWriteBack)
+{
+    // Bytes behind the texts that a hostile file might leave there.
+    std::memset(entry.mms_url, 'x', sizeof entry.mms_url);
+    write_text(entry.mms_url, "");
+    entry.mms_url[10] = 'x';
+    entry.name[20] = 'n';
+    const OperatorEntry before = entry;
+    open([](CDialog& d) {
+        EXPECT_EQ(gateway_fields(d), "0.0.0.0");
+        EXPECT_EQ(d.text(1036), "0");
+        d.set_text(1035, "http://mms.example/%s");
+        d.set_text(1038, "mms.apn");
+        d.set_text(1039, "user");
+        d.set_text(1040, "pw%d");
+        d.set_text(1041, "internet");
+        d.set_text(1042, "gprsuser");
+        d.set_text(1043, "secret");
+        d.set_text(1036, "8080");
+        d.click(IDOK);
+    });
+    EXPECT_EQ(std::memcmp(entry.name, before.name, sizeof entry.name), 0) << "the name is never touched";
+    EXPECT_EQ(read_text(entry.mms_url), "http://mms.example/%s");
+    EXPECT_EQ(read_text(entry.mms_password), "pw%d");
+    EXPECT_EQ(read_text(entry.mms_port), "8080");
+    EXPECT_EQ(read_text(entry.gprs_account), "gprsuser");
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&entry);
+    for (std::size_t i = 32 + 21; i < 96; ++i)
+        ASSERT_EQ(bytes[i], 0) << "zero padding after the URL, byte " << i;
+    for (std::size_t i = 192 + 8; i < 224; ++i)
+        ASSERT_EQ(bytes[i], 0) << "zero padding after the GPRS APN, byte " << i;
+}
+
+TEST_F(OperatorDialogTest, StoredPortTextsAndTheReusedDialog)
+{
+    write_text(entry.mms_port, "80abc");
+    open([](CDialog& d) {
+        EXPECT_EQ(d.text(1036), "80");
+        d.click(IDCANCEL);
+    });
+    // A port text without a number keeps what the dialog showed last time.
+    write_text(entry.mms_port, "none");
+    const OperatorEntry before = entry;
+    open([](CDialog& d) {
+        EXPECT_EQ(d.text(1036), "80");
+        d.set_text(1041, "changed");
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(std::memcmp(&entry, &before, sizeof entry), 0) << "Cancel leaves the entry as it was";
+}
+
+TEST_F(OperatorDialogTest, EditsTakeNoMoreThanTheirFields)
+{
+    open([](CDialog& d) {
+        auto* url = qobject_cast<QLineEdit*>(d.control(1035));
+        url->clear();
+        QTest::keyClicks(url, QString(70, 'u'));
+        EXPECT_EQ(d.text(1035).size(), 63u);
+        auto* pw = qobject_cast<QLineEdit*>(d.control(1043));
+        QTest::keyClicks(pw, QString(20, 'p'));
+        EXPECT_EQ(d.text(1043).size(), 15u);
+        EXPECT_TRUE(d.is_password_masked(1043));
+        d.click(IDOK);
+    });
+    EXPECT_EQ(read_text(entry.mms_url), std::string(63, 'u'));
+}

@@ -1,0 +1,68 @@
+// Renders every dialog of the tool to PNG files, for looking at them (and
+// for the README's picture) without a display:
+//   QT_QPA_PLATFORM=offscreen build-test/tests/tqr_snapshots OUTDIR
+#include "editors/email_set_dialog.h"
+#include "editors/operator_param_dialog.h"
+#include "framework/ui_services.h"
+#include "resources/resource_ids.h"
+#include "settings/factory_defaults.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+
+#include <functional>
+#include <iostream>
+
+using namespace tqr;
+
+namespace {
+
+// Shows each modal dialog, grabs it and closes it again.
+class SnapshotUi final : public fw::UiServices {
+public:
+    explicit SnapshotUi(QString dir) : dir_(std::move(dir)) {}
+    int message_box(const fw::MessageBoxRequest&) override { return fw::IDOK; }
+    int run_modal(fw::CDialog& dialog) override
+    {
+        QWidget* w = dialog.window();
+        w->show();
+        QApplication::processEvents();
+        const QString file = dir_ + QStringLiteral("/form-%1.png").arg(dialog.form_id());
+        w->grab().save(file);
+        std::cout << file.toStdString() << "\n";
+        dialog.end_dialog(fw::IDCANCEL);
+        return fw::IDCANCEL;
+    }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&) override { return std::nullopt; }
+
+private:
+    QString dir_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(dir);
+    SnapshotUi ui(dir);
+    fw::ScopedUi scope(ui);
+
+    apply_factory_defaults();
+    OperatorEntry custom = CustomOperators[1];
+    write_text(custom.mms_url, "http://mms.example.net/servlets/mms");
+    write_text(custom.mms_gateway, "10.10.10.10");
+    write_text(custom.mms_port, "8080");
+    OperatorParamDialog op;
+    op.set_target(&custom);
+    op.do_modal();
+
+    EmailBlock email = make_email_row({"mail.example.org", "587", 0x42, "me@example.org", "pw", "me@example.org", "me"});
+    EmailSetDialog es;
+    es.set_blocks(&email.server, &email.account);
+    es.do_modal();
+    return 0;
+}
