@@ -20,7 +20,9 @@ public:
     {
         QMessageBox box(r.owner != nullptr ? r.owner->window() : nullptr);
         box.setWindowTitle(QString::fromStdString(r.caption));
-        box.setText(QString::fromLatin1(r.text.data(), static_cast<qsizetype>(r.text.size())));
+        QString text = QString::fromLatin1(r.text.data(), static_cast<qsizetype>(r.text.size()));
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        box.setText(text);
         switch (r.style & kIconMask) {
         case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
         case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
