@@ -202,7 +202,11 @@ void CDialog::build(QWidget* parent, bool modal)
     const QFont font = form_font(f.font_family, f.font_points);
     w->setFont(font);
     const DialogUnits du(font);
-    w->setFixedSize(du.x(f.w), du.y(f.h));
+    // A dialog keeps its form's size; a child page is placed by its owner.
+    if (modal)
+        w->setFixedSize(du.x(f.w), du.y(f.h));
+    else
+        w->resize(du.x(f.w), du.y(f.h));
 
     std::vector<int>* group = nullptr;
     QButtonGroup* buttons = nullptr;

@@ -1,6 +1,9 @@
 // Renders every dialog of the tool to PNG files, for looking at them (and
 // for the README's picture) without a display:
 //   QT_QPA_PLATFORM=offscreen build-test/tests/tqr_snapshots OUTDIR
+#include "app/about_dialog.h"
+#include "app/setup_dialog.h"
+#include "editors/camera_page.h"
 #include "editors/email_set_dialog.h"
 #include "editors/operator_param_dialog.h"
 #include "framework/ui_services.h"
@@ -64,5 +67,23 @@ int main(int argc, char** argv)
     EmailSetDialog es;
     es.set_blocks(&email.server, &email.account);
     es.do_modal();
+
+    AboutDialog about;
+    about.do_modal();
+
+    SetupDialog main_dialog;
+    main_dialog.do_modal();
+
+    // The camera page is never shown in the tool; a look at it all the same.
+    QWidget holder;
+    CameraPage camera;
+    camera.set_block(&current_profile.camera);
+    camera.create(&holder);
+    holder.resize(camera.window()->size());
+    camera.window()->show();
+    holder.show();
+    QApplication::processEvents();
+    holder.grab().save(dir + "/form-129.png");
+    std::cout << (dir + "/form-129.png").toStdString() << "\n";
     return 0;
 }

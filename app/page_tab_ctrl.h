@@ -1,0 +1,40 @@
+#pragma once
+
+#include "editors/camera_page.h"
+#include "editors/gsm_page.h"
+#include "framework/tab_ctrl.h"
+#include "settings/profile_record.h"
+
+namespace tqr {
+
+// The main dialog's tab control, owning the two settings pages: it creates
+// them over the record, orders them by the camera model, places them under
+// the tab row, switches them on a mouse press and passes OK to the GSM page.
+class PageTabCtrl : public fw::CTabCtrl {
+public:
+    static constexpr int kPageCount = 2;
+
+    PageTabCtrl();
+
+    void create_pages(ProfileRecord& record);
+    void layout_pages();
+    // 0 when the GSM page's entries were valid and are stored, 1 when not.
+    int validate_and_store();
+
+    fw::CDialog& page(int index) const { return *pages_[index]; }
+    int current() const { return current_; }
+    CameraPage& camera_page() { return camera_page_; }
+    GsmPage& gsm_page() { return gsm_page_; }
+
+protected:
+    void on_left_button_down() override;
+
+private:
+    // Declared camera first, so the GSM page goes first on destruction.
+    CameraPage camera_page_;
+    GsmPage gsm_page_;
+    fw::CDialog* pages_[kPageCount];
+    int current_ = 0;
+};
+
+} // namespace tqr

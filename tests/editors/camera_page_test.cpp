@@ -1,0 +1,136 @@
+#include "editors/camera_page.h"
+#include "settings/factory_defaults.h"
+#include "tests/support/scripted_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace tqr;
+using namespace tqr::fw;
+using tqr::test::ScriptedUi;
+
+namespace {
+
+enum : int {
+    kCameraMode = 1004,
+    kVideoLength = 1008,
+    kInterval = 1010,
+    kStartStop = 1011,
+    kTimeLapse = 1012,
+    kStartHour = 1013,
+    kStartMinute = 1014,
+    kStopHour = 1015,
+    kStopMinute = 1016,
+    kPassword = 1020,
+    kPasswordText = 1033,
+    kDefault = 1050,
+};
+
+struct CameraPageTest : ::testing::Test {
+    CameraPageTest()
+    {
+        current_profile = initial_profile_image();
+        apply_factory_defaults();
+    }
+    ~CameraPageTest() override { current_profile = initial_profile_image(); }
+
+    CameraPage& open()
+    {
+        before = current_profile;
+        page.set_block(&current_profile.camera);
+        page.create(&holder);
+        return page;
+    }
+    bool time_edits_enabled()
+    {
+        const bool first = page.is_enabled(kStartHour);
+        for (int id : {kStartMinute, kStopHour, kStopMinute})
+            EXPECT_EQ(page.is_enabled(id), first);
+        return first;
+    }
+    bool record_unchanged() const { return std::memcmp(&current_profile, &before, sizeof before) == 0; }
+
+    QWidget holder;
+    ScriptedUi ui;
+    CameraPage page;
+    ProfileRecord before{};
+};
+
+} // namespace
+
+TEST_F(CameraPageTest, ListsAndTheLoadedBlock)
+{
+    current_profile.camera.start_stop_on = 1;
+    current_profile.camera.start_hour = 6;
+    current_profile.camera.password_on = 1;
+    open();
+    EXPECT_EQ(page.item_count(kVideoLength), 56);
+    EXPECT_EQ(page.item_text(kVideoLength, 5), "10 sec");
+    EXPECT_EQ(page.item_count(kInterval), 72);
+    EXPECT_EQ(page.item_text(kInterval, 12), "1 min");
+    EXPECT_EQ(page.item_count(kTimeLapse), 79);
+    EXPECT_EQ(page.item_text(kTimeLapse, 71), "1 hour");
+    EXPECT_EQ(page.item_text(kTimeLapse, 78), "8 hour");
+    EXPECT_EQ(page.selection(kInterval), 12);
+    EXPECT_EQ(page.text(kStartHour), "6");
+    EXPECT_TRUE(time_edits_enabled());
+    EXPECT_TRUE(page.is_enabled(kPasswordText));
+    EXPECT_EQ(page.text(kPasswordText), "8146");
+    EXPECT_TRUE(page.is_password_masked(kPasswordText));
+}
+
+TEST_F(CameraPageTest, OddBlockValuesShowAsTheyAre)
+{
+    current_profile.camera.start_stop_on = 2;
+    current_profile.camera.camera_mode = 9;
+    std::memcpy(current_profile.camera.password_text, "12345678", 8);
+    open();
+    EXPECT_FALSE(time_edits_enabled());
+    EXPECT_EQ(page.selection(kCameraMode), -1);
+    EXPECT_EQ(page.text(kPasswordText), "12345678") << "read up to the field's end, no further";
+    ui.expect_box("Please enter no more than 4 characters.", MB_ICONEXCLAMATION | MB_OK);
+    page.choose(kPassword, 1);
+    EXPECT_TRUE(page.is_enabled(kPasswordText)) << "the password list comes before every check";
+    EXPECT_TRUE(record_unchanged());
+}
+
+TEST_F(CameraPageTest, StartStopFollowsUnlessTheStartHourIsBad)
+{
+    open();
+    page.set_text(kStartHour, "24");
+    ui.expect_box("Please enter an integer between 0 and 23.", MB_ICONEXCLAMATION | MB_OK);
+    page.choose(kStartStop, 1);
+    EXPECT_FALSE(time_edits_enabled()) << "the bad start hour stops the exchange before Start-Stop";
+
+    page.set_text(kStartHour, "5");
+    page.set_text(kStopMinute, "60");
+    ui.expect_box("Please enter an integer between 0 and 59.", MB_ICONEXCLAMATION | MB_OK);
+    page.choose(kStartStop, 1);
+    EXPECT_TRUE(time_edits_enabled());
+
+    page.set_text(kStopMinute, "x");
+    ui.expect_box("Please enter an integer.", MB_ICONEXCLAMATION | MB_OK);
+    page.choose(kStartStop, 0);
+    EXPECT_FALSE(time_edits_enabled());
+    EXPECT_TRUE(record_unchanged());
+}
+
+TEST_F(CameraPageTest, DefaultRestoresSilentlyAndTheRecordStaysAsLoaded)
+{
+    current_profile.camera.camera_mode = 1;
+    current_profile.camera.start_stop_on = 1;
+    current_profile.camera.password_on = 1;
+    open();
+    page.set_text(kStartHour, "99");
+    page.set_text(kPasswordText, "1");
+    page.click(kDefault); // no box: the scripted UI would fail on one
+    EXPECT_EQ(page.selection(kCameraMode), 0);
+    EXPECT_EQ(page.selection(kVideoLength), 5);
+    EXPECT_EQ(page.selection(kInterval), 12);
+    EXPECT_EQ(page.text(kStartHour), "0");
+    EXPECT_EQ(page.text(kPasswordText), "8146");
+    EXPECT_FALSE(time_edits_enabled());
+    EXPECT_FALSE(page.is_enabled(kPasswordText));
+    EXPECT_TRUE(record_unchanged());
+}
