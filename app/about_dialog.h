@@ -7,7 +7,7 @@ namespace tqr {
 
 // "About TQR Setup": the version and the copyright line, nothing more.
 class AboutDialog : public fw::CDialog {
-public:
+  public:
     AboutDialog() : CDialog(res::kAboutForm) {}
 };
 

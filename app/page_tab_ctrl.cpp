@@ -9,7 +9,9 @@ namespace {
 constexpr int kGsmModel = 6;
 } // namespace
 
-PageTabCtrl::PageTabCtrl() : pages_{&camera_page_, &gsm_page_} {}
+PageTabCtrl::PageTabCtrl() : pages_{&camera_page_, &gsm_page_}
+{
+}
 
 void PageTabCtrl::create_pages(ProfileRecord& record)
 {

@@ -11,7 +11,7 @@ namespace tqr {
 // them over the record, orders them by the camera model, places them under
 // the tab row, switches them on a mouse press and passes OK to the GSM page.
 class PageTabCtrl : public fw::CTabCtrl {
-public:
+  public:
     static constexpr int kPageCount = 2;
 
     PageTabCtrl();
@@ -26,10 +26,10 @@ public:
     CameraPage& camera_page() { return camera_page_; }
     GsmPage& gsm_page() { return gsm_page_; }
 
-protected:
+  protected:
     void on_left_button_down() override;
 
-private:
+  private:
     // Declared camera first, so the GSM page goes first on destruction.
     CameraPage camera_page_;
     GsmPage gsm_page_;

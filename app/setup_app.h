@@ -6,7 +6,7 @@ namespace tqr {
 
 // Start-up: load the settings, run the main dialog, end when it closes.
 class SetupApp : public fw::CWinApp {
-public:
+  public:
     bool init_instance() override;
 };
 

@@ -12,19 +12,19 @@ namespace tqr {
 // The main dialog: the settings pages, the SD-card folder and OK, which
 // validates the GSM page and writes both files. It stays open after a save.
 class SetupDialog : public fw::CDialog {
-public:
+  public:
     SetupDialog();
 
     PageTabCtrl& page_host() { return page_host_; }
     // A window-menu command; 0x10 to 0x1F open the About box.
     void on_system_command(int command);
 
-protected:
+  protected:
     void exchange_data(fw::CDataExchange& dx) override;
     bool on_init() override;
     void on_ok() override;
 
-private:
+  private:
     void on_browse();
     void add_about_entry();
 

@@ -10,17 +10,17 @@ namespace tqr {
 // The camera's capture settings. The page shows its block as loaded and
 // lets the user play with it; it never writes the record.
 class CameraPage : public fw::CDialog {
-public:
+  public:
     CameraPage();
 
     // The record's camera block; set before the window is created.
     void set_block(const CameraBlock* block) { camera_block_ = block; }
 
-protected:
+  protected:
     void exchange_data(fw::CDataExchange& dx) override;
     bool on_init() override;
 
-private:
+  private:
     void load_from_record();
     void apply_time_rule();
     void apply_password_rule();

@@ -11,7 +11,7 @@ namespace tqr {
 // provider list or typed in for "Other", written into the two parts of an
 // e-mail block on OK.
 class EmailSetDialog : public fw::CDialog {
-public:
+  public:
     EmailSetDialog();
 
     // The parts the next opening edits; not owned.
@@ -23,11 +23,11 @@ public:
     // The provider selected when OK was last pressed (-1 for none).
     int current_provider() const { return current_provider_; }
 
-protected:
+  protected:
     bool on_init() override;
     void on_ok() override;
 
-private:
+  private:
     void on_provider_changed();
     void on_email_changed();
     void on_show_password();

@@ -333,10 +333,9 @@ int GsmPage::validate_and_store()
         return refuse(*m);
 
     GsmBlock& g = *gsm_block_;
-    g.send_schedule = pack_send_schedule({static_cast<std::uint32_t>(send_mode_ & 255),
-                                          static_cast<std::uint32_t>(instant_max_),
-                                          static_cast<std::uint32_t>(daily_hour_),
-                                          static_cast<std::uint32_t>(daily_minute_)});
+    g.send_schedule =
+        pack_send_schedule({static_cast<std::uint32_t>(send_mode_ & 255), static_cast<std::uint32_t>(instant_max_),
+                            static_cast<std::uint32_t>(daily_hour_), static_cast<std::uint32_t>(daily_minute_)});
     g.send_via = static_cast<std::uint16_t>(send_via_);
     g.send_to = static_cast<std::uint16_t>(send_to_);
     g.operator_select = pack_operator_select(country_index_, operator_index_);

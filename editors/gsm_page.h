@@ -14,7 +14,7 @@ namespace tqr {
 // the operator it sends them over. It loads its block once, when its window
 // is created, and stores it back on the main dialog's OK.
 class GsmPage : public fw::CDialog {
-public:
+  public:
     GsmPage();
 
     // The record's transmission block; set before the window is created.
@@ -24,11 +24,11 @@ public:
     // 0: stored; 1: refused, its message has been shown.
     int validate_and_store();
 
-protected:
+  protected:
     void exchange_data(fw::CDataExchange& dx) override;
     bool on_init() override;
 
-private:
+  private:
     void load_from_record();
 
     // Enable rules, applied at the moments the handlers name.

@@ -22,7 +22,9 @@ enum : int {
 };
 } // namespace
 
-OperatorParamDialog::OperatorParamDialog() : CDialog(res::kOperatorParamForm) {}
+OperatorParamDialog::OperatorParamDialog() : CDialog(res::kOperatorParamForm)
+{
+}
 
 void OperatorParamDialog::exchange_data(fw::CDataExchange& dx)
 {

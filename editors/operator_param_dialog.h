@@ -11,18 +11,18 @@ namespace tqr {
 // "Operator Param": the MMS and GPRS access parameters of one operator
 // entry, edited in place. The name field is never shown or changed.
 class OperatorParamDialog : public fw::CDialog {
-public:
+  public:
     OperatorParamDialog();
 
     // The entry the next opening edits; not owned.
     void set_target(OperatorEntry* entry) { target_ = entry; }
 
-protected:
+  protected:
     void exchange_data(fw::CDataExchange& dx) override;
     bool on_init() override;
     void on_ok() override;
 
-private:
+  private:
     fw::CIPAddressCtrl gateway_;
     std::string gprs_account_;
     std::string gprs_apn_;

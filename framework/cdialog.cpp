@@ -28,7 +28,7 @@ namespace tqr::fw {
 
 // The window of a modal dialog: Escape and the close box reach on_cancel.
 class FormDialogWindow : public QDialog {
-public:
+  public:
     FormDialogWindow(CDialog& owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
 
     void reject() override
@@ -36,7 +36,7 @@ public:
         owner_.dispatch([this] { owner_.on_cancel(); });
     }
 
-private:
+  private:
     CDialog& owner_;
 };
 
@@ -45,7 +45,7 @@ namespace {
 // Limits what the user types (and, for digit edits, to digits) without
 // cutting a longer text that the program put into the edit.
 class EditInputValidator : public QValidator {
-public:
+  public:
     EditInputValidator(QLineEdit* edit, bool digits_only) : QValidator(edit), digits_(digits_only)
     {
         QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { shown_ = t.size(); });
@@ -64,7 +64,7 @@ public:
         return Acceptable;
     }
 
-private:
+  private:
     bool digits_;
     int limit_ = -1;
     qsizetype shown_ = 0; // length of the text the edit shows now
@@ -137,12 +137,9 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return l;
     }
-    case ControlKind::GroupBox:
-        return new QGroupBox(text, parent);
-    case ControlKind::CheckBox:
-        return new QCheckBox(text, parent);
-    case ControlKind::RadioButton:
-        return new QRadioButton(text, parent);
+    case ControlKind::GroupBox: return new QGroupBox(text, parent);
+    case ControlKind::CheckBox: return new QCheckBox(text, parent);
+    case ControlKind::RadioButton: return new QRadioButton(text, parent);
     case ControlKind::DropDownList: {
         auto* box = new QComboBox(parent);
         for (const auto& item : c.items)
@@ -150,10 +147,8 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
         box->setCurrentIndex(-1);
         return box;
     }
-    case ControlKind::TabControl:
-        return new TabControlWidget(parent);
-    case ControlKind::IpAddress:
-        return new IpAddressWidget(parent);
+    case ControlKind::TabControl: return new TabControlWidget(parent);
+    case ControlKind::IpAddress: return new IpAddressWidget(parent);
     case ControlKind::Icon: {
         auto* l = new QLabel(parent);
         l->setPixmap(QIcon(QStringLiteral(":/tqr/app_icon.svg")).pixmap(32, 32));
@@ -165,7 +160,9 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
 
 } // namespace
 
-CDialog::CDialog(int form_id) : form_id_(form_id) {}
+CDialog::CDialog(int form_id) : form_id_(form_id)
+{
+}
 
 CDialog::~CDialog()
 {
@@ -255,8 +252,7 @@ void CDialog::connect_handlers()
             QObject::connect(b, &QAbstractButton::clicked, window_, [this] { dispatch([this] { on_ok(); }); });
     if (has_control(IDCANCEL))
         if (auto* b = qobject_cast<QAbstractButton*>(control(IDCANCEL)))
-            QObject::connect(b, &QAbstractButton::clicked, window_,
-                             [this] { dispatch([this] { on_cancel(); }); });
+            QObject::connect(b, &QAbstractButton::clicked, window_, [this] { dispatch([this] { on_cancel(); }); });
 
     std::map<std::pair<int, Notification>, bool> connected;
     for (const auto& h : handlers_) {
@@ -376,7 +372,9 @@ void CDialog::on_cancel()
     end_dialog(IDCANCEL);
 }
 
-void CDialog::exchange_data(CDataExchange&) {}
+void CDialog::exchange_data(CDataExchange&)
+{
+}
 
 bool CDialog::UpdateData(bool save_and_validate)
 {

@@ -25,7 +25,7 @@ namespace tqr::fw {
 class CDataExchange;
 
 class CDialog {
-public:
+  public:
     explicit CDialog(int form_id);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
@@ -91,7 +91,7 @@ public:
     // event loop.
     void dispatch(const std::function<void()>& action);
 
-protected:
+  protected:
     virtual void exchange_data(CDataExchange& dx);
     // After the controls exist and a load-direction exchange has run.
     // True lets the framework give the focus to the first control.
@@ -106,7 +106,7 @@ protected:
     void on_selection_changed(int id, std::function<void()> handler);
     void on_text_changed(int id, std::function<void()> handler);
 
-private:
+  private:
     enum class Notification { clicked, selection_changed, text_changed };
     struct Handler {
         int id;
@@ -134,7 +134,7 @@ private:
     int result_ = IDCANCEL;
     bool modal_ = false;
 
-public:
+  public:
     // The radio group that starts with `first_id`, in form order.
     const std::vector<int>& radio_group(int first_id) const;
 };

@@ -18,7 +18,7 @@ inline constexpr const char* kMsgRange = "Please enter an integer between %1 and
 inline constexpr const char* kMsgMaxChars = "Please enter no more than %1 characters.";
 
 class CDataExchange {
-public:
+  public:
     CDataExchange(CDialog& dialog, bool save_and_validate) : dialog_(dialog), save_(save_and_validate) {}
 
     bool saving() const { return save_; }
@@ -33,7 +33,7 @@ public:
     // edit with its text selected) and stops the exchange.
     [[noreturn]] void fail();
 
-private:
+  private:
     CDialog& dialog_;
     bool save_;
     int prepared_ = -1;

@@ -15,7 +15,7 @@ QFont form_font(const std::string& family, int points);
 // character width, vertical ones an eighth of the character height, so a
 // form keeps its proportions under any font size or screen scale.
 class DialogUnits {
-public:
+  public:
     explicit DialogUnits(const QFont& font);
     DialogUnits(int base_x, int base_y) : cx_(base_x), cy_(base_y) {}
 
@@ -25,7 +25,7 @@ public:
     int base_x() const { return cx_; }
     int base_y() const { return cy_; }
 
-private:
+  private:
     int cx_;
     int cy_;
 };

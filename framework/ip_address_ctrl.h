@@ -11,7 +11,7 @@ namespace tqr::fw {
 
 // Four fields of 0..255 typed as digits, shown as one dotted address.
 class IpAddressWidget : public QWidget {
-public:
+  public:
     explicit IpAddressWidget(QWidget* parent);
 
     // The first field is the address's high byte.
@@ -23,13 +23,13 @@ public:
     void set_field_text(int field, const QString& text);
     QLineEdit* field(int index) const { return fields_[index]; }
 
-private:
+  private:
     QLineEdit* fields_[4];
 };
 
 // The framework's handle on an IP address control of a dialog.
 class CIPAddressCtrl {
-public:
+  public:
     void attach(IpAddressWidget* widget) { widget_ = widget; }
     bool attached() const { return widget_ != nullptr; }
     IpAddressWidget* widget() const { return widget_; }
@@ -40,7 +40,7 @@ public:
     int GetAddress(std::uint8_t& a, std::uint8_t& b, std::uint8_t& c, std::uint8_t& d) const;
     std::uint32_t GetAddress() const;
 
-private:
+  private:
     IpAddressWidget* widget_ = nullptr;
 };
 

@@ -9,10 +9,10 @@ namespace tqr::fw {
 
 namespace {
 class PressTabBar : public QTabBar {
-public:
+  public:
     PressTabBar(TabControlWidget* owner) : QTabBar(owner), owner_(owner) {}
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         QTabBar::mousePressEvent(event);
@@ -20,7 +20,7 @@ protected:
             owner_->pressed();
     }
 
-private:
+  private:
     TabControlWidget* owner_;
 };
 } // namespace

@@ -13,7 +13,7 @@ namespace tqr::fw {
 // A tab control: a row of tabs over a framed display area in which the
 // owner places its pages as children.
 class TabControlWidget : public QWidget {
-public:
+  public:
     explicit TabControlWidget(QWidget* parent);
 
     QTabBar* tab_bar() const { return bar_; }
@@ -21,12 +21,12 @@ public:
     void set_press_handler(std::function<void()> handler) { press_handler_ = std::move(handler); }
     void pressed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QTabBar* bar_;
     std::function<void()> press_handler_;
 };
@@ -34,7 +34,7 @@ private:
 // The framework's handle on a tab control of a dialog; derived classes
 // handle the left-button press.
 class CTabCtrl {
-public:
+  public:
     virtual ~CTabCtrl() = default;
 
     void attach(TabControlWidget* widget);
@@ -51,12 +51,12 @@ public:
     // The item that has the focus, -1 for none.
     int GetCurFocus() const;
 
-protected:
+  protected:
     // A left-button press on the control, after the control has moved its
     // selection and focus to the tab under the pointer.
     virtual void on_left_button_down() {}
 
-private:
+  private:
     TabControlWidget* widget_ = nullptr;
 };
 

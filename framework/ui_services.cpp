@@ -15,7 +15,7 @@ namespace {
 
 // Real windows on the desktop.
 class DesktopUi final : public UiServices {
-public:
+  public:
     int message_box(const MessageBoxRequest& r) override
     {
         QMessageBox box(r.owner != nullptr ? r.owner->window() : nullptr);

@@ -21,7 +21,7 @@ struct MessageBoxRequest {
 };
 
 class UiServices {
-public:
+  public:
     virtual ~UiServices() = default;
     // Shows a message box; returns IDOK, IDYES or IDNO.
     virtual int message_box(const MessageBoxRequest& request) = 0;
@@ -36,13 +36,13 @@ UiServices& current_ui();
 
 // Puts `services` in force for this object's lifetime.
 class ScopedUi {
-public:
+  public:
     explicit ScopedUi(UiServices& services);
     ~ScopedUi();
     ScopedUi(const ScopedUi&) = delete;
     ScopedUi& operator=(const ScopedUi&) = delete;
 
-private:
+  private:
     UiServices* previous_;
 };
 

@@ -5,6 +5,8 @@ namespace tqr::res {
 
 const FormTemplate& about_form()
 {
+    // One control per line reads like the form itself.
+    // clang-format off
     static const FormTemplate f{
         kAboutForm,
         "About TQR Setup",
@@ -21,6 +23,7 @@ const FormTemplate& about_form()
             {1, ControlKind::DefPushButton, "OK", 178, 7, 50, 14, kTabStop | kGroup},
         },
     };
+    // clang-format on
     return f;
 }
 

@@ -42,6 +42,8 @@ constexpr unsigned kTimeEdit = kTabStop | kBorder | kAutoHScroll;
 
 const FormTemplate& camera_form()
 {
+    // One control per line reads like the form itself.
+    // clang-format off
     static const FormTemplate f{
         kCameraForm,
         "",
@@ -90,6 +92,7 @@ const FormTemplate& camera_form()
             {1050, ControlKind::PushButton, "Default", 175, 213, 40, 12, kTabStop},
         },
     };
+    // clang-format on
     return f;
 }
 

@@ -9,6 +9,8 @@ constexpr unsigned kEditStyle = kTabStop | kBorder | kAutoHScroll;
 
 const FormTemplate& email_set_form()
 {
+    // One control per line reads like the form itself.
+    // clang-format off
     static const FormTemplate f{
         kEmailSetForm,
         "Email Set",
@@ -40,6 +42,7 @@ const FormTemplate& email_set_form()
             {2, ControlKind::PushButton, "Cancel", 108, 175, 50, 14, kTabStop},
         },
     };
+    // clang-format on
     return f;
 }
 

@@ -26,7 +26,7 @@ enum class ControlKind {
 enum Style : unsigned {
     kNone = 0,
     kTabStop = 1u << 0,
-    kGroup = 1u << 1,     // starts a group (radio buttons)
+    kGroup = 1u << 1, // starts a group (radio buttons)
     kDisabled = 1u << 2,
     kHidden = 1u << 3,
     kPassword = 1u << 4,  // edit: masked

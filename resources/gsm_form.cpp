@@ -12,6 +12,8 @@ constexpr unsigned kList = kTabStop | kVScroll;
 // to send, how, to whom, over which operator, then the finer options.
 const FormTemplate& gsm_form()
 {
+    // One control per line reads like the form itself.
+    // clang-format off
     static const FormTemplate f{
         kGsmForm,
         "",
@@ -73,6 +75,7 @@ const FormTemplate& gsm_form()
             {1052, ControlKind::PushButton, "Default", 174, 212, 42, 13, kTabStop},
         },
     };
+    // clang-format on
     return f;
 }
 

@@ -5,6 +5,8 @@ namespace tqr::res {
 
 const FormTemplate& main_form()
 {
+    // One control per line reads like the form itself.
+    // clang-format off
     static const FormTemplate f{
         kMainForm,
         "TQR Setup",
@@ -23,6 +25,7 @@ const FormTemplate& main_form()
             {1026, ControlKind::PushButton, "...", 220, 259, 13, 12, kTabStop},
         },
     };
+    // clang-format on
     return f;
 }
 

@@ -9,6 +9,8 @@ constexpr unsigned kEditStyle = kTabStop | kBorder | kAutoHScroll;
 
 const FormTemplate& operator_param_form()
 {
+    // One control per line reads like the form itself.
+    // clang-format off
     static const FormTemplate f{
         kOperatorParamForm,
         "Operator Param",
@@ -43,6 +45,7 @@ const FormTemplate& operator_param_form()
             {2, ControlKind::PushButton, "Cancel", 108, 178, 50, 14, kTabStop},
         },
     };
+    // clang-format on
     return f;
 }
 

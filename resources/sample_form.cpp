@@ -6,6 +6,8 @@ namespace tqr::res {
 // Every kind of control once, for the framework's own tests.
 const FormTemplate& sample_form()
 {
+    // One control per line reads like the form itself.
+    // clang-format off
     static const FormTemplate f{
         kSampleForm,
         "Sample",
@@ -37,6 +39,7 @@ const FormTemplate& sample_form()
             {70, ControlKind::TabControl, "", 10, 105, 100, 20, kNone},
         },
     };
+    // clang-format on
     return f;
 }
 

@@ -9,13 +9,12 @@ namespace tqr {
 // Builds an operator row at compile time; every field is zero-filled after
 // its text and cut to its width minus one.
 struct OperatorRowText {
-    std::string_view name, mms_url, mms_gateway, mms_port, mms_apn, mms_account, mms_password, gprs_apn,
-        gprs_account, gprs_password;
+    std::string_view name, mms_url, mms_gateway, mms_port, mms_apn, mms_account, mms_password, gprs_apn, gprs_account,
+        gprs_password;
 };
 
 namespace detail {
-template <std::size_t N>
-constexpr void put_text(char (&field)[N], std::string_view text)
+template <std::size_t N> constexpr void put_text(char (&field)[N], std::string_view text)
 {
     for (std::size_t i = 0; i < N; ++i)
         field[i] = i + 1 < N && i < text.size() ? text[i] : '\0';
@@ -63,12 +62,12 @@ inline constexpr std::string_view kServiceMailDomain = "birchwatch.eu";
 inline constexpr std::string_view kDefaultRecipient = "cam@birchwatch.eu";
 
 // The only operator of "Europe" and the operator of the factory defaults.
-inline constexpr OperatorEntry kDefaultOperatorRow = make_operator_row(
-    {"Kavetta", "", "0.0.0.0", "0", "", "", "", "kavettanet.eu", "bwc", "bwc"});
+inline constexpr OperatorEntry kDefaultOperatorRow =
+    make_operator_row({"Kavetta", "", "0.0.0.0", "0", "", "", "", "kavettanet.eu", "bwc", "bwc"});
 
 // The first e-mail provider and the account of the factory defaults.
-inline constexpr EmailBlock kDefaultEmailRow = make_email_row(
-    {kServiceMailDomain, "25", kSecureBase, kDefaultRecipient, "2468", kDefaultRecipient, "cam"});
+inline constexpr EmailBlock kDefaultEmailRow =
+    make_email_row({kServiceMailDomain, "25", kSecureBase, kDefaultRecipient, "2468", kDefaultRecipient, "cam"});
 
 inline constexpr int kCustomOperatorCount = 3;
 

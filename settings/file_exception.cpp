@@ -47,26 +47,19 @@ int CFileException::cause_from_errno(int err)
     case ENOENT:
     case ENOTDIR:
     case ENAMETOOLONG:
-    case ELOOP:
-        return bad_path;
+    case ELOOP: return bad_path;
     case EACCES:
     case EPERM:
-    case EROFS:
-        return access_denied;
+    case EROFS: return access_denied;
     case EMFILE:
-    case ENFILE:
-        return too_many_open_files;
+    case ENFILE: return too_many_open_files;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        return disk_full;
+    case EFBIG: return disk_full;
     case EBUSY:
-    case ETXTBSY:
-        return sharing_violation;
-    case EIO:
-        return hard_io;
-    default:
-        return generic;
+    case ETXTBSY: return sharing_violation;
+    case EIO: return hard_io;
+    default: return generic;
     }
 }
 

@@ -9,7 +9,7 @@ namespace tqr {
 // empty where the failing step has none. Shown to the user as the text of
 // its cause with the file name filled in.
 class CFileException : public std::runtime_error {
-public:
+  public:
     enum Cause {
         generic = 1,
         file_not_found = 2,
@@ -39,7 +39,7 @@ public:
     // Maps an errno value to a cause.
     static int cause_from_errno(int err);
 
-private:
+  private:
     int cause_;
     std::string file_name_;
 };

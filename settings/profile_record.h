@@ -17,10 +17,7 @@ namespace tqr {
 struct LeU16 {
     std::uint8_t bytes[2];
 
-    constexpr operator std::uint16_t() const
-    {
-        return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-    }
+    constexpr operator std::uint16_t() const { return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)); }
     constexpr LeU16& operator=(std::uint16_t v)
     {
         bytes[0] = static_cast<std::uint8_t>(v & 0xFF);
@@ -64,7 +61,10 @@ struct OperatorEntry {
 // "NO", "SSL/TLS", "STARTTLS". Readers take the low four bits.
 using SecureType = std::uint8_t;
 inline constexpr SecureType kSecureBase = 0x40;
-inline constexpr int secure_index(SecureType t) { return t & 0x0F; }
+inline constexpr int secure_index(SecureType t)
+{
+    return t & 0x0F;
+}
 
 // Server part of an SMTP account (72 bytes).
 struct EmailServer {
@@ -203,25 +203,21 @@ OperatorSelect unpack_operator_select(std::uint16_t value);
 void write_text(std::span<char> field, std::string_view text);
 std::string read_text(std::span<const char> field);
 
-template <std::size_t N>
-void write_text(char (&field)[N], std::string_view text)
+template <std::size_t N> void write_text(char (&field)[N], std::string_view text)
 {
     write_text(std::span<char>(field, N), text);
 }
-template <std::size_t N>
-std::string read_text(const char (&field)[N])
+template <std::size_t N> std::string read_text(const char (&field)[N])
 {
     return read_text(std::span<const char>(field, N));
 }
 
 // Raw byte views of record parts, for whole-block copies.
-template <typename T>
-std::span<std::uint8_t, sizeof(T)> bytes_of(T& value)
+template <typename T> std::span<std::uint8_t, sizeof(T)> bytes_of(T& value)
 {
     return std::span<std::uint8_t, sizeof(T)>(reinterpret_cast<std::uint8_t*>(&value), sizeof(T));
 }
-template <typename T>
-std::span<const std::uint8_t, sizeof(T)> bytes_of(const T& value)
+template <typename T> std::span<const std::uint8_t, sizeof(T)> bytes_of(const T& value)
 {
     return std::span<const std::uint8_t, sizeof(T)>(reinterpret_cast<const std::uint8_t*>(&value), sizeof(T));
 }

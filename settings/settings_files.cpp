@@ -36,8 +36,7 @@ namespace {
 constexpr std::size_t kCustomBytes = sizeof(OperatorEntry) * kCustomOperatorCount;
 static_assert(sizeof(ProfileRecord) + kCustomBytes == kStoreFileSize);
 
-template <typename Fn>
-void transform_words(std::span<std::uint8_t> bytes, Fn fn)
+template <typename Fn> void transform_words(std::span<std::uint8_t> bytes, Fn fn)
 {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const auto w = static_cast<std::uint16_t>(bytes[i] | (bytes[i + 1] << 8));
@@ -89,7 +88,7 @@ std::string full_path(const fs::path& p)
 // A new file written beside its target, flushed to the medium, waiting to
 // replace the target. Removed again unless committed.
 class PendingFile {
-public:
+  public:
     PendingFile(const fs::path& target, const std::string& open_name, mode_t mode,
                 std::span<const std::span<const std::uint8_t>> parts)
         : target_(target)
@@ -137,7 +136,7 @@ public:
         sync_folder();
     }
 
-private:
+  private:
     [[noreturn]] static void fail(int fd, int err, const std::string& name)
     {
         ::close(fd);
@@ -233,8 +232,7 @@ void save_profile(std::string folder)
 {
     const fs::path profile_path = folder + "/" + kProfileFileName;
     const auto scrambled = scrambled_copy(current_profile);
-    const std::span<const std::uint8_t> blocks(scrambled.data() + offsetof(ProfileRecord, camera),
-                                               kProfileFileSize);
+    const std::span<const std::uint8_t> blocks(scrambled.data() + offsetof(ProfileRecord, camera), kProfileFileSize);
     const std::span<const std::uint8_t> profile_parts[] = {blocks};
     PendingFile profile(profile_path, profile_path.string(), default_file_mode(), profile_parts);
 

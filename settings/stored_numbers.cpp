@@ -65,8 +65,7 @@ Octets parse_gateway(std::string_view text)
 
 std::string format_gateway(const Octets& o)
 {
-    return std::to_string(o[0]) + "." + std::to_string(o[1]) + "." + std::to_string(o[2]) + "." +
-           std::to_string(o[3]);
+    return std::to_string(o[0]) + "." + std::to_string(o[1]) + "." + std::to_string(o[2]) + "." + std::to_string(o[3]);
 }
 
 } // namespace tqr

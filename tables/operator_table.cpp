@@ -12,8 +12,7 @@ using R = OperatorRowText;
 constexpr OperatorRowText kBuiltIn[] = {
     // Australia
     R{"Optus", "http://mmsc.optus.com.au:8002/", "61.88.190.10", "8070", "mms", "", "", "internet", "", ""},
-    R{"Telstra", "http://mmsc.telstra.com:8002", "10.1.1.180", "80", "telstra.mms", "", "", "telstra.internet", "",
-      ""},
+    R{"Telstra", "http://mmsc.telstra.com:8002", "10.1.1.180", "80", "telstra.mms", "", "", "telstra.internet", "", ""},
     // Austria
     R{"A1", "http://mmsc.A1.net", "194.48.124.71", "8001", "free.A1.net", "ppp@A1plus.at", "ppp", "a1.net",
       "ppp@a1plus.at", "ppp"},
@@ -32,8 +31,7 @@ constexpr OperatorRowText kBuiltIn[] = {
     R{"Vodafone", "http://mms", "010.011.010.111", "80", "mms", "", "", "internet", "", ""},
     // Danmark
     R{"3.", "http://mms.3.dk", "mmsproxy.3.dk", "8799", "data.tre.dk", "", "", "net.tre.dk", "", ""},
-    R{"Tovexa", "http://mms.tovexa.dk", "10.10.10.10", "8080", "mms.tovexa.dk", "", "", "internet.tovexa.dk", "",
-      ""},
+    R{"Tovexa", "http://mms.tovexa.dk", "10.10.10.10", "8080", "mms.tovexa.dk", "", "", "internet.tovexa.dk", "", ""},
     R{"Tovexa1", "http://mms.tovexa.dk", "010.010.010.010", "8080", "mms1.tovexa.dk", "", "", "", "", ""},
     R{"Tovexa2", "http://mms.tovexa.dk", "010.010.010.011", "8080", "mms2.tovexa.dk", "", "", "", "", ""},
     R{"callme", "http://mms.callme.dk", "212.88.64.199", "8080", "mms.callme.dk", "", "", "", "", ""},
@@ -67,8 +65,8 @@ constexpr OperatorRowText kBuiltIn[] = {
       "ebouygtel.com", "", ""},
     R{"SFR", "http://mms65", "10.143.156.8", "8080", "mms65", "", "", "websfr", "", ""},
     // Germany
-    R{"T-Mobile", "http://mms.t-mobile.de/servlets/mms", "172.28.23.131", "8008", "internet.t-mobile", "t-mobile",
-      "tm", "internet.t-mobile", "t-mobile", "tm"},
+    R{"T-Mobile", "http://mms.t-mobile.de/servlets/mms", "172.28.23.131", "8008", "internet.t-mobile", "t-mobile", "tm",
+      "internet.t-mobile", "t-mobile", "tm"},
     R{"T-Mobile2", "http://mms.t-mobile.de/servlets/mms", "172.28.23.131", "8008", "internet.telekom", "", "",
       "internet.telekom", "", ""},
     R{"Vodafone", "http://139.7.24.1/servlets/mms", "139.7.29.17", "80", "event.vodafone.de", "vodafone", "vodafone",
@@ -100,14 +98,14 @@ constexpr OperatorRowText kBuiltIn[] = {
     R{"Vodafone", "http://pxt.vodafone.net.nz/pxtsend", "172.30.38.3", "8080", "live.vodafone.com", "", "",
       "www.vodafone.net.nz", "", ""},
     // Norge
-    R{"Netcom", "http://mms/", "212.169.66.4", "8080", "mms.netcom.no", "mms", "netcom", "internet.netcom.no",
-      "netcom", "netcom"},
+    R{"Netcom", "http://mms/", "212.169.66.4", "8080", "mms.netcom.no", "mms", "netcom", "internet.netcom.no", "netcom",
+      "netcom"},
     R{"Tele2", "http://mmsc.tele2.no", "193.12.40.66", "8080", "mms.tele2.no", "", "", "mobileinternet.tele2.no", "",
       ""},
     R{"telenor", "http://mmsc", "10.10.10.11", "8080", "telenor.smart", "", "", "telenor.smart", "", ""},
     // Russia
-    R{"Beeline", "http://mms/", "192.168.94.23", "8080", "mms.beeline.ru", "beeline", "beeline",
-      "internet.beeline.ru", "beeline", "beeline"},
+    R{"Beeline", "http://mms/", "192.168.94.23", "8080", "mms.beeline.ru", "beeline", "beeline", "internet.beeline.ru",
+      "beeline", "beeline"},
     R{"Megafon", "http://mmsc:8002", "10.10.10.10", "8080", "mms", "mms", "mms", "internet", "gdata", "gdata"},
     R{"MTS", "http://mmsc", "192.168.192.192", "8080", "mms.mts.ru", "mts", "mts", "internet.mts.ru", "mts", "mts"},
     // Slovakia
@@ -118,8 +116,8 @@ constexpr OperatorRowText kBuiltIn[] = {
     R{"Telia", "http://mmss/", "193.209.134.132", "8080", "mms.telia.se", "", "", "online.telia.se", "", ""},
     // Swiss
     R{"Orange", "http://192.168.151.3:8002", "192.168.151.2", "8080", "mms", "", "", "internet", "", ""},
-    R{"Swisscom", "http://mms.natel.ch:8079", "192.168.210.2", "8080", "event.swisscom.ch", "", "",
-      "gprs.swisscom.ch", "", ""},
+    R{"Swisscom", "http://mms.natel.ch:8079", "192.168.210.2", "8080", "event.swisscom.ch", "", "", "gprs.swisscom.ch",
+      "", ""},
     // United Kingdom
     R{"Vodafone", "http://mms.vodafone.co.uk/servlets/mms", "212.183.137.12", "8799", "wap.vodafone.co.uk", "wap",
       "wap", "internet", "web", "web"},
@@ -128,8 +126,7 @@ constexpr OperatorRowText kBuiltIn[] = {
     R{"Vodafone(Prepay)", "http://mms.vodafone.co.uk/servlets/mms", "212.183.137.12", "8799", "pp.vodafone.co.uk",
       "wap", "wap", "pp.vodafone.co.uk", "web", "web"},
     // United States
-    R{"AT&T/Cingular", "http://mmsc.mobile.att.net", "209.183.35.33", "80", "NXTGENPHONE", "", "", "broadband", "",
-      ""},
+    R{"AT&T/Cingular", "http://mmsc.mobile.att.net", "209.183.35.33", "80", "NXTGENPHONE", "", "", "broadband", "", ""},
     R{"T-Mobile", "http://mms.msg.eng.t-mobile.com/mms/wapenc", "216.155.165.50", "8080", "fast.t-mobile.com", "", "",
       "fast.t-mobile.com", "", ""},
 };
@@ -160,14 +157,14 @@ constexpr CountryEntry country(std::string_view name, int first, std::uint16_t c
 } // namespace
 
 const CountryEntry CountryTable[kCountryCount] = {
-    country("Australia", 0, 2),       country("Austria", 2, 1),   country("Canada", 3, 1),
-    country("China", 4, 2),           country("Cyprus", 6, 1),    country("Czech Repblic", 7, 3),
-    country("Danmark", 10, 12),       country("Europe", 22, 1),   country("Estonia", 23, 1),
-    country("Finland", 24, 7),        country("France", 31, 3),   country("Germany", 34, 3),
-    country("Hong Kong", 37, 3),      country("Israel", 40, 5),   country("Italy", 45, 3),
-    country("Netherland", 48, 1),     country("New Zealand", 49, 2), country("Norge", 51, 3),
-    country("Russia", 54, 3),         country("Slovakia", 57, 3), country("Sweden", 60, 1),
-    country("Swiss", 61, 2),          country("United Kingdom", 63, 3), country("United States", 66, 2),
+    country("Australia", 0, 2),   country("Austria", 2, 1),         country("Canada", 3, 1),
+    country("China", 4, 2),       country("Cyprus", 6, 1),          country("Czech Repblic", 7, 3),
+    country("Danmark", 10, 12),   country("Europe", 22, 1),         country("Estonia", 23, 1),
+    country("Finland", 24, 7),    country("France", 31, 3),         country("Germany", 34, 3),
+    country("Hong Kong", 37, 3),  country("Israel", 40, 5),         country("Italy", 45, 3),
+    country("Netherland", 48, 1), country("New Zealand", 49, 2),    country("Norge", 51, 3),
+    country("Russia", 54, 3),     country("Slovakia", 57, 3),       country("Sweden", 60, 1),
+    country("Swiss", 61, 2),      country("United Kingdom", 63, 3), country("United States", 66, 2),
     country("Customer", 68, 3),
 };
 

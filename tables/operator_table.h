@@ -26,7 +26,7 @@ extern const CountryEntry CountryTable[kCountryCount];
 // the factory-default operator and the last three rows are the writable
 // CustomOperators.
 class OperatorTable {
-public:
+  public:
     static const OperatorEntry& row(int index);
 };
 

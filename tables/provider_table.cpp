@@ -5,7 +5,7 @@
 namespace tqr {
 
 const char ProviderNames[kProviderCount][32] = {"birchwatch", "freenet", "gmail", "gmx",
-                                               "hotmail",    "web",     "yahoo", "Other"};
+                                                "hotmail",    "web",     "yahoo", "Other"};
 
 namespace {
 constexpr EmailProvider provider(std::string_view server, std::string_view port, int secure_index)

@@ -24,7 +24,7 @@ namespace {
 
 // Shows each modal dialog, grabs it and closes it again.
 class SnapshotUi final : public fw::UiServices {
-public:
+  public:
     explicit SnapshotUi(QString dir) : dir_(std::move(dir)) {}
     int message_box(const fw::MessageBoxRequest&) override { return fw::IDOK; }
     int run_modal(fw::CDialog& dialog) override
@@ -40,7 +40,7 @@ public:
     }
     std::optional<std::string> browse_for_folder(QWidget*, const std::string&) override { return std::nullopt; }
 
-private:
+  private:
     QString dir_;
 };
 
@@ -63,7 +63,8 @@ int main(int argc, char** argv)
     op.set_target(&custom);
     op.do_modal();
 
-    EmailBlock email = make_email_row({"mail.example.org", "587", 0x42, "me@example.org", "pw", "me@example.org", "me"});
+    EmailBlock email =
+        make_email_row({"mail.example.org", "587", 0x42, "me@example.org", "pw", "me@example.org", "me"});
     EmailSetDialog es;
     es.set_blocks(&email.server, &email.account);
     es.do_modal();

@@ -72,10 +72,7 @@ struct AppTest : ::testing::Test {
     }
     void expect_saved(const std::string& folder) { ui.expect_box("PROFILE.BIN has been saved in " + folder); }
 
-    bool nothing_written() const
-    {
-        return !fs::exists(env.work() / "PROFILE.BIN") && !fs::exists(env.store_file());
-    }
+    bool nothing_written() const { return !fs::exists(env.work() / "PROFILE.BIN") && !fs::exists(env.store_file()); }
 
     TempEnv env;
     ScriptedUi ui;

@@ -51,10 +51,7 @@ struct GsmPageTest : ::testing::Test {
     }
 
     // Stores and expects success.
-    void store_ok()
-    {
-        ASSERT_EQ(page.validate_and_store(), 0);
-    }
+    void store_ok() { ASSERT_EQ(page.validate_and_store(), 0); }
     // Stores and expects a refusal with `message`.
     void store_refused(const std::string& message, unsigned style = kStop)
     {
@@ -368,12 +365,9 @@ TEST_F(GsmPageTest, EmailPiecesAreSplitCleanedAndChecked)
         std::string slot0;
     };
     const Case cases[] = {
-        {" me @ example.org ;", nullptr, "me@example.org"},
-        {at47, nullptr, at47},
-        {at47 + "c", "The email is out of the max length!", ""},
-        {"@example.org", "The email's Format is error!", ""},
-        {"a@x.org\r\nb@y.org", nullptr, "a@x.org\r\nb@y.org"},
-        {";;", "The email must not be null!", ""},
+        {" me @ example.org ;", nullptr, "me@example.org"},      {at47, nullptr, at47},
+        {at47 + "c", "The email is out of the max length!", ""}, {"@example.org", "The email's Format is error!", ""},
+        {"a@x.org\r\nb@y.org", nullptr, "a@x.org\r\nb@y.org"},   {";;", "The email must not be null!", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -174,7 +174,7 @@ TEST(MessageBoxes, CarryTheApplicationNameAndAnswer)
 
 namespace {
 class ThrowingDialog : public SampleDialog {
-public:
+  public:
     ThrowingDialog()
     {
         on_clicked(61, [] { throw CFileException(13, "/card/PROFILE.BIN"); });
@@ -223,10 +223,10 @@ TEST(IpAddressControl, FourFieldsAsOneAddress)
 
 namespace {
 class RecordingTabs : public CTabCtrl {
-public:
+  public:
     std::vector<int> presses;
 
-protected:
+  protected:
     void on_left_button_down() override { presses.push_back(GetCurFocus()); }
 };
 } // namespace

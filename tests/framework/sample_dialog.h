@@ -12,7 +12,7 @@ namespace tqr::test {
 
 // A dialog over the sample form with one member per kind of exchange.
 class SampleDialog : public fw::CDialog {
-public:
+  public:
     SampleDialog() : CDialog(res::kSampleForm)
     {
         on_clicked(61, [this] { log.push_back("act"); });
@@ -32,7 +32,7 @@ public:
     std::vector<std::string> log;
     int init_calls = 0;
 
-protected:
+  protected:
     void exchange_data(fw::CDataExchange& dx) override
     {
         fw::DDX_Control(dx, 50, ip);

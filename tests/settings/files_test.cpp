@@ -209,7 +209,7 @@ TEST_F(FilesTest, StoreFolderAndFileAreOwnerOnly)
 {
     apply_factory_defaults();
     save_profile(env.work().string());
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(env.store_file().c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     ASSERT_EQ(::stat(env.store_file().parent_path().c_str(), &st), 0);

@@ -4,7 +4,9 @@
 
 namespace tqr::test {
 
-ScriptedUi::ScriptedUi() : scope_(*this) {}
+ScriptedUi::ScriptedUi() : scope_(*this)
+{
+}
 
 ScriptedUi::~ScriptedUi()
 {

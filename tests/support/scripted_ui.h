@@ -18,7 +18,7 @@ namespace tqr::test {
 // the script does not expect, or an expected one that never came, fails
 // the test. Installed for the object's lifetime.
 class ScriptedUi final : public fw::UiServices {
-public:
+  public:
     ScriptedUi();
     ~ScriptedUi() override;
 
@@ -41,7 +41,7 @@ public:
     int run_modal(fw::CDialog& dialog) override;
     std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title) override;
 
-private:
+  private:
     struct Box {
         std::string text;
         unsigned style;
@@ -63,7 +63,7 @@ private:
 
 // Counts the boxes without a script, answering each with `answer`.
 class QuietUi final : public fw::UiServices {
-public:
+  public:
     explicit QuietUi(int answer = fw::IDOK) : answer_(answer), scope_(*this) {}
     std::vector<fw::MessageBoxRequest> boxes;
     int message_box(const fw::MessageBoxRequest& request) override
@@ -78,7 +78,7 @@ public:
     }
     std::optional<std::string> browse_for_folder(QWidget*, const std::string&) override { return std::nullopt; }
 
-private:
+  private:
     int answer_;
     fw::ScopedUi scope_;
 };

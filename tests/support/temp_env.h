@@ -8,7 +8,7 @@ namespace tqr::test {
 // A private folder for one test: XDG_CONFIG_HOME points into it and it is
 // the working folder for the test's lifetime; everything goes on exit.
 class TempEnv {
-public:
+  public:
     TempEnv();
     ~TempEnv();
     TempEnv(const TempEnv&) = delete;
@@ -19,7 +19,7 @@ public:
     std::filesystem::path work() const { return root_ / "work"; }
     std::filesystem::path store_file() const { return config_home() / "TQRSetup" / "TQRSetup.DAT"; }
 
-private:
+  private:
     std::filesystem::path root_;
     std::filesystem::path old_cwd_;
     std::string old_xdg_;

@@ -16,7 +16,8 @@ TmpfsMount::TmpfsMount(const std::filesystem::path& dir, std::size_t bytes) : di
     if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, options.c_str()) == 0)
         mounted_ = true;
     else
-        reason_ = std::string("cannot mount a tmpfs here (") + std::strerror(errno) + "), so no full or "
+        reason_ = std::string("cannot mount a tmpfs here (") + std::strerror(errno) +
+                  "), so no full or "
                   "read-only medium can be made";
 }
 

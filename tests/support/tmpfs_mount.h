@@ -9,7 +9,7 @@ namespace tqr::test {
 // card. Mounting needs root and a kernel that lets us; where it is refused,
 // `mounted()` is false and `reason()` says why.
 class TmpfsMount {
-public:
+  public:
     TmpfsMount(const std::filesystem::path& dir, std::size_t bytes);
     ~TmpfsMount();
     TmpfsMount(const TmpfsMount&) = delete;
@@ -24,7 +24,7 @@ public:
     // Turns the medium read-only; false when the kernel refuses.
     bool make_read_only();
 
-private:
+  private:
     std::filesystem::path dir_;
     bool mounted_ = false;
     std::string reason_;

@@ -1,0 +1,41 @@
+// The floor: a plain Qt dialog with a tab widget, a line edit and two
+// buttons, shown the same way, until its first paint.
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* tabs = new QTabWidget(&dialog);
+    tabs->addTab(new QWidget(tabs), QStringLiteral("GSM"));
+    layout->addWidget(tabs);
+    layout->addWidget(new QLineEdit(&dialog));
+    layout->addWidget(new QPushButton(QStringLiteral("OK"), &dialog));
+    layout->addWidget(new QPushButton(QStringLiteral("Cancel"), &dialog));
+    FirstPaint paint;
+    dialog.installEventFilter(&paint);
+    dialog.show();
+    while (!paint.painted)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return 0;
+}

@@ -1,0 +1,58 @@
+// Start-up as the tool does it: load the settings, build the main dialog
+// with both pages, show it, process events until its first paint, exit.
+#include "app/setup_app.h"
+#include "framework/cdialog.h"
+#include "framework/ui_services.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+// Shows the main dialog instead of running it, and ends it once painted.
+class ShowUntilPaintedUi final : public tqr::fw::UiServices {
+public:
+    int message_box(const tqr::fw::MessageBoxRequest&) override { return tqr::fw::IDOK; }
+    int run_modal(tqr::fw::CDialog& dialog) override
+    {
+        FirstPaint paint;
+        dialog.window()->installEventFilter(&paint);
+        dialog.window()->show();
+        while (!paint.painted)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        dialog.window()->removeEventFilter(&paint);
+        dialog.end_dialog(tqr::fw::IDCANCEL);
+        return tqr::fw::IDCANCEL;
+    }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&) override { return std::nullopt; }
+};
+
+class BenchApp : public tqr::SetupApp {
+public:
+    bool init_instance() override
+    {
+        ShowUntilPaintedUi ui;
+        tqr::fw::ScopedUi scope(ui);
+        return SetupApp::init_instance();
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    BenchApp app;
+    return app.run(argc, argv);
+}
