@@ -3,6 +3,7 @@
 #include "app/about_dialog.h"
 #include "framework/data_exchange.h"
 #include "framework/ui_services.h"
+#include "resources/app_icon.h"
 #include "resources/resource_ids.h"
 #include "settings/profile_record.h"
 #include "settings/settings_files.h"
@@ -25,7 +26,7 @@ constexpr int kGsmModel = 6;
 constexpr int kAboutCommand = 0x10;
 } // namespace
 
-SetupDialog::SetupDialog() : CDialog(res::kMainForm), icon_(QStringLiteral(":/tqr/app_icon.svg"))
+SetupDialog::SetupDialog() : CDialog(res::kMainForm), icon_(res::app_icon())
 {
     on_clicked(kBrowse, [this] { on_browse(); });
 }

@@ -5,6 +5,7 @@
 #include "framework/ip_address_ctrl.h"
 #include "framework/tab_ctrl.h"
 #include "framework/ui_services.h"
+#include "resources/app_icon.h"
 #include "resources/form_template.h"
 #include "settings/file_exception.h"
 
@@ -151,7 +152,7 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
     case ControlKind::IpAddress: return new IpAddressWidget(parent);
     case ControlKind::Icon: {
         auto* l = new QLabel(parent);
-        l->setPixmap(QIcon(QStringLiteral(":/tqr/app_icon.svg")).pixmap(32, 32));
+        l->setPixmap(res::app_icon().pixmap(32, 32));
         return l;
     }
     }
@@ -198,7 +199,7 @@ void CDialog::build(QWidget* parent, bool modal)
     w->setWindowTitle(from_ansi(f.caption));
     const QFont font = form_font(f.font_family, f.font_points);
     w->setFont(font);
-    const DialogUnits du(font);
+    const DialogUnits du = dialog_units_of(f.font_family, f.font_points);
     // A dialog keeps its form's size; a child page is placed by its owner.
     if (modal)
         w->setFixedSize(du.x(f.w), du.y(f.h));

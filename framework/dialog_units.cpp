@@ -2,6 +2,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QStringList>
+
+#include <map>
 
 namespace tqr::fw {
 
@@ -18,14 +21,17 @@ int mul_div(int a, int b, int c)
 QFont form_font(const std::string& family, int points)
 {
     QString name = QString::fromStdString(family);
-    if (!QFontDatabase::hasFamily(name)) {
-        if (name == "Times New Roman")
-            name = "Liberation Serif";
-        else if (name == "MS Sans Serif" || name == "Arial")
-            name = "Liberation Sans";
+    // Where the system lacks a form's font, take the metric-compatible one.
+    // The family list is read once; asking fontconfig about aliases is slow.
+    static const QStringList installed = QFontDatabase::families();
+    if (!installed.contains(name)) {
+        if (name == QLatin1String("Times New Roman"))
+            name = QStringLiteral("Liberation Serif");
+        else if (name == QLatin1String("MS Sans Serif"))
+            name = QStringLiteral("Liberation Sans");
     }
     QFont font(name, points);
-    font.setStyleHint(name.contains("Serif") && !name.contains("Sans") ? QFont::Serif : QFont::SansSerif);
+    font.setStyleHint(family.find("Sans") == std::string::npos ? QFont::Serif : QFont::SansSerif);
     return font;
 }
 
@@ -35,6 +41,16 @@ DialogUnits::DialogUnits(const QFont& font)
     const int alphabet = fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     cx_ = (alphabet / 26 + 1) / 2;
     cy_ = fm.height();
+}
+
+DialogUnits dialog_units_of(const std::string& family, int points)
+{
+    static std::map<std::pair<std::string, int>, DialogUnits> measured;
+    const auto key = std::make_pair(family, points);
+    auto it = measured.find(key);
+    if (it == measured.end())
+        it = measured.emplace(key, DialogUnits(form_font(family, points))).first;
+    return it->second;
 }
 
 int DialogUnits::x(int dlu) const

@@ -30,4 +30,7 @@ class DialogUnits {
     int cy_;
 };
 
+// The dialog units of a form's font, measured once per font.
+DialogUnits dialog_units_of(const std::string& family, int points);
+
 } // namespace tqr::fw

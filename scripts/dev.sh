@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6svg6 libgtest-dev fonts-liberation2)
+PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2)
 
 install_missing() {
     local missing=()
