@@ -4,11 +4,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2)
+PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 nlohmann-json3-dev libcli11-dev)
+# Only the test command fuzzes, with clang and its libFuzzer runtime.
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
-install_missing() {
+install_missing() { # packages...
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -16,7 +18,7 @@ install_missing() {
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
 build() { # dir, extra cmake arguments...
@@ -28,7 +30,7 @@ build() { # dir, extra cmake arguments...
 
 case "${1:-}" in
 run)
-    install_missing
+    install_missing "${PACKAGES[@]}"
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQR_BUILD_TESTS=OFF
     if [ ! -x build/app/TQRSetup ]; then
         echo "Built the libraries; the main dialog does not exist yet, so there is nothing to start."
@@ -41,11 +43,12 @@ run)
     exec build/app/TQRSetup
     ;;
 test)
-    install_missing
+    install_missing "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
     build build-test -DCMAKE_BUILD_TYPE=Debug
     (cd build-test && ctest --output-on-failure -j2)
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DTQR_SANITIZE=ON
     (cd build-asan && ctest --output-on-failure -j2)
+    bash fuzz/run.sh 20
     ;;
 *)
     echo "usage: scripts/dev.sh run|test" >&2
