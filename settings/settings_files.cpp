@@ -185,6 +185,16 @@ mode_t default_file_mode()
 
 } // namespace
 
+void scramble_bytes(std::span<std::uint8_t> bytes)
+{
+    transform_words(bytes, scramble_word);
+}
+
+void unscramble_bytes(std::span<std::uint8_t> bytes)
+{
+    transform_words(bytes, unscramble_word);
+}
+
 std::optional<fs::path> store_file_path()
 {
     auto base = absolute_env_dir("XDG_CONFIG_HOME");
@@ -228,13 +238,27 @@ void load_settings()
     std::memcpy(CustomOperators, custom.data(), kCustomBytes);
 }
 
-void save_profile(std::string folder)
+namespace {
+PendingFile pending_profile_bin(const std::string& folder, const std::array<std::uint8_t, 880>& scrambled)
 {
     const fs::path profile_path = folder + "/" + kProfileFileName;
-    const auto scrambled = scrambled_copy(current_profile);
     const std::span<const std::uint8_t> blocks(scrambled.data() + offsetof(ProfileRecord, camera), kProfileFileSize);
     const std::span<const std::uint8_t> profile_parts[] = {blocks};
-    PendingFile profile(profile_path, profile_path.string(), default_file_mode(), profile_parts);
+    return PendingFile(profile_path, profile_path.string(), default_file_mode(), profile_parts);
+}
+} // namespace
+
+void save_profile_bin(const std::string& folder, const ProfileRecord& record)
+{
+    const auto scrambled = scrambled_copy(record);
+    PendingFile profile = pending_profile_bin(folder, scrambled);
+    profile.commit();
+}
+
+void save_profile(std::string folder)
+{
+    const auto scrambled = scrambled_copy(current_profile);
+    PendingFile profile = pending_profile_bin(folder, scrambled);
 
     const auto store_path = store_file_path();
     if (!store_path) {

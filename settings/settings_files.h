@@ -3,9 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace tqr {
+
+struct ProfileRecord;
 
 inline constexpr std::size_t kProfileFileSize = 860;
 inline constexpr std::size_t kStoreFileSize = 1672;
@@ -20,6 +23,11 @@ std::uint16_t unscramble_word(std::uint16_t s);
 // XDG_CONFIG_HOME is unset or relative; nothing when neither is absolute.
 std::optional<std::filesystem::path> store_file_path();
 
+// Scrambles or unscrambles every 16-bit little-endian word of `bytes` in
+// place (an odd last byte stays as it is).
+void scramble_bytes(std::span<std::uint8_t> bytes);
+void unscramble_bytes(std::span<std::uint8_t> bytes);
+
 // Reads the store file into current_profile and the custom rows; any
 // problem with the file falls back to the factory defaults, silently.
 void load_settings();
@@ -28,5 +36,9 @@ void load_settings();
 // replaced only once its new bytes are safely on the medium; a failure
 // throws CFileException and leaves the previous files as they were.
 void save_profile(std::string folder);
+
+// Writes only PROFILE.BIN of `record` into `folder`, replaced the same safe
+// way; the store file is not touched.
+void save_profile_bin(const std::string& folder, const ProfileRecord& record);
 
 } // namespace tqr

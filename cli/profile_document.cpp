@@ -1,0 +1,53 @@
+#include "cli/profile_document.h"
+
+#include "settings/settings_files.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace tqr::cli {
+
+namespace fs = std::filesystem;
+
+ProfileDocument read_profile_file(const fs::path& path)
+{
+    std::error_code ec;
+    if (!fs::exists(path, ec))
+        throw ProfileError(path.string() + ": no such file");
+    if (fs::is_directory(path, ec))
+        throw ProfileError(path.string() + ": is a folder, not a settings file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw ProfileError(path.string() + ": cannot be read");
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+
+    ProfileDocument doc;
+    auto record = bytes_of(doc.record);
+    if (bytes.size() == kProfileFileSize) {
+        doc.kind = FileKind::profile_bin;
+        std::copy(bytes.begin(), bytes.end(), record.begin() + offsetof(ProfileRecord, camera));
+        unscramble_bytes(record);
+        std::memcpy(doc.record.magic, kMagicText, kMagicSize);
+        doc.record.model_index = 6;
+        doc.record.header_reserved = 0;
+        return doc;
+    }
+    if (bytes.size() < sizeof(ProfileRecord))
+        throw ProfileError(path.string() + ": wrong size, " + std::to_string(bytes.size()) +
+                           " bytes (a PROFILE.BIN has 860, a store file 1672)");
+    std::copy_n(bytes.begin(), sizeof(ProfileRecord), record.begin());
+    unscramble_bytes(record);
+    if (std::memcmp(doc.record.magic, kMagicText, kMagicSize) != 0)
+        throw ProfileError(path.string() + ": bad magic text, not a TQR Setup store file");
+    doc.kind = FileKind::store_file;
+    std::array<OperatorEntry, kCustomOperatorCount> custom{};
+    const std::size_t rest = std::min(bytes.size() - sizeof(ProfileRecord), sizeof custom);
+    std::memcpy(custom.data(), bytes.data() + sizeof(ProfileRecord), rest);
+    doc.custom = custom;
+    return doc;
+}
+
+} // namespace tqr::cli

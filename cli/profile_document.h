@@ -1,0 +1,39 @@
+#pragma once
+
+// A settings file as the companion tool reads and writes it: either a
+// camera's PROFILE.BIN (the two blocks) or a store file (the whole record
+// and the custom operator rows).
+
+#include "settings/factory_defaults.h"
+#include "settings/profile_record.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace tqr::cli {
+
+// A file or description that cannot be used, with a message for the user.
+class ProfileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class FileKind { profile_bin, store_file };
+
+struct ProfileDocument {
+    FileKind kind = FileKind::profile_bin;
+    // For PROFILE.BIN only bytes 20..879 come from the file; the header is
+    // the magic text and model 6.
+    ProfileRecord record{};
+    // Store files only.
+    std::optional<std::array<OperatorEntry, kCustomOperatorCount>> custom;
+};
+
+// Reads a PROFILE.BIN (860 bytes) or a store file (880 bytes or more whose
+// unscrambled record starts with the magic text).
+ProfileDocument read_profile_file(const std::filesystem::path& path);
+
+} // namespace tqr::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+// Every setting of a profile as JSON and back, byte for byte: numbers as
+// numbers, texts as strings (8-bit text as its characters), and a text
+// field that is not plain text followed by zeros as {"hex": "..."}.
+
+#include "cli/profile_document.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+namespace tqr::cli {
+
+using Json = nlohmann::ordered_json;
+
+// The record's 8-bit texts are Latin-1; JSON and terminals want UTF-8.
+std::string latin1_to_utf8(std::string_view text);
+
+Json to_json(const ProfileDocument& doc);
+// Throws ProfileError naming the key that is unknown, missing or wrong.
+ProfileDocument from_json(const Json& json);
+// Parses JSON text; a syntax error names its line.
+Json parse_json_text(const std::string& text);
+
+} // namespace tqr::cli

@@ -1,0 +1,285 @@
+#include "cli/profile_check.h"
+#include "cli/profile_document.h"
+#include "cli/profile_json.h"
+#include "cli/profile_show.h"
+#include "settings/settings_files.h"
+#include "settings/value_rules.h"
+#include "tests/support/temp_env.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <sys/wait.h>
+
+using namespace tqr;
+using namespace tqr::cli;
+using tqr::test::read_file;
+using tqr::test::TempEnv;
+using tqr::test::write_file;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string scrambled(const ProfileRecord& r, std::size_t from, std::size_t to)
+{
+    std::string out(reinterpret_cast<const char*>(&r) + from, to - from);
+    scramble_bytes(std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(out.data()), out.size()));
+    return out;
+}
+
+ProfileRecord default_record()
+{
+    ProfileRecord saved = current_profile;
+    apply_factory_defaults();
+    ProfileRecord r = current_profile;
+    current_profile = saved;
+    return r;
+}
+
+ProfileRecord crafted_record()
+{
+    ProfileRecord r = default_record();
+    r.header_reserved = 0xBEEF;
+    r.camera.camera_reserved[5] = 0x1234;
+    r.gsm.gsm_reserved = 0x4321;
+    r.camera.password_text[6] = 'x'; // behind the terminator
+    r.gsm.send_schedule = pack_send_schedule({1, 12, 18, 45});
+    r.gsm.send_via = 0;
+    r.gsm.send_to = 2;
+    r.gsm.operator_select = pack_operator_select(11, 2);
+    write_text(r.gsm.phones[0], "+4917012345");
+    write_text(r.gsm.emails[1], "j\xF6rg@example.org");
+    write_text(r.gsm.email.account.password, "s3cret");
+    return r;
+}
+
+std::string store_bytes(const ProfileRecord& r, const std::string& custom = std::string(792, '\0'))
+{
+    return scrambled(r, 0, 880) + custom;
+}
+
+struct RunResult {
+    int status;
+    std::string out;
+};
+
+// Runs the real executable; stderr joins stdout.
+RunResult run(const std::string& args)
+{
+    const std::string command = std::string(TQRPROFILE) + " " + args + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    char buf[4096];
+    while (const std::size_t n = std::fread(buf, 1, sizeof buf, pipe))
+        out.append(buf, n);
+    const int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+struct CliTest : ::testing::Test {
+    TempEnv env;
+    fs::path file(const char* name) const { return env.work() / name; }
+};
+
+} // namespace
+
+TEST_F(CliTest, RecordsRoundTripThroughJsonByteForByte)
+{
+    const ProfileRecord crafted = crafted_record();
+    write_file(file("store.dat"), store_bytes(crafted, std::string(792, 'c')));
+    write_file(file("PROFILE.BIN"), scrambled(crafted, 20, 880));
+
+    const ProfileDocument store = read_profile_file(file("store.dat"));
+    const ProfileDocument back = from_json(parse_json_text(to_json(store).dump(2)));
+    EXPECT_EQ(std::memcmp(&back.record, &crafted, sizeof crafted), 0);
+    ASSERT_TRUE(back.custom.has_value());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(back.custom->data()), 792), std::string(792, 'c'));
+
+    const ProfileDocument bin = read_profile_file(file("PROFILE.BIN"));
+    EXPECT_EQ(bin.kind, FileKind::profile_bin);
+    const ProfileDocument bin_back = from_json(to_json(bin));
+    EXPECT_EQ(std::memcmp(&bin_back.record.camera, &crafted.camera, 860), 0);
+
+    // Any bytes at all survive, text fields without terminators included.
+    std::mt19937 random(7);
+    ProfileRecord noise;
+    auto bytes = bytes_of(noise);
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(random());
+    std::memcpy(noise.magic, kMagicText, kMagicSize);
+    write_file(file("noise.dat"), store_bytes(noise));
+    const ProfileDocument noisy = from_json(to_json(read_profile_file(file("noise.dat"))));
+    EXPECT_EQ(std::memcmp(&noisy.record, &noise, sizeof noise), 0);
+}
+
+TEST_F(CliTest, ShowNamesEverySettingAndMasksPasswords)
+{
+    write_file(file("default.dat"), store_bytes(default_record()));
+    const std::string text = show_profile(read_profile_file(file("default.dat")), false);
+    for (const char* line : {"Send Mode: Instant, at most 99 sends\n", "Send Via: GPRS\n", "Send To: Email\n",
+                             "Country: Europe\n", "Operator: Kavetta\n", "Email Provider: birchwatch\n",
+                             "Email Password: ****\n", "Camera Mode: Photo\n", "Interval: 1 min\n",
+                             "Flash Range: 12m/40ft\n", "Max Size: 40 KB\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+
+    write_file(file("crafted.dat"), store_bytes(crafted_record()));
+    const ProfileDocument crafted = read_profile_file(file("crafted.dat"));
+    const std::string shown = show_profile(crafted, true);
+    EXPECT_NE(shown.find("Send Mode: DailyReport at 18:45\n"), std::string::npos);
+    EXPECT_NE(shown.find("Country: Germany\nOperator: Vodafone\n"), std::string::npos);
+    EXPECT_NE(shown.find("Email Password: s3cret\n"), std::string::npos);
+    EXPECT_NE(shown.find("Email Recipients: cam@birchwatch.eu;j\xC3\xB6rg@example.org;"), std::string::npos);
+    EXPECT_EQ(show_profile_json(crafted, false)["Email Password"], "******");
+
+    const RunResult r = run("show --json " + file("crafted.dat").string());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(parse_json_text(r.out)["Send Via"], "MMS");
+}
+
+TEST_F(CliTest, CheckListsEveryFindingWithTheDialogsMessage)
+{
+    write_file(file("default.dat"), store_bytes(default_record()));
+    // The defaults switch SMS on without a phone number, which OK refuses.
+    EXPECT_EQ(check_profile(read_profile_file(file("default.dat"))),
+              std::vector<std::string>{"gsm.phones: The phone must not be null!"});
+
+    ProfileRecord r = crafted_record();
+    r.camera.camera_mode = 2;
+    r.camera.start_hour = 24;
+    std::memcpy(r.camera.password_text, "123456", 7);
+    r.gsm.send_schedule = pack_send_schedule({3, 100, 24, 0});
+    r.gsm.send_via = 2;
+    r.gsm.operator_select = pack_operator_select(6, 12);
+    r.gsm.max_size = 121;
+    r.gsm.band = 6;
+    std::memset(r.gsm.rename_text, 'a', 16);
+    write_text(r.gsm.phones[1], "12+3");
+    write_text(r.gsm.emails[2], "no-at-sign");
+    r.gsm.email.server.secure_type = 0x43;
+    std::memset(r.gsm.operator_entry.mms_port, '9', 8);
+    write_file(file("bad.dat"), store_bytes(r));
+    const auto findings = check_profile(read_profile_file(file("bad.dat")));
+    const std::vector<std::string> expected = {
+        "camera.camera_mode: 2 is not one of its 2 choices",
+        "camera.start_hour: 24 - Please enter an integer between 0 and 23.",
+        "camera.password_text: Please enter no more than 4 characters.",
+        "gsm.send_mode: 3 is not one of its 3 choices",
+        std::string("gsm.instant_max: ") + rules::kInstantRange,
+        std::string("gsm.daily_time: ") + rules::kDailyTime,
+        "gsm.send_via: 2 is not one of its 2 choices",
+        "gsm.operator_index: 12 is not an operator of Danmark",
+        std::string("gsm.max_size: ") + rules::kMaxSizeRange,
+        "gsm.band: 6 is not one of its 6 choices",
+        "gsm.rename_text: the text has no terminator within its 16 bytes",
+        "gsm.rename_text: Please enter no more than 8 characters.",
+        "gsm.operator.mms_port: the text has no terminator within its 8 bytes",
+        "gsm.email.secure_type: 67 is not one of NO, SSL/TLS, STARTTLS",
+        std::string("gsm.phones[1]: ") + rules::kPhoneInvalid,
+        std::string("gsm.emails[2]: ") + rules::kEmailFormat,
+    };
+    EXPECT_EQ(findings, expected);
+
+    EXPECT_EQ(run("check " + file("bad.dat").string()).status, 1);
+    ProfileRecord clean = crafted_record();
+    write_file(file("clean.dat"), store_bytes(clean, std::string(792, '\0')));
+    const RunResult ok = run("check " + file("clean.dat").string());
+    EXPECT_EQ(ok.status, 0) << ok.out;
+    EXPECT_EQ(ok.out, "");
+}
+
+TEST_F(CliTest, WriteRefusesWithTheDialogsMessagesAndWritesOnlyProfileBin)
+{
+    write_file(file("crafted.dat"), store_bytes(crafted_record()));
+    const Json good = to_json(read_profile_file(file("crafted.dat")));
+    fs::create_directories(file("card"));
+
+    struct Case {
+        const char* key;
+        Json value;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"instant_max", 100, rules::kInstantRange},
+        {"daily_minute", 60, rules::kDailyTime},
+        {"max_size", 34, rules::kMaxSizeRange},
+        {"rename_text", "ab-c", rules::kRenameChars},
+        {"phones", Json::array({"12a", "", "", ""}), rules::kPhoneInvalid},
+        {"phones", Json::array({"", "", "", ""}), rules::kPhoneMissing},
+        {"emails", Json::array({"@x.org", "", "", ""}), rules::kEmailFormat},
+        {"country_index", 30, "country 30, operator 2 is not in the operator table"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        Json j = good;
+        j["gsm"][c.key] = c.value;
+        write_file(file("case.json"), j.dump());
+        const RunResult r = run("write " + file("case.json").string() + " " + file("card").string());
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, std::string("refused: ") + c.message + "\n");
+        EXPECT_FALSE(fs::exists(file("card") / "PROFILE.BIN"));
+    }
+
+    Json spaced = good;
+    spaced["gsm"]["phones"] = Json::array({" +49 170 12345 ", "1", "", ""});
+    write_file(file("good.json"), spaced.dump());
+    const RunResult r = run("write " + file("good.json").string() + " " + file("card").string());
+    EXPECT_EQ(r.status, 0) << r.out;
+    const ProfileDocument written = read_profile_file(file("card") / "PROFILE.BIN");
+    EXPECT_EQ(read_text(written.record.gsm.phones[0]), "+4917012345") << "cleaned as the dialog stores it";
+    EXPECT_EQ(read_text(written.record.gsm.phones[1]), "") << "a one-character piece is not stored";
+    EXPECT_EQ(std::count_if(fs::directory_iterator(file("card")), fs::directory_iterator(), [](auto&) { return true; }),
+              1);
+    EXPECT_FALSE(fs::exists(env.store_file())) << "never the store file";
+}
+
+TEST_F(CliTest, DiffListsTheSettingsThatDiffer)
+{
+    ProfileRecord a = default_record();
+    ProfileRecord b = a;
+    b.gsm.max_size = 77;
+    write_text(b.gsm.phones[2], "0301234");
+    write_file(file("a.dat"), store_bytes(a));
+    write_file(file("b.BIN"), scrambled(b, 20, 880));
+    const RunResult r = run("diff " + file("a.dat").string() + " " + file("b.BIN").string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "gsm.max_size: 40 -> 77\ngsm.phones[2]: \"\" -> \"0301234\"\n");
+    EXPECT_EQ(run("diff " + file("a.dat").string() + " " + file("a.dat").string()).status, 0);
+}
+
+TEST_F(CliTest, ClearErrorsAndExitCodes)
+{
+    struct Case {
+        std::string args;
+        int status;
+        std::string says;
+    };
+    write_file(file("short.dat"), std::string(100, 'x'));
+    write_file(file("magic.dat"), std::string(1672, 'x'));
+    write_file(file("broken.json"), "{\n  \"file\": \"PROFILE.BIN\",\n  oops\n}\n");
+    Json extra = to_json(ProfileDocument{});
+    extra["gsm"]["colour"] = "red";
+    write_file(file("extra.json"), extra.dump(1));
+    Json missing = to_json(ProfileDocument{});
+    missing["camera"].erase("flash_range");
+    write_file(file("missing.json"), missing.dump(1));
+    const Case cases[] = {
+        {"show " + file("nope.bin").string(), 1, "no such file"},
+        {"show " + file("short.dat").string(), 1, "wrong size, 100 bytes"},
+        {"check " + file("magic.dat").string(), 1, "bad magic text"},
+        {"write " + file("broken.json").string() + " .", 1, "invalid JSON on line 3"},
+        {"write " + file("extra.json").string() + " .", 1, "gsm.colour: unknown key"},
+        {"write " + file("missing.json").string() + " .", 1, "camera.flash_range: missing"},
+        {"", 2, "subcommand"},
+        {"show", 2, "FILE is required"},
+        {"explode " + file("short.dat").string(), 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << r.out;
+        EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
+    }
+}
