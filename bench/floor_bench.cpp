@@ -1,5 +1,7 @@
 // The floor: a plain Qt dialog with a tab widget, a line edit and two
 // buttons, shown the same way, until its first paint.
+#include "bench/first_paint.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -7,19 +9,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-class FirstPaint : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-} // namespace
 
 int main(int argc, char** argv)
 {

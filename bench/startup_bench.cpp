@@ -4,26 +4,17 @@
 #include "framework/cdialog.h"
 #include "framework/ui_services.h"
 
+#include "bench/first_paint.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
 namespace {
 
-class FirstPaint : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 // Shows the main dialog instead of running it, and ends it once painted.
 class ShowUntilPaintedUi final : public tqr::fw::UiServices {
-public:
+  public:
     int message_box(const tqr::fw::MessageBoxRequest&) override { return tqr::fw::IDOK; }
     int run_modal(tqr::fw::CDialog& dialog) override
     {
@@ -40,7 +31,7 @@ public:
 };
 
 class BenchApp : public tqr::SetupApp {
-public:
+  public:
     bool init_instance() override
     {
         ShowUntilPaintedUi ui;

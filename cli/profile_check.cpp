@@ -16,7 +16,7 @@ bool terminated(std::span<const char> field)
 }
 
 class Findings {
-public:
+  public:
     void add(std::string line) { lines_.push_back(std::move(line)); }
     void choice(const std::string& name, unsigned value, unsigned count)
     {
@@ -41,7 +41,7 @@ public:
     }
     std::vector<std::string> take() { return std::move(lines_); }
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 

@@ -17,7 +17,7 @@ namespace tqr::cli {
 
 // A file or description that cannot be used, with a message for the user.
 class ProfileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -13,21 +13,23 @@ struct U16Field {
     std::size_t offset; // within its block
 };
 
-#define TQR_FIELD(block, member) U16Field{#member, offsetof(block, member)}
+#define TQR_FIELD(block, member)                                                                                       \
+    U16Field                                                                                                           \
+    {                                                                                                                  \
+#member, offsetof(block, member)                                                                               \
+    }
 const U16Field kCameraNumbers[] = {
-    TQR_FIELD(CameraBlock, camera_mode),   TQR_FIELD(CameraBlock, photo_size),
-    TQR_FIELD(CameraBlock, photo_burst),   TQR_FIELD(CameraBlock, video_size),
-    TQR_FIELD(CameraBlock, video_length),  TQR_FIELD(CameraBlock, sensitivity),
-    TQR_FIELD(CameraBlock, interval),      TQR_FIELD(CameraBlock, start_stop_on),
-    TQR_FIELD(CameraBlock, start_hour),    TQR_FIELD(CameraBlock, start_minute),
-    TQR_FIELD(CameraBlock, stop_hour),     TQR_FIELD(CameraBlock, stop_minute),
-    TQR_FIELD(CameraBlock, time_lapse),    TQR_FIELD(CameraBlock, time_stamp_on),
-    TQR_FIELD(CameraBlock, flash_range),   TQR_FIELD(CameraBlock, password_on),
+    TQR_FIELD(CameraBlock, camera_mode),  TQR_FIELD(CameraBlock, photo_size),    TQR_FIELD(CameraBlock, photo_burst),
+    TQR_FIELD(CameraBlock, video_size),   TQR_FIELD(CameraBlock, video_length),  TQR_FIELD(CameraBlock, sensitivity),
+    TQR_FIELD(CameraBlock, interval),     TQR_FIELD(CameraBlock, start_stop_on), TQR_FIELD(CameraBlock, start_hour),
+    TQR_FIELD(CameraBlock, start_minute), TQR_FIELD(CameraBlock, stop_hour),     TQR_FIELD(CameraBlock, stop_minute),
+    TQR_FIELD(CameraBlock, time_lapse),   TQR_FIELD(CameraBlock, time_stamp_on), TQR_FIELD(CameraBlock, flash_range),
+    TQR_FIELD(CameraBlock, password_on),
 };
 const U16Field kGsmNumbers[] = {
-    TQR_FIELD(GsmBlock, send_via),  TQR_FIELD(GsmBlock, send_to),      TQR_FIELD(GsmBlock, max_size),
-    TQR_FIELD(GsmBlock, rename_on), TQR_FIELD(GsmBlock, sms_switch),   TQR_FIELD(GsmBlock, gsm_reserved),
-    TQR_FIELD(GsmBlock, band),      TQR_FIELD(GsmBlock, cmd_log),      TQR_FIELD(GsmBlock, qmm_dbg),
+    TQR_FIELD(GsmBlock, send_via),  TQR_FIELD(GsmBlock, send_to),    TQR_FIELD(GsmBlock, max_size),
+    TQR_FIELD(GsmBlock, rename_on), TQR_FIELD(GsmBlock, sms_switch), TQR_FIELD(GsmBlock, gsm_reserved),
+    TQR_FIELD(GsmBlock, band),      TQR_FIELD(GsmBlock, cmd_log),    TQR_FIELD(GsmBlock, qmm_dbg),
 };
 #undef TQR_FIELD
 
@@ -37,18 +39,23 @@ struct TextField {
     std::size_t width;
 };
 
-#define TQR_TEXT(block, member) TextField{#member, offsetof(block, member), sizeof(block::member)}
+#define TQR_TEXT(block, member)                                                                                        \
+    TextField                                                                                                          \
+    {                                                                                                                  \
+#member, offsetof(block, member), sizeof(block::member)                                                        \
+    }
 const TextField kOperatorTexts[] = {
-    TQR_TEXT(OperatorEntry, name),         TQR_TEXT(OperatorEntry, mms_url),
-    TQR_TEXT(OperatorEntry, mms_gateway),  TQR_TEXT(OperatorEntry, mms_port),
-    TQR_TEXT(OperatorEntry, mms_apn),      TQR_TEXT(OperatorEntry, mms_account),
-    TQR_TEXT(OperatorEntry, mms_password), TQR_TEXT(OperatorEntry, gprs_apn),
-    TQR_TEXT(OperatorEntry, gprs_account), TQR_TEXT(OperatorEntry, gprs_password),
+    TQR_TEXT(OperatorEntry, name),          TQR_TEXT(OperatorEntry, mms_url),  TQR_TEXT(OperatorEntry, mms_gateway),
+    TQR_TEXT(OperatorEntry, mms_port),      TQR_TEXT(OperatorEntry, mms_apn),  TQR_TEXT(OperatorEntry, mms_account),
+    TQR_TEXT(OperatorEntry, mms_password),  TQR_TEXT(OperatorEntry, gprs_apn), TQR_TEXT(OperatorEntry, gprs_account),
+    TQR_TEXT(OperatorEntry, gprs_password),
 };
 const TextField kServerTexts[] = {TQR_TEXT(EmailServer, server), TQR_TEXT(EmailServer, port)};
 const TextField kAccountTexts[] = {
-    TQR_TEXT(EmailAccount, account), TQR_TEXT(EmailAccount, password),
-    TQR_TEXT(EmailAccount, email),   TQR_TEXT(EmailAccount, user_name),
+    TQR_TEXT(EmailAccount, account),
+    TQR_TEXT(EmailAccount, password),
+    TQR_TEXT(EmailAccount, email),
+    TQR_TEXT(EmailAccount, user_name),
 };
 #undef TQR_TEXT
 
@@ -121,7 +128,7 @@ Json text_to_json(std::span<const char> field)
 
 // Reads the keys of an object, refusing unknown ones and missing ones.
 class ObjectReader {
-public:
+  public:
     ObjectReader(const Json& object, std::string path) : object_(object), path_(std::move(path))
     {
         if (!object_.is_object())
@@ -187,7 +194,7 @@ public:
                 throw ProfileError(join(it.key()) + ": unknown key");
     }
 
-private:
+  private:
     std::string where() const { return path_.empty() ? "the description" : path_; }
 
     const Json& object_;
@@ -195,8 +202,7 @@ private:
     std::set<std::string> used_;
 };
 
-template <std::size_t N>
-Json texts_to_json(const void* block, const TextField (&fields)[N])
+template <std::size_t N> Json texts_to_json(const void* block, const TextField (&fields)[N])
 {
     Json j = Json::object();
     for (const auto& f : fields)
@@ -204,8 +210,7 @@ Json texts_to_json(const void* block, const TextField (&fields)[N])
     return j;
 }
 
-template <std::size_t N>
-void texts_from_json(ObjectReader& r, void* block, const TextField (&fields)[N])
+template <std::size_t N> void texts_from_json(ObjectReader& r, void* block, const TextField (&fields)[N])
 {
     for (const auto& f : fields)
         r.text(f.name, std::span<char>(static_cast<char*>(block) + f.offset, f.width));
@@ -371,7 +376,8 @@ Json parse_json_text(const std::string& text)
         return Json::parse(text);
     } catch (const Json::parse_error& e) {
         const std::size_t end = std::min(e.byte, text.size());
-        const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end > 0 ? end - 1 : 0), '\n');
+        const auto line =
+            1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end > 0 ? end - 1 : 0), '\n');
         throw ProfileError("invalid JSON on line " + std::to_string(line) + ": " + e.what());
     }
 }

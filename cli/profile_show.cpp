@@ -78,7 +78,8 @@ std::vector<std::pair<std::string, std::string>> settings(const ProfileDocument&
     add("Email Provider", ProviderNames[find_provider_by_server(g.email.server)]);
     add("SMTP Server", read_text(g.email.server.server));
     add("SMTP Port", read_text(g.email.server.port));
-    add("Secure Type", pick({"NO", "SSL/TLS", "STARTTLS"}, static_cast<unsigned>(secure_index(g.email.server.secure_type))));
+    add("Secure Type",
+        pick({"NO", "SSL/TLS", "STARTTLS"}, static_cast<unsigned>(secure_index(g.email.server.secure_type))));
     add("Sender Email", read_text(g.email.account.email));
     add("Account", read_text(g.email.account.account));
     add("Email Password", secret(read_text(g.email.account.password), show_passwords));
@@ -109,7 +110,8 @@ std::vector<std::pair<std::string, std::string>> settings(const ProfileDocument&
                           " --- " + two(c.stop_hour) + ":" + two(c.stop_minute));
     add("Time Stamp", pick({"Off", "On"}, c.time_stamp_on));
     add("Flash Range", pick({"6m/20ft", "12m/40ft"}, c.flash_range));
-    add("Camera Password", pick({"Off", "On"}, c.password_on) + " " + secret(read_text(c.password_text), show_passwords));
+    add("Camera Password",
+        pick({"Off", "On"}, c.password_on) + " " + secret(read_text(c.password_text), show_passwords));
     return out;
 }
 

@@ -1,31 +1,13 @@
 #include "editors/camera_page.h"
 
+#include "editors/camera_ids.h"
 #include "framework/data_exchange.h"
 #include "resources/resource_ids.h"
 
 namespace tqr {
 
 namespace {
-enum : int {
-    kCameraMode = 1004,
-    kPhotoSize = 1005,
-    kPhotoBurst = 1006,
-    kVideoSize = 1007,
-    kVideoLength = 1008,
-    kSensitivity = 1009,
-    kInterval = 1010,
-    kStartStop = 1011,
-    kTimeLapse = 1012,
-    kStartHour = 1013,
-    kStartMinute = 1014,
-    kStopHour = 1015,
-    kStopMinute = 1016,
-    kTimeStamp = 1018,
-    kFlashRange = 1019,
-    kPassword = 1020,
-    kPasswordText = 1033,
-    kDefault = 1050,
-};
+using namespace camera_ids;
 constexpr int kTimeEdits[] = {kStartHour, kStartMinute, kStopHour, kStopMinute};
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "editors/email_set_dialog.h"
 
+#include "editors/email_set_ids.h"
 #include "resources/resource_ids.h"
 #include "tables/provider_table.h"
 
@@ -8,19 +9,7 @@
 namespace tqr {
 
 namespace {
-enum : int {
-    kServer = 1045,
-    kPort = 1046,
-    kAccount = 1047,
-    kPassword = 1048,
-    kEmail = 1049,
-    kProvider = 1051,
-    kServerLabel = 1067,
-    kPortLabel = 1068,
-    kSecureType = 1070,
-    kSecureLabel = 1073,
-    kShowPassword = 1075,
-};
+using namespace email_set_ids;
 constexpr int kOther = kProviderCount - 1;
 
 // An account whose address is shorter than this counts as not set up.

@@ -14,7 +14,7 @@
 namespace tqr::fuzz {
 
 class SilentUi final : public fw::UiServices {
-public:
+  public:
     int message_box(const fw::MessageBoxRequest& request) override
     {
         return (request.style & fw::kButtonMask) == fw::MB_YESNO ? fw::IDYES : fw::IDOK;

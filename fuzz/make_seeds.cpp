@@ -18,7 +18,8 @@ namespace {
 void write(const fs::path& p, const std::string& bytes)
 {
     fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(p, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string saved_store(const fs::path& scratch)
@@ -59,8 +60,10 @@ int main(int argc, char** argv)
     write(out / "store_file" / "all-ff.dat", std::string(1672, '\xFF'));
     write(out / "store_file" / "empty.dat", std::string());
 
-    static const char numbers[] = "0\0 42 \0-1\0" "10001";
-    static const char recipients[] = "+49 170 1;;0301\0a@b.c;@x;d@e\r\nf@g\0cam01\0" "40";
+    static const char numbers[] = "0\0 42 \0-1\0"
+                                  "10001";
+    static const char recipients[] = "+49 170 1;;0301\0a@b.c;@x;d@e\r\nf@g\0cam01\0"
+                                     "40";
     write(out / "control_text" / "numbers", std::string(numbers, sizeof numbers - 1));
     write(out / "control_text" / "recipients", std::string(recipients, sizeof recipients - 1));
     fs::remove_all(scratch);

@@ -50,7 +50,7 @@ void draw_icon(QPainter& p, const QRect& rect)
 
 // Draws the icon only when a size of it is asked for.
 class AppIconEngine final : public QIconEngine {
-public:
+  public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override { draw_icon(*painter, rect); }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {

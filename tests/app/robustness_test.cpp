@@ -4,6 +4,7 @@
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "settings/settings_files.h"
+#include "tests/support/record_fixtures.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_env.h"
 #include "tests/support/tmpfs_mount.h"
@@ -28,26 +29,10 @@ constexpr int kPath = 1034;
 
 std::string scrambled_store(const ProfileRecord& r)
 {
-    std::string out;
-    const auto b = bytes_of(r);
-    for (std::size_t i = 0; i < b.size(); i += 2) {
-        const std::uint16_t w = scramble_word(static_cast<std::uint16_t>(b[i] | (b[i + 1] << 8)));
-        out.push_back(static_cast<char>(w & 0xFF));
-        out.push_back(static_cast<char>(w >> 8));
-    }
-    return out + std::string(792, '\0');
+    return tqr::test::scrambled(r) + std::string(792, '\0');
 }
 
-struct Fresh {
-    Fresh() { reset(); }
-    ~Fresh() { reset(); }
-    static void reset()
-    {
-        current_profile = initial_profile_image();
-        for (int i = 0; i < 3; ++i)
-            CustomOperators[i] = initial_custom_operator(i);
-    }
-};
+using Fresh = tqr::test::FreshSettings;
 
 // Saves once onto `card`, then breaks a medium and presses OK again: the
 // stop box must name the cause, and both files must stay as they were.
@@ -101,8 +86,13 @@ TEST_F(FailingSaveTest, AFullCardKeepsTheCardsSettings)
     TmpfsMount card(env.root() / "card", 64 * 1024);
     if (!card.mounted())
         GTEST_SKIP() << card.reason();
-    save_then_break(card.dir(), [&] { card.fill(); return true; },
-                    "Disk full while accessing " + (card.dir() / "PROFILE.BIN").string() + ".");
+    save_then_break(
+        card.dir(),
+        [&] {
+            card.fill();
+            return true;
+        },
+        "Disk full while accessing " + (card.dir() / "PROFILE.BIN").string() + ".");
     expect_previous_files(card.dir());
 }
 
@@ -113,8 +103,13 @@ TEST_F(FailingSaveTest, AFullSettingsFolderKeepsBothFiles)
         GTEST_SKIP() << config.reason();
     const fs::path card = env.root() / "card";
     fs::create_directories(card);
-    save_then_break(card, [&] { config.fill(); return true; },
-                    "Disk full while accessing " + env.store_file().string() + ".");
+    save_then_break(
+        card,
+        [&] {
+            config.fill();
+            return true;
+        },
+        "Disk full while accessing " + env.store_file().string() + ".");
     expect_previous_files(card);
 }
 
@@ -124,8 +119,9 @@ TEST_F(FailingSaveTest, AWriteProtectedCardIsReportedAsDenied)
     if (!card.mounted())
         GTEST_SKIP() << card.reason();
     bool read_only = false;
-    save_then_break(card.dir(), [&] { return read_only = card.make_read_only(); },
-                    "Access to " + (card.dir() / "PROFILE.BIN").string() + " was denied.");
+    save_then_break(
+        card.dir(), [&] { return read_only = card.make_read_only(); },
+        "Access to " + (card.dir() / "PROFILE.BIN").string() + " was denied.");
     if (!read_only)
         GTEST_SKIP() << "the kernel refused to remount the tmpfs read-only";
     expect_previous_files(card.dir());
@@ -135,8 +131,13 @@ TEST_F(FailingSaveTest, APulledCardIsReportedAsAnInvalidPath)
 {
     const fs::path card = env.root() / "card";
     fs::create_directories(card);
-    save_then_break(card, [&] { fs::remove_all(card); return true; },
-                    (card / "PROFILE.BIN").string() + " contains an invalid path.");
+    save_then_break(
+        card,
+        [&] {
+            fs::remove_all(card);
+            return true;
+        },
+        (card / "PROFILE.BIN").string() + " contains an invalid path.");
     EXPECT_EQ(read_file(env.store_file()), store_before);
 }
 
@@ -145,7 +146,7 @@ namespace {
 // Opens the real application on a store file, presses OK and Cancel, and
 // records what the user was told.
 class RecordingUi final : public UiServices {
-public:
+  public:
     std::vector<std::string> boxes;
     int message_box(const MessageBoxRequest& r) override
     {
@@ -197,58 +198,57 @@ TEST_P(HostileStoreFile, OpensAndOkEitherSavesOrRefusesWithAMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileStoreFile,
-    ::testing::Values(
-        HostileCase{"short879", [] { return scrambled_store(with_magic()).substr(0, 879); }},
-        HostileCase{"wrongMagic",
-                    [] {
-                        ProfileRecord r = with_magic();
-                        r.magic[3] = 'x';
-                        return scrambled_store(r);
-                    }},
-        HostileCase{"allFF", [] { return std::string(1672, '\xFF'); }},
-        HostileCase{"allZero", [] { return std::string(1672, '\0'); }},
-        HostileCase{"fullTextsWithoutTerminators",
-                    [] {
-                        ProfileRecord r = with_magic();
-                        auto* b = reinterpret_cast<char*>(&r);
-                        std::memset(b + 20, 'A', sizeof r - 20);
-                        r.camera.camera_mode = 0;
-                        r.gsm.operator_select = pack_operator_select(24, 0);
-                        std::string file = scrambled_store(r);
-                        std::memset(file.data() + 880, 'B', 792);
-                        return file;
-                    }},
-        HostileCase{"countryTwoHundredOperatorNinetyNine",
-                    [] {
-                        ProfileRecord r = with_magic();
-                        r.gsm.operator_select = pack_operator_select(200, 99);
-                        return scrambled_store(r);
-                    }},
-        HostileCase{"operatorPastItsList",
-                    [] {
-                        ProfileRecord r = with_magic();
-                        r.gsm.operator_select = pack_operator_select(7, 5);
-                        r.gsm.max_size = 50;
-                        r.gsm.send_to = 1;
-                        write_text(r.gsm.emails[0], "a@b.c");
-                        return scrambled_store(r);
-                    }},
-        HostileCase{"choicesOutOfTheirLists",
-                    [] {
-                        ProfileRecord r = with_magic();
-                        r.gsm.send_schedule = pack_send_schedule({9, 250, 99, 99});
-                        r.gsm.send_via = 7;
-                        r.gsm.send_to = 9;
-                        r.gsm.rename_on = 5;
-                        r.gsm.sms_switch = 4;
-                        r.gsm.band = 77;
-                        r.gsm.max_size = 60000;
-                        r.camera.camera_mode = 50;
-                        r.camera.interval = 999;
-                        r.camera.start_stop_on = 3;
-                        r.camera.start_hour = 77;
-                        r.camera.password_on = 9;
-                        return scrambled_store(r);
-                    }},
-        HostileCase{"hugeFile", [] { return std::string(5000, 'Z'); }}),
+    ::testing::Values(HostileCase{"short879", [] { return scrambled_store(with_magic()).substr(0, 879); }},
+                      HostileCase{"wrongMagic",
+                                  [] {
+                                      ProfileRecord r = with_magic();
+                                      r.magic[3] = 'x';
+                                      return scrambled_store(r);
+                                  }},
+                      HostileCase{"allFF", [] { return std::string(1672, '\xFF'); }},
+                      HostileCase{"allZero", [] { return std::string(1672, '\0'); }},
+                      HostileCase{"fullTextsWithoutTerminators",
+                                  [] {
+                                      ProfileRecord r = with_magic();
+                                      auto* b = reinterpret_cast<char*>(&r);
+                                      std::memset(b + 20, 'A', sizeof r - 20);
+                                      r.camera.camera_mode = 0;
+                                      r.gsm.operator_select = pack_operator_select(24, 0);
+                                      std::string file = scrambled_store(r);
+                                      std::memset(file.data() + 880, 'B', 792);
+                                      return file;
+                                  }},
+                      HostileCase{"countryTwoHundredOperatorNinetyNine",
+                                  [] {
+                                      ProfileRecord r = with_magic();
+                                      r.gsm.operator_select = pack_operator_select(200, 99);
+                                      return scrambled_store(r);
+                                  }},
+                      HostileCase{"operatorPastItsList",
+                                  [] {
+                                      ProfileRecord r = with_magic();
+                                      r.gsm.operator_select = pack_operator_select(7, 5);
+                                      r.gsm.max_size = 50;
+                                      r.gsm.send_to = 1;
+                                      write_text(r.gsm.emails[0], "a@b.c");
+                                      return scrambled_store(r);
+                                  }},
+                      HostileCase{"choicesOutOfTheirLists",
+                                  [] {
+                                      ProfileRecord r = with_magic();
+                                      r.gsm.send_schedule = pack_send_schedule({9, 250, 99, 99});
+                                      r.gsm.send_via = 7;
+                                      r.gsm.send_to = 9;
+                                      r.gsm.rename_on = 5;
+                                      r.gsm.sms_switch = 4;
+                                      r.gsm.band = 77;
+                                      r.gsm.max_size = 60000;
+                                      r.camera.camera_mode = 50;
+                                      r.camera.interval = 999;
+                                      r.camera.start_stop_on = 3;
+                                      r.camera.start_hour = 77;
+                                      r.camera.password_on = 9;
+                                      return scrambled_store(r);
+                                  }},
+                      HostileCase{"hugeFile", [] { return std::string(5000, 'Z'); }}),
     [](const ::testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });

@@ -5,6 +5,7 @@
 #include "settings/factory_defaults.h"
 #include "settings/settings_files.h"
 #include "tables/operator_table.h"
+#include "tests/support/record_fixtures.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_env.h"
 
@@ -26,33 +27,12 @@ namespace {
 
 constexpr int kPath = 1034;
 
-std::string scrambled(const ProfileRecord& r, std::size_t from, std::size_t to)
-{
-    std::string out;
-    const auto b = bytes_of(r);
-    for (std::size_t i = from; i < to; i += 2) {
-        const std::uint16_t w = scramble_word(static_cast<std::uint16_t>(b[i] | (b[i + 1] << 8)));
-        out.push_back(static_cast<char>(w & 0xFF));
-        out.push_back(static_cast<char>(w >> 8));
-    }
-    return out;
-}
+using tqr::test::scrambled;
 
 // Starts the real application object; `act` plays the user in the main
 // dialog, given the dialog itself.
 struct AppTest : ::testing::Test {
-    AppTest()
-    {
-        current_profile = initial_profile_image();
-        for (int i = 0; i < 3; ++i)
-            CustomOperators[i] = initial_custom_operator(i);
-    }
-    ~AppTest() override
-    {
-        current_profile = initial_profile_image();
-        for (int i = 0; i < 3; ++i)
-            CustomOperators[i] = initial_custom_operator(i);
-    }
+    tqr::test::FreshSettings fresh;
 
     void run(std::function<void(SetupDialog&)> act)
     {

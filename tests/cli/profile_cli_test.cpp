@@ -4,6 +4,7 @@
 #include "cli/profile_show.h"
 #include "settings/settings_files.h"
 #include "settings/value_rules.h"
+#include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string scrambled(const ProfileRecord& r, std::size_t from, std::size_t to)
-{
-    std::string out(reinterpret_cast<const char*>(&r) + from, to - from);
-    scramble_bytes(std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(out.data()), out.size()));
-    return out;
-}
+using tqr::test::scrambled;
 
 ProfileRecord default_record()
 {
@@ -119,10 +115,10 @@ TEST_F(CliTest, ShowNamesEverySettingAndMasksPasswords)
 {
     write_file(file("default.dat"), store_bytes(default_record()));
     const std::string text = show_profile(read_profile_file(file("default.dat")), false);
-    for (const char* line : {"Send Mode: Instant, at most 99 sends\n", "Send Via: GPRS\n", "Send To: Email\n",
-                             "Country: Europe\n", "Operator: Kavetta\n", "Email Provider: birchwatch\n",
-                             "Email Password: ****\n", "Camera Mode: Photo\n", "Interval: 1 min\n",
-                             "Flash Range: 12m/40ft\n", "Max Size: 40 KB\n"})
+    for (const char* line :
+         {"Send Mode: Instant, at most 99 sends\n", "Send Via: GPRS\n", "Send To: Email\n", "Country: Europe\n",
+          "Operator: Kavetta\n", "Email Provider: birchwatch\n", "Email Password: ****\n", "Camera Mode: Photo\n",
+          "Interval: 1 min\n", "Flash Range: 12m/40ft\n", "Max Size: 40 KB\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
 
     write_file(file("crafted.dat"), store_bytes(crafted_record()));

@@ -1,3 +1,4 @@
+#include "editors/camera_ids.h"
 #include "editors/camera_page.h"
 #include "settings/factory_defaults.h"
 #include "tests/support/scripted_ui.h"
@@ -9,23 +10,9 @@
 using namespace tqr;
 using namespace tqr::fw;
 using tqr::test::ScriptedUi;
+using namespace tqr::camera_ids;
 
 namespace {
-
-enum : int {
-    kCameraMode = 1004,
-    kVideoLength = 1008,
-    kInterval = 1010,
-    kStartStop = 1011,
-    kTimeLapse = 1012,
-    kStartHour = 1013,
-    kStartMinute = 1014,
-    kStopHour = 1015,
-    kStopMinute = 1016,
-    kPassword = 1020,
-    kPasswordText = 1033,
-    kDefault = 1050,
-};
 
 struct CameraPageTest : ::testing::Test {
     CameraPageTest()

@@ -1,4 +1,5 @@
 #include "editors/email_set_dialog.h"
+#include "editors/email_set_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "tables/provider_table.h"
@@ -14,20 +15,9 @@
 using namespace tqr;
 using namespace tqr::fw;
 using tqr::test::ScriptedUi;
+using namespace tqr::email_set_ids;
 
 namespace {
-
-enum : int {
-    kServer = 1045,
-    kPort = 1046,
-    kAccount = 1047,
-    kPassword = 1048,
-    kEmail = 1049,
-    kProvider = 1051,
-    kServerLabel = 1067,
-    kSecureType = 1070,
-    kShowPassword = 1075,
-};
 
 EmailBlock account_block(const char* server, const char* port, SecureType secure, const char* email)
 {

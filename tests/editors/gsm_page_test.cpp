@@ -4,6 +4,7 @@
 #include "settings/factory_defaults.h"
 #include "tables/operator_table.h"
 #include "tables/provider_table.h"
+#include "tests/support/record_fixtures.h"
 #include "tests/support/scripted_ui.h"
 
 #include <QLineEdit>
@@ -26,19 +27,12 @@ const std::string kDefaultAddress(kDefaultRecipient);
 struct GsmPageTest : ::testing::Test {
     GsmPageTest()
     {
-        current_profile = initial_profile_image();
         apply_factory_defaults();
-        for (int i = 0; i < 3; ++i)
-            CustomOperators[i] = initial_custom_operator(i);
         // The defaults switch SMS on, which asks for a phone number.
         write_text(record().phones[0], "0170123");
     }
-    ~GsmPageTest() override
-    {
-        for (int i = 0; i < 3; ++i)
-            CustomOperators[i] = initial_custom_operator(i);
-    }
 
+    tqr::test::FreshSettings fresh;
     GsmBlock& record() { return current_profile.gsm; }
 
     // Creates the page over the record as it now stands.

@@ -1,6 +1,7 @@
 #include "settings/factory_defaults.h"
 #include "settings/file_exception.h"
 #include "settings/settings_files.h"
+#include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
 #include "tests/support/tmpfs_mount.h"
 
@@ -16,18 +17,6 @@ using tqr::test::write_file;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string scrambled_bytes(const ProfileRecord& r)
-{
-    std::string out;
-    const auto b = bytes_of(r);
-    for (std::size_t i = 0; i < b.size(); i += 2) {
-        const std::uint16_t w = scramble_word(static_cast<std::uint16_t>(b[i] | (b[i + 1] << 8)));
-        out.push_back(static_cast<char>(w & 0xFF));
-        out.push_back(static_cast<char>(w >> 8));
-    }
-    return out;
-}
 
 ProfileRecord crafted_record()
 {
@@ -51,14 +40,8 @@ std::string custom_bytes()
 }
 
 struct FilesTest : ::testing::Test {
-    void SetUp() override { reset(); }
-    void TearDown() override { reset(); }
-    static void reset()
-    {
-        current_profile = initial_profile_image();
-        for (int i = 0; i < 3; ++i)
-            CustomOperators[i] = initial_custom_operator(i);
-    }
+    static void reset() { test::FreshSettings::reset(); }
+    test::FreshSettings fresh;
     TempEnv env;
 };
 
@@ -113,7 +96,7 @@ TEST_F(FilesTest, ARelativeConfigHomeFallsBackToHome)
 TEST_F(FilesTest, StoreFileLengthsDecideWhatIsTaken)
 {
     const ProfileRecord saved = crafted_record();
-    const std::string record = scrambled_bytes(saved);
+    const std::string record = test::scrambled(saved);
 
     struct Case {
         std::size_t extra;
@@ -160,7 +143,7 @@ TEST_F(FilesTest, WrongMagicInAnyByteGivesDefaultsWithUnscrambledReservedWords)
         reset();
         ProfileRecord bad = r;
         bad.magic[i] ^= 0x01;
-        write_file(env.store_file(), scrambled_bytes(bad) + custom_bytes());
+        write_file(env.store_file(), test::scrambled(bad) + custom_bytes());
         load_settings();
         EXPECT_EQ(current_profile.gsm.max_size, 40) << "magic byte " << i;
         EXPECT_EQ(current_profile.header_reserved, 0x1234) << "magic byte " << i;
@@ -181,7 +164,7 @@ TEST_F(FilesTest, SaveWritesBothFilesWithTheirSizesAndContent)
     EXPECT_EQ(static_cast<unsigned char>(profile[1]), 0xFF);
     EXPECT_EQ(store.substr(880), custom_bytes());
     EXPECT_EQ(store.substr(20, 860), profile);
-    EXPECT_EQ(store.substr(0, 880), scrambled_bytes(current_profile));
+    EXPECT_EQ(store.substr(0, 880), test::scrambled(current_profile));
 
     save_profile(env.work().string());
     EXPECT_EQ(read_file(env.work() / "PROFILE.BIN"), profile);
