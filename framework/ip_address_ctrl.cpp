@@ -7,10 +7,14 @@
 
 namespace tqr::fw {
 
-IpAddressWidget::IpAddressWidget(QWidget* parent) : QWidget(parent)
+IpAddressWidget::IpAddressWidget(QWidget* parent) : QFrame(parent)
 {
+    // One sunken field like an edit, holding four borderless number fields.
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(2, 1, 2, 1);
     layout->setSpacing(0);
     auto* validator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
     for (int i = 0; i < 4; ++i) {
@@ -20,6 +24,7 @@ IpAddressWidget::IpAddressWidget(QWidget* parent) : QWidget(parent)
             layout->addWidget(dot);
         }
         fields_[i] = new QLineEdit(this);
+        fields_[i]->setFrame(false);
         fields_[i]->setValidator(validator);
         fields_[i]->setAlignment(Qt::AlignCenter);
         fields_[i]->setMaxLength(3);

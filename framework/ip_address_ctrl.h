@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QFrame>
 
 #include <cstdint>
 #include <string>
@@ -10,7 +10,7 @@ class QLineEdit;
 namespace tqr::fw {
 
 // Four fields of 0..255 typed as digits, shown as one dotted address.
-class IpAddressWidget : public QWidget {
+class IpAddressWidget : public QFrame {
   public:
     explicit IpAddressWidget(QWidget* parent);
 
