@@ -13,10 +13,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -107,6 +107,46 @@ QString from_crlf(std::string_view text)
     return out;
 }
 
+// A group box as the classic dialogs draw it: an etched frame whose title
+// sits on its top line. Plain lines, so it paints quickly.
+class GroupFrame : public QWidget {
+  public:
+    GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    QString title() const { return title_; }
+    void set_title(const QString& title)
+    {
+        title_ = title;
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QFontMetrics fm(font());
+        const int top = fm.height() / 2;
+        const QRect frame = rect().adjusted(0, top, -2, -2);
+        const QPalette& pal = palette();
+        p.setPen(pal.color(QPalette::Mid));
+        p.drawRect(frame);
+        p.setPen(pal.color(QPalette::Light));
+        p.drawRect(frame.translated(1, 1));
+        if (title_.isEmpty())
+            return;
+        const int indent = fm.averageCharWidth();
+        const QRect text(indent, 0, fm.horizontalAdvance(title_) + indent, fm.height());
+        p.fillRect(text, pal.color(QPalette::Window));
+        p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(text.adjusted(indent / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title_);
+    }
+
+  private:
+    QString title_;
+};
+
 QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
 {
     using res::ControlKind;
@@ -138,7 +178,7 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return l;
     }
-    case ControlKind::GroupBox: return new QGroupBox(text, parent);
+    case ControlKind::GroupBox: return new GroupFrame(text, parent);
     case ControlKind::CheckBox: return new QCheckBox(text, parent);
     case ControlKind::RadioButton: return new QRadioButton(text, parent);
     case ControlKind::DropDownList: {
@@ -461,7 +501,7 @@ std::string CDialog::text(int id) const
         return to_ansi(b->text());
     if (auto* l = qobject_cast<QLabel*>(c))
         return to_ansi(l->text());
-    if (auto* g = qobject_cast<QGroupBox*>(c))
+    if (auto* g = dynamic_cast<GroupFrame*>(c))
         return to_ansi(g->title());
     if (auto* box = qobject_cast<QComboBox*>(c))
         return to_ansi(box->currentText());
@@ -480,8 +520,8 @@ void CDialog::set_text(int id, std::string_view text)
         b->setText(from_ansi(text));
     else if (auto* l = qobject_cast<QLabel*>(c))
         l->setText(from_ansi(text));
-    else if (auto* g = qobject_cast<QGroupBox*>(c))
-        g->setTitle(from_ansi(text));
+    else if (auto* g = dynamic_cast<GroupFrame*>(c))
+        g->set_title(from_ansi(text));
 }
 
 int CDialog::check_state(int id) const
