@@ -157,26 +157,16 @@ std::optional<std::string> validate_for_writing(ProfileRecord& record)
     if (!valid_operator(sel.country_index, sel.operator_index))
         return "country " + std::to_string(sel.country_index) + ", operator " + std::to_string(sel.operator_index) +
                " is not in the operator table";
-    bool any_phone = false;
-    bool any_email = false;
-    for (int j = 0; j < 4; ++j) {
+    // Each slot is one piece of the dialog's recipient texts.
+    rules::Pieces phones, emails;
+    for (std::size_t j = 0; j < phones.size(); ++j) {
         if (!terminated(g.phones[j]) || !terminated(g.emails[j]))
             return "recipient " + std::to_string(j + 1) + " has no terminator";
-        const std::string phone = rules::remove_blanks(read_text(g.phones[j]));
-        if (const auto m = rules::check_phone_piece(phone))
-            return std::string(*m);
-        write_text(g.phones[j], rules::piece_is_stored(phone) ? phone : std::string());
-        any_phone |= rules::piece_is_stored(phone);
-        const std::string email = rules::remove_blanks(read_text(g.emails[j]));
-        if (const auto m = rules::check_email_piece(email))
-            return std::string(*m);
-        write_text(g.emails[j], rules::piece_is_stored(email) ? email : std::string());
-        any_email |= rules::piece_is_stored(email);
+        phones[j] = read_text(g.phones[j]);
+        emails[j] = read_text(g.emails[j]);
     }
-    if (!any_phone && rules::phone_required(g.send_to, g.sms_switch))
-        return std::string(rules::kPhoneMissing);
-    if (!any_email && rules::email_required(g.send_to))
-        return std::string(rules::kEmailMissing);
+    if (const auto m = rules::store_recipients(g, phones, emails, g.send_to, g.sms_switch))
+        return std::string(*m);
     const std::string rename = read_text(g.rename_text);
     if (rename.size() > 8)
         return std::string("Please enter no more than 8 characters.");

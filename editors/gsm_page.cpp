@@ -9,7 +9,6 @@
 #include "tables/provider_table.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace tqr {
 
@@ -347,32 +346,9 @@ int GsmPage::validate_and_store()
             g.operator_entry = operator_row(country_index_, operator_index_);
     }
 
-    std::memset(g.phones, 0, sizeof g.phones);
-    std::memset(g.emails, 0, sizeof g.emails);
-    bool phone_stored = false;
-    bool email_stored = false;
-    const auto phones = rules::split_recipients(phone_text_);
-    const auto emails = rules::split_recipients(email_text_);
-    for (int j = 0; j < 4; ++j) {
-        const std::string phone = rules::remove_blanks(phones[static_cast<std::size_t>(j)]);
-        if (const auto m = rules::check_phone_piece(phone))
-            return refuse(*m);
-        if (rules::piece_is_stored(phone)) {
-            write_text(g.phones[j], phone);
-            phone_stored = true;
-        }
-        const std::string email = rules::remove_blanks(emails[static_cast<std::size_t>(j)]);
-        if (const auto m = rules::check_email_piece(email))
-            return refuse(*m);
-        if (rules::piece_is_stored(email)) {
-            write_text(g.emails[j], email);
-            email_stored = true;
-        }
-    }
-    if (!phone_stored && rules::phone_required(send_to_, sms_switch_))
-        return refuse(rules::kPhoneMissing);
-    if (!email_stored && rules::email_required(send_to_))
-        return refuse(rules::kEmailMissing);
+    if (const auto m = rules::store_recipients(g, rules::split_recipients(phone_text_),
+                                               rules::split_recipients(email_text_), send_to_, sms_switch_))
+        return refuse(*m);
     if (const auto m = rules::check_rename(rename_text_))
         return refuse(*m);
 

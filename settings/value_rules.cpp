@@ -1,5 +1,7 @@
 #include "settings/value_rules.h"
 
+#include <algorithm>
+
 namespace tqr::rules {
 
 Refusal check_instant_max(int instant_max)
@@ -96,6 +98,35 @@ bool phone_required(int send_to, int sms_switch)
 bool email_required(int send_to)
 {
     return send_to != 0;
+}
+
+Refusal store_recipients(GsmBlock& block, const Pieces& phones, const Pieces& emails, int send_to, int sms_switch)
+{
+    std::fill(&block.phones[0][0], &block.phones[0][0] + sizeof block.phones, '\0');
+    std::fill(&block.emails[0][0], &block.emails[0][0] + sizeof block.emails, '\0');
+    bool phone_stored = false;
+    bool email_stored = false;
+    for (std::size_t j = 0; j < phones.size(); ++j) {
+        const std::string phone = remove_blanks(phones[j]);
+        if (const auto m = check_phone_piece(phone))
+            return m;
+        if (piece_is_stored(phone)) {
+            write_text(block.phones[j], phone);
+            phone_stored = true;
+        }
+        const std::string email = remove_blanks(emails[j]);
+        if (const auto m = check_email_piece(email))
+            return m;
+        if (piece_is_stored(email)) {
+            write_text(block.emails[j], email);
+            email_stored = true;
+        }
+    }
+    if (!phone_stored && phone_required(send_to, sms_switch))
+        return kPhoneMissing;
+    if (!email_stored && email_required(send_to))
+        return kEmailMissing;
+    return std::nullopt;
 }
 
 } // namespace tqr::rules

@@ -4,6 +4,8 @@
 // so that every tool that writes a profile applies the very same checks.
 // Each check returns the user-facing message of its refusal, or nothing.
 
+#include "settings/profile_record.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -51,5 +53,14 @@ bool piece_is_stored(std::string_view piece);
 // recipient.
 bool phone_required(int send_to, int sms_switch);
 bool email_required(int send_to);
+
+using Pieces = std::array<std::string, 4>;
+
+// Stores recipients as OK does: clears both recipient areas of `block`,
+// then for j = 0..3 checks phone piece j and then e-mail piece j (blanks
+// removed) and puts each one that is stored into slot j; afterwards what
+// Send To and the SMS switch demand. A refusal stops there, leaving the
+// pieces before it stored.
+Refusal store_recipients(GsmBlock& block, const Pieces& phones, const Pieces& emails, int send_to, int sms_switch);
 
 } // namespace tqr::rules
