@@ -72,10 +72,7 @@ struct FailingSaveTest : ::testing::Test {
         EXPECT_EQ(read_file(card / "PROFILE.BIN"), profile_before);
         EXPECT_EQ(read_file(env.store_file()), store_before);
         for (const auto& dir : {card, env.store_file().parent_path()})
-            for (const auto& entry : fs::directory_iterator(dir)) {
-                const auto name = entry.path().filename().string();
-                EXPECT_TRUE(name == "PROFILE.BIN" || name == "TQRSetup.DAT" || name == "padding") << name;
-            }
+            EXPECT_EQ(test::stray_files(dir), std::vector<std::string>{}) << dir;
     }
 };
 

@@ -255,10 +255,7 @@ struct FailingMediumTest : FilesTest {
         EXPECT_EQ(read_file(card / "PROFILE.BIN"), previous_profile);
         EXPECT_EQ(read_file(env.store_file()), previous_store);
         for (const auto& dir : {card, env.store_file().parent_path()})
-            for (const auto& entry : fs::directory_iterator(dir)) {
-                const auto name = entry.path().filename().string();
-                EXPECT_TRUE(name == "PROFILE.BIN" || name == "TQRSetup.DAT" || name == "padding") << name;
-            }
+            EXPECT_EQ(test::stray_files(dir), std::vector<std::string>{}) << dir;
     }
     std::string previous_profile, previous_store;
 };

@@ -46,6 +46,17 @@ std::string read_file(const fs::path& p)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::vector<std::string> stray_files(const fs::path& dir)
+{
+    std::vector<std::string> stray;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        const auto name = entry.path().filename().string();
+        if (name != "PROFILE.BIN" && name != "TQRSetup.DAT" && name != "padding")
+            stray.push_back(name);
+    }
+    return stray;
+}
+
 void write_file(const fs::path& p, const std::string& bytes)
 {
     fs::create_directories(p.parent_path());

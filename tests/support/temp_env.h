@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tqr::test {
 
@@ -27,6 +28,10 @@ class TempEnv {
 };
 
 std::string read_file(const std::filesystem::path& p);
+
+// The names in `dir` other than the two settings files and a medium's
+// padding: leftovers such as temporary files of a failed save.
+std::vector<std::string> stray_files(const std::filesystem::path& dir);
 void write_file(const std::filesystem::path& p, const std::string& bytes);
 
 } // namespace tqr::test
