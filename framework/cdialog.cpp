@@ -373,12 +373,10 @@ int CDialog::do_modal(QWidget* owner)
     destroy_window();
     ended_ = false;
     result_ = IDCANCEL;
-    modal_ = true;
     build(owner, true);
     dispatch([this] { initialise(); });
     const int result = current_ui().run_modal(*this);
     destroy_window();
-    modal_ = false;
     return result;
 }
 
@@ -386,7 +384,6 @@ bool CDialog::create(QWidget* parent)
 {
     if (window_ != nullptr)
         return false;
-    modal_ = false;
     build(parent, false);
     const res::FormTemplate& f = res::form(form_id_);
     window_->setVisible(f.visible);

@@ -132,7 +132,6 @@ class CDialog {
     int exchanging_ = 0;
     bool ended_ = false;
     int result_ = IDCANCEL;
-    bool modal_ = false;
 
   public:
     // The radio group that starts with `first_id`, in form order.
