@@ -1,5 +1,7 @@
 #include "cli/profile_json.h"
 
+#include "settings/ansi_text.h"
+
 #include <cstring>
 #include <set>
 #include <span>
@@ -75,36 +77,14 @@ void set_u16(void* block, std::size_t offset, std::uint16_t value)
 
 } // namespace
 
-std::string latin1_to_utf8(std::string_view text)
-{
-    std::string out;
-    for (const unsigned char c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 namespace {
 
-std::string utf8_to_latin1(const std::string& text, const std::string& key)
+std::string utf8_to_ansi(const std::string& text, const std::string& key)
 {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size()) {
-            out += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3F));
-        } else {
-            throw ProfileError(key + ": holds a character the camera cannot store (only Latin-1 text)");
-        }
-    }
-    return out;
+    if (auto bytes = ansi::from_utf8(text))
+        return std::move(*bytes);
+    throw ProfileError(key + ": holds a character the camera cannot store (only Western European text, "
+                             "Windows code page 1252)");
 }
 
 const char kHex[] = "0123456789abcdef";
@@ -117,7 +97,7 @@ Json text_to_json(std::span<const char> field)
     for (std::size_t i = text.size(); plain && i < field.size(); ++i)
         plain = field[i] == '\0';
     if (plain)
-        return latin1_to_utf8(text);
+        return ansi::to_utf8(text);
     std::string hex;
     for (const char c : field) {
         hex += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
@@ -163,7 +143,7 @@ class ObjectReader {
         const Json& v = at(key);
         const std::string name = join(key);
         if (v.is_string()) {
-            const std::string text = utf8_to_latin1(v.get<std::string>(), name);
+            const std::string text = utf8_to_ansi(v.get<std::string>(), name);
             if (text.size() >= field.size())
                 throw ProfileError(name + ": longer than " + std::to_string(field.size() - 1) + " characters");
             write_text(field, text);

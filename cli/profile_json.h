@@ -1,7 +1,7 @@
 #pragma once
 
 // Every setting of a profile as JSON and back, byte for byte: numbers as
-// numbers, texts as strings (8-bit text as its characters), and a text
+// numbers, texts as strings (the record's 8-bit characters in UTF-8), and a text
 // field that is not plain text followed by zeros as {"hex": "..."}.
 
 #include "cli/profile_document.h"
@@ -13,9 +13,6 @@
 namespace tqr::cli {
 
 using Json = nlohmann::ordered_json;
-
-// The record's 8-bit texts are Latin-1; JSON and terminals want UTF-8.
-std::string latin1_to_utf8(std::string_view text);
 
 Json to_json(const ProfileDocument& doc);
 // Throws ProfileError naming the key that is unknown, missing or wrong.

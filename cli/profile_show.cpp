@@ -1,5 +1,6 @@
 #include "cli/profile_show.h"
 
+#include "settings/ansi_text.h"
 #include "tables/operator_table.h"
 #include "tables/provider_table.h"
 
@@ -45,7 +46,7 @@ std::vector<std::pair<std::string, std::string>> settings(const ProfileDocument&
 {
     std::vector<std::pair<std::string, std::string>> out;
     const auto add = [&](std::string name, const std::string& value) {
-        out.emplace_back(std::move(name), latin1_to_utf8(value));
+        out.emplace_back(std::move(name), ansi::to_utf8(value));
     };
     const GsmBlock& g = doc.record.gsm;
     const SendSchedule s = unpack_send_schedule(g.send_schedule);

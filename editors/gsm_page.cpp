@@ -181,9 +181,14 @@ void GsmPage::on_send_mode()
     apply_email_set_rule();
 }
 
+// A reading that fails has shown its message; writing the members back then
+// would overwrite what the user typed after the failing edit with stale
+// values, so these handlers stop there and let the user correct that edit.
+
 void GsmPage::on_minute_changed()
 {
-    UpdateData(true);
+    if (!UpdateData(true))
+        return;
     if (daily_minute_ > 59)
         daily_minute_ = 59;
     UpdateData(false);
@@ -191,7 +196,8 @@ void GsmPage::on_minute_changed()
 
 void GsmPage::on_mms()
 {
-    UpdateData(true);
+    if (!UpdateData(true))
+        return;
     apply_email_set_rule();
     email_reminder_shown_ = 0;
     for (int id : {kToPhone, kToEmail, kToBoth})
@@ -201,7 +207,8 @@ void GsmPage::on_mms()
 
 void GsmPage::on_gprs()
 {
-    UpdateData(true);
+    if (!UpdateData(true))
+        return;
     apply_email_set_rule();
     if (email_reminder_shown_ == 0)
         message_box(kEmailReminder, fw::MB_ICONEXCLAMATION | fw::MB_OK);
@@ -377,7 +384,8 @@ void GsmPage::on_email_set()
         return;
     if (country_index_ == kEuropeCountry && email_dialog_.current_provider() <= 0)
         return;
-    UpdateData(true);
+    if (!UpdateData(true))
+        return;
     if (std::count(email_text_.begin(), email_text_.end(), '@') >= 4)
         return;
     const std::string address = read_text(gsm_block_->email.account.email);

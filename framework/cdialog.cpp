@@ -4,6 +4,7 @@
 #include "framework/dialog_units.h"
 #include "framework/ip_address_ctrl.h"
 #include "framework/tab_ctrl.h"
+#include "framework/text_codec.h"
 #include "framework/ui_services.h"
 #include "resources/app_icon.h"
 #include "resources/form_template.h"
@@ -14,8 +15,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QIcon>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,23 +47,34 @@ class FormDialogWindow : public QDialog {
 
 namespace {
 
-// Limits what the user types (and, for digit edits, to digits) without
-// cutting a longer text that the program put into the edit.
+// What the user may type into a single-line edit, as the classic edit
+// styles have it: digits only where the form says so, no more characters
+// than the limit, and only characters the record can hold (a paste keeps
+// those that are). A longer text that the program put into the edit is not
+// cut.
 class EditInputValidator : public QValidator {
   public:
-    EditInputValidator(QLineEdit* edit, bool digits_only) : QValidator(edit), digits_(digits_only)
+    EditInputValidator(QLineEdit* edit, bool digits_only, bool record_text)
+        : QValidator(edit), digits_(digits_only), record_text_(record_text)
     {
         QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { shown_ = t.size(); });
     }
 
     void set_limit(int limit) { limit_ = limit; }
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& pos) const override
     {
         if (digits_)
             for (const QChar c : input)
-                if (!c.isDigit())
+                if (c < u'0' || c > u'9')
                     return Invalid;
+        if (record_text_)
+            for (qsizetype i = input.size(); i-- > 0;)
+                if (!is_ansi(input[i])) {
+                    input.remove(i, 1);
+                    if (i < pos)
+                        --pos;
+                }
         if (limit_ >= 0 && input.size() > limit_ && input.size() > shown_)
             return Invalid;
         return Acceptable;
@@ -67,6 +82,7 @@ class EditInputValidator : public QValidator {
 
   private:
     bool digits_;
+    bool record_text_;
     int limit_ = -1;
     qsizetype shown_ = 0; // length of the text the edit shows now
 };
@@ -76,16 +92,69 @@ EditInputValidator* input_validator(QLineEdit* edit)
     return const_cast<EditInputValidator*>(dynamic_cast<const EditInputValidator*>(edit->validator()));
 }
 
-QString from_ansi(std::string_view text)
+QString record_chars_only(const QString& text)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    QString out;
+    for (const QChar c : text)
+        if (is_ansi(c) || c == u'\n')
+            out += c;
+    return out;
 }
 
-std::string to_ansi(const QString& text)
-{
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
+// A multi-line edit as the classic one without the want-return style:
+// Enter is the dialog's (its default button), Ctrl+Enter breaks the line.
+// It takes only characters the record can hold.
+class MultiLineEdit : public QPlainTextEdit {
+  public:
+    MultiLineEdit(QWidget* parent, bool want_return) : QPlainTextEdit(parent), want_return_(want_return)
+    {
+        setTabChangesFocus(true);
+        setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+        if (enter && !want_return_) {
+            if (mods == Qt::ControlModifier) {
+                insertPlainText(QStringLiteral("\n"));
+                e->accept();
+            } else {
+                e->ignore(); // on to the dialog
+            }
+            return;
+        }
+        const QString typed = e->text();
+        if (!typed.isEmpty() && typed.at(0).isPrint() && record_chars_only(typed) != typed) {
+            e->accept(); // refused, as a digits-only edit refuses a letter
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(e);
+    }
+
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (source->hasText())
+            insertPlainText(record_chars_only(source->text()));
+    }
+
+    void inputMethodEvent(QInputMethodEvent* e) override
+    {
+        const QString commit = record_chars_only(e->commitString());
+        if (commit == e->commitString()) {
+            QPlainTextEdit::inputMethodEvent(e);
+            return;
+        }
+        QInputMethodEvent filtered(e->preeditString(), e->attributes());
+        filtered.setCommitString(commit, e->replacementStart(), e->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&filtered);
+    }
+
+  private:
+    bool want_return_;
+};
 
 // Multi-line edits keep their line breaks as CR LF, as the camera's files
 // and the classic window system do.
@@ -155,19 +224,18 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: {
         auto* b = new QPushButton(text, parent);
-        b->setAutoDefault(false);
+        // A push button with the focus is the default one while it has it:
+        // Enter presses it. Elsewhere Enter presses the form's default.
+        b->setAutoDefault(true);
         b->setDefault(c.kind == ControlKind::DefPushButton);
         return b;
     }
     case ControlKind::Edit:
         if (c.style & res::kMultiLine) {
-            auto* e = new QPlainTextEdit(parent);
-            e->setTabChangesFocus(true);
-            e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            return e;
+            return new MultiLineEdit(parent, (c.style & res::kWantReturn) != 0);
         } else {
             auto* e = new QLineEdit(parent);
-            e->setValidator(new EditInputValidator(e, (c.style & res::kDigits) != 0));
+            e->setValidator(new EditInputValidator(e, (c.style & res::kDigits) != 0, (c.style & res::kPathText) == 0));
             if (c.style & res::kPassword)
                 e->setEchoMode(QLineEdit::Password);
             return e;
@@ -486,12 +554,17 @@ bool CDialog::is_shown(int id) const
     return control(id)->isVisibleTo(window_);
 }
 
+bool CDialog::is_path_control(int id) const
+{
+    return std::find(path_controls_.begin(), path_controls_.end(), id) != path_controls_.end();
+}
+
 std::string CDialog::text(int id) const
 {
     QWidget* c = control(id);
-    const bool path = std::find(path_controls_.begin(), path_controls_.end(), id) != path_controls_.end();
+    const bool path = is_path_control(id);
     if (auto* e = qobject_cast<QLineEdit*>(c))
-        return path ? e->text().toStdString() : to_ansi(e->text());
+        return path ? to_path_bytes(e->text()) : to_ansi(e->text());
     if (auto* pe = qobject_cast<QPlainTextEdit*>(c))
         return to_crlf(pe->toPlainText());
     if (auto* b = qobject_cast<QAbstractButton*>(c))
@@ -508,9 +581,9 @@ std::string CDialog::text(int id) const
 void CDialog::set_text(int id, std::string_view text)
 {
     QWidget* c = control(id);
-    const bool path = std::find(path_controls_.begin(), path_controls_.end(), id) != path_controls_.end();
+    const bool path = is_path_control(id);
     if (auto* e = qobject_cast<QLineEdit*>(c))
-        e->setText(path ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) : from_ansi(text));
+        e->setText(path ? from_path_bytes(text) : from_ansi(text));
     else if (auto* pe = qobject_cast<QPlainTextEdit*>(c))
         pe->setPlainText(from_crlf(text));
     else if (auto* b = qobject_cast<QAbstractButton*>(c))

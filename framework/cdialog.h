@@ -77,6 +77,8 @@ class CDialog {
     bool is_password_masked(int id) const;
     // Gives the control the keyboard focus; an edit gets its text selected.
     void focus_control(int id);
+    // Whether the edit holds a file-system path rather than record text.
+    bool is_path_control(int id) const;
 
     // The user's own actions, delivered as the window system would: a
     // click on an enabled button, a choice in a list.

@@ -4,6 +4,7 @@
 #include "framework/ip_address_ctrl.h"
 #include "framework/number_text.h"
 #include "framework/tab_ctrl.h"
+#include "framework/text_codec.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -123,7 +124,11 @@ void DDX_Control(CDataExchange& dx, int id, CTabCtrl& control)
 void DDV_MaxChars(CDataExchange& dx, const std::string& value, int max_chars)
 {
     if (dx.saving()) {
-        if (static_cast<int>(value.size()) > max_chars)
+        // A record text has one byte a character; a path is UTF-8, and its
+        // limit counts what the user sees.
+        const bool path = dx.prepared_id() >= 0 && dx.dialog().is_path_control(dx.prepared_id());
+        const qsizetype length = path ? from_path_bytes(value).toUcs4().size() : static_cast<qsizetype>(value.size());
+        if (length > max_chars)
             report(dx, format_message(kMsgMaxChars, std::to_string(max_chars)));
     } else if (dx.prepared_is_edit()) {
         dx.dialog().limit_text(dx.prepared_id(), max_chars);

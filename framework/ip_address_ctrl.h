@@ -16,15 +16,29 @@ class IpAddressWidget : public QFrame {
 
     // The first field is the address's high byte.
     void set_address(std::uint32_t address);
-    // Blank fields read as 0; a field above 255 reads as 255.
-    std::uint32_t address() const;
+    // Blank fields read as 0; a field above 255 reads, and from then on
+    // shows, 255.
+    std::uint32_t address();
     // Number of fields that are not blank.
     int filled_fields() const;
     void set_field_text(int field, const QString& text);
     QLineEdit* field(int index) const { return fields_[index]; }
 
+  protected:
+    // Typing across the fields: "." and a third digit move on, Backspace,
+    // Left and Right cross the fields' edges, a pasted address fills all.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    enum class Where { selectAll, start, end };
+    void move_to(int field, Where where);
+    void clamp_field(int field);
+    int field_index(const QObject* o) const;
+    bool paste_address(const QString& text);
+
     QLineEdit* fields_[4];
+    // The last key moved on to a field by itself: a "." now is ignored.
+    bool just_moved_ = false;
 };
 
 // The framework's handle on an IP address control of a dialog.

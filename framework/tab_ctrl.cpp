@@ -1,5 +1,7 @@
 #include "framework/tab_ctrl.h"
 
+#include "framework/text_codec.h"
+
 #include <QMouseEvent>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -73,7 +75,7 @@ void CTabCtrl::attach(TabControlWidget* widget)
 
 int CTabCtrl::InsertItem(int index, std::string_view text)
 {
-    const int i = widget_->tab_bar()->insertTab(index, QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    const int i = widget_->tab_bar()->insertTab(index, from_ansi(text));
     widget_->tab_bar()->resize(widget_->width() - 4, widget_->tab_bar()->sizeHint().height());
     widget_->update();
     return i;

@@ -20,8 +20,11 @@ class DesktopUi final : public UiServices {
     {
         QMessageBox box(r.owner != nullptr ? r.owner->window() : nullptr);
         box.setWindowTitle(QString::fromStdString(r.caption));
-        QString text = QString::fromLatin1(r.text.data(), static_cast<qsizetype>(r.text.size()));
+        // Messages name folders and files as the user sees them, so they are
+        // UTF-8 and shown as plain text, never as markup.
+        QString text = QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.text.size()));
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        box.setTextFormat(Qt::PlainText);
         box.setText(text);
         switch (r.style & kIconMask) {
         case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;

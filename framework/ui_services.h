@@ -16,7 +16,7 @@ class CDialog;
 struct MessageBoxRequest {
     QWidget* owner = nullptr;
     std::string caption;
-    std::string text;
+    std::string text; // UTF-8
     unsigned style = 0;
 };
 

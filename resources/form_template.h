@@ -37,8 +37,9 @@ enum Style : unsigned {
     kBorder = 1u << 9,
     kVScroll = 1u << 10, // drop-down list: scroll bar in its list
     kNoPrefix = 1u << 11,
-    kAutoCheck = 1u << 12, // check box toggles itself
-    kPathText = 1u << 13,  // edit holding a file-system path: UTF-8, not the 8-bit record text
+    kAutoCheck = 1u << 12,  // check box toggles itself
+    kPathText = 1u << 13,   // edit holding a file-system path: UTF-8, not the 8-bit record text
+    kWantReturn = 1u << 14, // multi-line edit: Enter breaks the line instead of pressing the default
 };
 
 inline constexpr int kNoId = -1;

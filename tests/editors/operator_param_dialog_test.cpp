@@ -2,14 +2,18 @@
 #include "framework/data_exchange.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/scripted_ui.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 using namespace tqr;
 using namespace tqr::fw;
@@ -180,4 +184,62 @@ TEST_F(OperatorDialogTest, EditsTakeNoMoreThanTheirFields)
         d.click(IDOK);
     });
     EXPECT_EQ(read_text(entry.mms_url), std::string(63, 'u'));
+}
+
+// The gateway typed the way users type an address, key by key from its
+// first field, then OK: what reaches the record.
+TEST_F(OperatorDialogTest, TheGatewayTypesLikeAClassicAddressControl)
+{
+    enum Step { keys, backspace, left, right, home, paste };
+    struct Action {
+        Step step;
+        const char* text = "";
+    };
+    struct Case {
+        const char* what;
+        std::vector<Action> actions;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"three-digit fields move on by themselves", {{keys, "192.168.1.20"}}, "192.168.1.20"},
+        {"a dot ends a short field", {{keys, "10.0.0.1"}}, "10.0.0.1"},
+        {"single digits with dots", {{keys, "1.2.3.4"}}, "1.2.3.4"},
+        {"no dots at all after full fields", {{keys, "192168001002"}}, "192.168.1.2"},
+        {"a dot in an empty field is ignored", {{keys, ".7.8.9.10"}}, "7.8.9.10"},
+        {"a field above 255 becomes 255", {{keys, "300.1.2.3"}}, "255.1.2.3"},
+        {"Backspace at a field's start goes back into the one before",
+         {{keys, "10.2"}, {left}, {backspace}, {backspace}, {keys, "7.2.3.4"}},
+         "17.2.3.4"},
+        {"Left and Right cross the fields' edges",
+         {{keys, "1.2.3.4"}, {left}, {left}, {keys, "9"}, {right}, {right}, {keys, "5"}},
+         "1.2.39.45"},
+        {"Home stays within the field", {{keys, "1.2"}, {home}, {keys, "3"}}, "1.32.0.0"},
+        {"a pasted address fills all four fields", {{paste, "10.20.30.40"}}, "10.20.30.40"},
+        {"a pasted address above 255 is held to 255", {{paste, " 1.2.3.999 "}}, "1.2.3.255"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        write_text(entry.mms_gateway, "0.0.0.0");
+        open([&](CDialog& d) {
+            tqr::test::show_active(d.window());
+            auto* ip = dynamic_cast<IpAddressWidget*>(d.control(1044));
+            // Every field is cleared first, as a user would start over.
+            for (int i = 0; i < 4; ++i)
+                ip->field(i)->clear();
+            ip->field(0)->setFocus();
+            for (const Action& a : c.actions) {
+                QWidget* focused = QApplication::focusWidget();
+                switch (a.step) {
+                case keys: tqr::test::type(focused, QString::fromLatin1(a.text)); break;
+                case backspace: QTest::keyClick(focused, Qt::Key_Backspace); break;
+                case left: QTest::keyClick(focused, Qt::Key_Left); break;
+                case right: QTest::keyClick(focused, Qt::Key_Right); break;
+                case home: QTest::keyClick(focused, Qt::Key_Home); break;
+                case paste: tqr::test::paste(focused, QString::fromLatin1(a.text)); break;
+                }
+            }
+            QTest::mouseClick(qobject_cast<QPushButton*>(d.control(IDOK)), Qt::LeftButton);
+        });
+        EXPECT_EQ(read_text(entry.mms_gateway), c.stored);
+    }
 }
