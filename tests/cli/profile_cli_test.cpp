@@ -48,6 +48,7 @@ ProfileRecord crafted_record()
     r.gsm.operator_select = pack_operator_select(11, 2);
     write_text(r.gsm.phones[0], "+4917012345");
     write_text(r.gsm.emails[1], "j\xF6rg@example.org");
+    write_text(r.gsm.emails[2], "\x80\x8D@example.org"); // the euro sign and an undefined byte
     write_text(r.gsm.email.account.password, "s3cret");
     return r;
 }
@@ -89,7 +90,10 @@ TEST_F(CliTest, RecordsRoundTripThroughJsonByteForByte)
     write_file(file("PROFILE.BIN"), scrambled(crafted, 20, 880));
 
     const ProfileDocument store = read_profile_file(file("store.dat"));
-    const ProfileDocument back = from_json(parse_json_text(to_json(store).dump(2)));
+    const std::string json = to_json(store).dump(2);
+    EXPECT_NE(json.find("\"j\xC3\xB6rg@example.org\""), std::string::npos);
+    EXPECT_NE(json.find("\"\xE2\x82\xAC\xC2\x8D@example.org\""), std::string::npos) << json;
+    const ProfileDocument back = from_json(parse_json_text(json));
     EXPECT_EQ(std::memcmp(&back.record, &crafted, sizeof crafted), 0);
     ASSERT_TRUE(back.custom.has_value());
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(back.custom->data()), 792), std::string(792, 'c'));

@@ -5,10 +5,14 @@
 #include "tests/framework/sample_dialog.h"
 #include "tests/support/scripted_ui.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -249,4 +253,23 @@ TEST(TabControl, ItemsRectanglesAndThePressAfterTheControlMoved)
     EXPECT_EQ(tabs.GetCurFocus(), 0);
     QTest::mouseClick(widget.tab_bar(), Qt::LeftButton, {}, widget.tab_bar()->tabRect(1).center());
     EXPECT_EQ(tabs.presses, std::vector<int>{1});
+}
+
+// On the desktop, a message shows a folder's name as the user wrote it:
+// UTF-8, and characters rather than markup.
+TEST(MessageBoxes, ShowFolderNamesAsPlainUserText)
+{
+    const std::string text = "PROFILE.BIN has been saved in /media/j\xC3\xB6rg/<b>CARD</b>";
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        format = box->textFormat();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    EXPECT_EQ(message_box(nullptr, text), IDOK);
+    EXPECT_EQ(shown, QString::fromUtf8("PROFILE.BIN has been saved in /media/jörg/<b>CARD</b>"));
+    EXPECT_EQ(format, Qt::PlainText);
 }

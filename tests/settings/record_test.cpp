@@ -1,8 +1,10 @@
+#include "settings/ansi_text.h"
 #include "settings/profile_record.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 
 using namespace tqr;
 
@@ -80,4 +82,34 @@ TEST(TextField, ReadingStopsAtTheNulOrTheFieldEnd)
     EXPECT_EQ(read_text(field), "a");
     char full[4] = {'w', 'x', 'y', 'z'};
     EXPECT_EQ(read_text(full), "wxyz");
+}
+
+TEST(AnsiText, EveryByteSurvivesTheWayThroughUnicode)
+{
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(ansi::from_utf8(ansi::to_utf8(byte)), byte) << "byte " << b;
+    }
+}
+
+TEST(AnsiText, WesternCharactersHaveTheirWindowsBytes)
+{
+    struct Case {
+        const char* utf8;
+        std::optional<std::string> bytes;
+    };
+    const Case cases[] = {
+        {"\xC3\xA9", "\xE9"},               // é
+        {"\xE2\x82\xAC", "\x80"},           // €
+        {"\xC5\xA0\xC5\x93", "\x8A\x9C"},   // Š œ
+        {"\xC2\x81\xC2\x9D", "\x81\x9D"},   // the undefined bytes as themselves
+        {"has\xC5\x82o1", std::nullopt},    // ł
+        {"\xE6\x97\xA5", std::nullopt},     // 日
+        {"\xF0\x9F\x93\xB7", std::nullopt}, // a camera emoji
+        {"\xC3", std::nullopt},             // cut short
+        {"\xC0\xAF", std::nullopt},         // overlong "/"
+        {"\xC2\x80", std::nullopt},         // U+0080 is not in the code page
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ansi::from_utf8(c.utf8), c.bytes) << c.utf8;
 }
