@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 nlohmann-json3-dev libcli11-dev)
+# The tests format exFAT and FAT card images and mount exFAT through FUSE.
+PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 nlohmann-json3-dev libcli11-dev
+    exfatprogs exfat-fuse dosfstools)
 # Only the test command fuzzes, with clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 

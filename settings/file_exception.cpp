@@ -50,7 +50,8 @@ int CFileException::cause_from_errno(int err)
     case ELOOP: return bad_path;
     case EACCES:
     case EPERM:
-    case EROFS: return access_denied;
+    case EROFS:
+    case EISDIR: return access_denied;
     case EMFILE:
     case ENFILE: return too_many_open_files;
     case ENOSPC:

@@ -2,6 +2,7 @@
 
 #include "settings/factory_defaults.h"
 #include "settings/file_exception.h"
+#include "settings/file_ops.h"
 #include "settings/profile_record.h"
 
 #include <array>
@@ -10,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <random>
 #include <span>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,7 +77,7 @@ void make_private_dirs(const fs::path& dir)
         return;
     if (dir.has_parent_path() && dir.parent_path() != dir)
         make_private_dirs(dir.parent_path());
-    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
+    if (file_ops().mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
         throw CFileException(CFileException::cause_from_errno(errno), dir.string());
 }
 
@@ -85,102 +88,198 @@ std::string full_path(const fs::path& p)
     return ec ? p.string() : abs.string();
 }
 
+fs::path folder_of(const fs::path& p)
+{
+    return p.has_parent_path() ? p.parent_path() : fs::path(".");
+}
+
+// Refuses, before anything is written, a target the rename would replace
+// although the user may not write it: renaming only needs the folder's
+// permission, so without this a write-protected PROFILE.BIN (or a FAT
+// file with the read-only attribute) would silently give way. A folder in
+// the file's place is refused the same way. Returns whether the target
+// exists.
+bool check_replaceable(const fs::path& target, const std::string& name)
+{
+    struct stat st {};
+    if (file_ops().stat(target.c_str(), &st) != 0) {
+        if (errno == ENOENT)
+            return false;
+        throw CFileException(CFileException::cause_from_errno(errno), name);
+    }
+    if (S_ISDIR(st.st_mode))
+        throw CFileException(CFileException::access_denied, name);
+    if (file_ops().access(target.c_str(), W_OK) != 0)
+        throw CFileException(CFileException::cause_from_errno(errno), name);
+    return true;
+}
+
+// A file of our own beside `target`, named `target` + `tag` + six letters,
+// removed again unless released. Upper-case letters and digits only, so
+// that a case-insensitive card cannot see two of our names as one.
+class FileBeside {
+  public:
+    FileBeside(const fs::path& target, const char* tag, mode_t mode, const std::string& open_name)
+    {
+        static std::mt19937 random{std::random_device{}()};
+        static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = target.string() + tag;
+            for (int i = 0; i < 6; ++i)
+                name.push_back(kLetters[pick(random)]);
+            // The mode is given at creation and never changed afterwards: a
+            // card's file system may refuse any later change (FUSE exFAT
+            // answers EPERM to a user who does not own the mount), and a
+            // file that holds secrets must not be readable for a moment.
+            fd_ = file_ops().open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd_ >= 0) {
+                name_ = std::move(name);
+                return;
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        throw CFileException(CFileException::cause_from_errno(errno), open_name);
+    }
+
+    FileBeside(const FileBeside&) = delete;
+    FileBeside& operator=(const FileBeside&) = delete;
+
+    ~FileBeside()
+    {
+        if (fd_ >= 0)
+            file_ops().close(fd_);
+        if (!name_.empty())
+            file_ops().unlink(name_.c_str());
+    }
+
+    int fd() const { return fd_; }
+    const std::string& name() const { return name_; }
+
+    void close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        if (file_ops().close(fd) != 0)
+            throw CFileException(CFileException::cause_from_errno(errno), std::string());
+    }
+
+    // The name now belongs to something else (a rename moved a file onto it
+    // or away from it); it is no longer ours to remove.
+    void release() { name_.clear(); }
+
+  private:
+    int fd_ = -1;
+    std::string name_;
+};
+
 // A new file written beside its target, flushed to the medium, waiting to
-// replace the target. Removed again unless committed.
+// replace the target. Removed again unless put in place.
 class PendingFile {
   public:
     PendingFile(const fs::path& target, const std::string& open_name, mode_t mode,
                 std::span<const std::span<const std::uint8_t>> parts)
-        : target_(target)
+        : target_(target), file_(target, ".", mode, open_name)
     {
-        std::string pattern = target.string() + ".XXXXXX";
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        // mkstemp creates the file owner-only, before any byte is written.
-        const int fd = ::mkstemp(buf.data());
-        if (fd < 0)
-            throw CFileException(CFileException::cause_from_errno(errno), open_name);
-        temp_ = buf.data();
-        try {
-            if (mode != 0600 && ::fchmod(fd, mode) != 0)
-                fail(fd, errno, full_path(target));
-            for (const auto& part : parts)
-                write_all(fd, part);
-            if (::fsync(fd) != 0)
-                fail(fd, errno, std::string());
-        } catch (...) {
-            ::unlink(temp_.c_str());
-            throw;
-        }
-        if (::close(fd) != 0) {
-            const int err = errno;
-            ::unlink(temp_.c_str());
-            throw CFileException(CFileException::cause_from_errno(err), std::string());
-        }
+        for (const auto& part : parts)
+            write_all(part);
+        if (file_ops().fsync(file_.fd()) != 0)
+            throw CFileException(CFileException::cause_from_errno(errno), std::string());
+        file_.close();
     }
 
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
+    const fs::path& target() const { return target_; }
 
-    ~PendingFile()
+    // Renames the new file over the target; false, with errno set, when
+    // the rename fails and the file is still waiting.
+    bool put_in_place()
     {
-        if (!committed_)
-            ::unlink(temp_.c_str());
-    }
-
-    void commit()
-    {
-        if (::rename(temp_.c_str(), target_.c_str()) != 0)
-            throw CFileException(CFileException::cause_from_errno(errno), full_path(target_));
-        committed_ = true;
-        sync_folder();
+        if (file_ops().rename(file_.name().c_str(), target_.c_str()) != 0)
+            return false;
+        file_.release();
+        return true;
     }
 
   private:
-    [[noreturn]] static void fail(int fd, int err, const std::string& name)
-    {
-        ::close(fd);
-        throw CFileException(CFileException::cause_from_errno(err), name);
-    }
-
-    void write_all(int fd, std::span<const std::uint8_t> data)
+    void write_all(std::span<const std::uint8_t> data)
     {
         std::size_t done = 0;
         while (done < data.size()) {
-            const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+            const ssize_t n = file_ops().write(file_.fd(), data.data() + done, data.size() - done);
             if (n < 0) {
                 if (errno == EINTR)
                     continue;
-                fail(fd, errno, full_path(target_));
+                throw CFileException(CFileException::cause_from_errno(errno), full_path(target_));
             }
             if (n == 0)
-                fail(fd, ENOSPC, full_path(target_));
+                throw CFileException(CFileException::disk_full, full_path(target_));
             done += static_cast<std::size_t>(n);
         }
     }
 
-    // Makes the rename itself durable; a card pulled right after a save
-    // then holds the new file, not a folder entry that was never written.
-    void sync_folder() const
-    {
-        const fs::path dir = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-        const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
-    }
-
     fs::path target_;
-    std::string temp_;
-    bool committed_ = false;
+    FileBeside file_;
 };
 
-mode_t default_file_mode()
+// Makes the renames in `dir` durable: a card pulled right after a save then
+// holds the new files, not folder entries that were never written. A card
+// whose driver cannot sync a folder still has the files, so a refusal here
+// does not fail the save.
+void sync_folder(const fs::path& dir)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    const int dfd = file_ops().open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (dfd >= 0) {
+        file_ops().fsync(dfd);
+        file_ops().close(dfd);
+    }
+}
+
+// Puts the new PROFILE.BIN and then the new store file (when there is one)
+// in place so that, as long as the process lives, either both are replaced
+// or neither: the previous PROFILE.BIN is kept aside under a name of its
+// own until the store file is in place, and put back if that fails.
+// Renaming the previous file away rather than over also gives a
+// case-insensitive card's "profile.bin" the new file's name.
+void put_in_place(PendingFile& profile, bool profile_exists, PendingFile* store)
+{
+    const fs::path& target = profile.target();
+    std::optional<FileBeside> kept;
+    if (profile_exists) {
+        kept.emplace(target, ".previous-", 0600, full_path(target));
+        kept->close();
+        if (file_ops().rename(target.c_str(), kept->name().c_str()) != 0)
+            throw CFileException(CFileException::cause_from_errno(errno), full_path(target));
+    }
+    // Undoes what was done on the card when a later rename fails. Should
+    // putting the previous file back fail too, its kept copy stays: it then
+    // holds the only copy of the card's previous settings.
+    const auto restore = [&] {
+        if (kept) {
+            file_ops().rename(kept->name().c_str(), target.c_str());
+            kept->release();
+        }
+        sync_folder(folder_of(target));
+    };
+
+    if (!profile.put_in_place()) {
+        const int err = errno;
+        restore();
+        throw CFileException(CFileException::cause_from_errno(err), full_path(target));
+    }
+    if (store != nullptr) {
+        if (!store->put_in_place()) {
+            const int err = errno;
+            if (!kept)
+                file_ops().unlink(target.c_str());
+            restore();
+            throw CFileException(CFileException::cause_from_errno(err), full_path(store->target()));
+        }
+        sync_folder(folder_of(store->target()));
+    }
+    sync_folder(folder_of(target));
+    // Both new files are in place: leaving scope removes the kept copy. A
+    // removal the card refuses leaves it beside them and fails nothing.
 }
 
 } // namespace
@@ -239,39 +338,55 @@ void load_settings()
 }
 
 namespace {
-PendingFile pending_profile_bin(const std::string& folder, const std::array<std::uint8_t, 880>& scrambled)
+
+fs::path profile_path_in(const std::string& folder)
 {
-    const fs::path profile_path = folder + "/" + kProfileFileName;
-    const std::span<const std::uint8_t> blocks(scrambled.data() + offsetof(ProfileRecord, camera), kProfileFileSize);
-    const std::span<const std::uint8_t> profile_parts[] = {blocks};
-    return PendingFile(profile_path, profile_path.string(), default_file_mode(), profile_parts);
+    return folder + "/" + kProfileFileName;
 }
+
+// The card's file gets whatever mode a new file gets there: 0666 less the
+// umask on a Unix file system, the mount's choice on a FAT or exFAT card.
+constexpr mode_t kCardFileMode = 0666;
+constexpr mode_t kStoreFileMode = 0600;
+
+std::span<const std::uint8_t> profile_bytes(const std::array<std::uint8_t, sizeof(ProfileRecord)>& scrambled)
+{
+    return {scrambled.data() + offsetof(ProfileRecord, camera), kProfileFileSize};
+}
+
 } // namespace
 
 void save_profile_bin(const std::string& folder, const ProfileRecord& record)
 {
     const auto scrambled = scrambled_copy(record);
-    PendingFile profile = pending_profile_bin(folder, scrambled);
-    profile.commit();
+    const fs::path target = profile_path_in(folder);
+    const bool exists = check_replaceable(target, target.string());
+    const std::span<const std::uint8_t> parts[] = {profile_bytes(scrambled)};
+    PendingFile profile(target, target.string(), kCardFileMode, parts);
+    put_in_place(profile, exists, nullptr);
 }
 
 void save_profile(std::string folder)
 {
     const auto scrambled = scrambled_copy(current_profile);
-    PendingFile profile = pending_profile_bin(folder, scrambled);
-
+    const fs::path target = profile_path_in(folder);
     const auto store_path = store_file_path();
+
+    const bool profile_exists = check_replaceable(target, target.string());
+    if (store_path)
+        check_replaceable(*store_path, store_path->string());
+
+    const std::span<const std::uint8_t> profile_parts[] = {profile_bytes(scrambled)};
+    PendingFile profile(target, target.string(), kCardFileMode, profile_parts);
     if (!store_path) {
-        profile.commit();
+        put_in_place(profile, profile_exists, nullptr);
         return;
     }
     make_private_dirs(store_path->parent_path());
     const std::span<const std::uint8_t> store_parts[] = {
         scrambled, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(CustomOperators), kCustomBytes)};
-    PendingFile store(*store_path, store_path->string(), 0600, store_parts);
-
-    profile.commit();
-    store.commit();
+    PendingFile store(*store_path, store_path->string(), kStoreFileMode, store_parts);
+    put_in_place(profile, profile_exists, &store);
 }
 
 } // namespace tqr

@@ -32,13 +32,16 @@ void unscramble_bytes(std::span<std::uint8_t> bytes);
 // problem with the file falls back to the factory defaults, silently.
 void load_settings();
 
-// Writes PROFILE.BIN into `folder` and then the store file. Each file is
-// replaced only once its new bytes are safely on the medium; a failure
-// throws CFileException and leaves the previous files as they were.
+// Writes PROFILE.BIN into `folder` and then the store file. Nothing is
+// replaced until both new files are safely on their media, an existing
+// file the user may not write (or a folder in its place) is refused with
+// cause 5, and PROFILE.BIN is put back when the store file cannot be put in
+// place. A failure throws CFileException and leaves the previous files as
+// they were, with no file of the save left behind.
 void save_profile(std::string folder);
 
-// Writes only PROFILE.BIN of `record` into `folder`, replaced the same safe
-// way; the store file is not touched.
+// Writes only PROFILE.BIN of `record` into `folder`, with the same checks
+// and the same safe replacement; the store file is not touched.
 void save_profile_bin(const std::string& folder, const ProfileRecord& record);
 
 } // namespace tqr

@@ -3,7 +3,10 @@
 #include "editors/gsm_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
+#include "settings/file_ops.h"
 #include "settings/settings_files.h"
+#include "tests/support/faulty_file_ops.h"
+#include "tests/support/ordinary_user.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_env.h"
@@ -13,6 +16,7 @@
 
 #include <cstring>
 #include <functional>
+#include <optional>
 
 using namespace tqr;
 using namespace tqr::fw;
@@ -136,6 +140,81 @@ TEST_F(FailingSaveTest, APulledCardIsReportedAsAnInvalidPath)
         },
         (card / "PROFILE.BIN").string() + " contains an invalid path.");
     EXPECT_EQ(read_file(env.store_file()), store_before);
+}
+
+TEST_F(FailingSaveTest, AFolderInPlaceOfEitherFileIsReportedAsDenied)
+{
+    struct Case {
+        const char* name;
+        bool profile;
+    };
+    for (const Case c : {Case{"PROFILE.BIN", true}, Case{"store file", false}}) {
+        SCOPED_TRACE(c.name);
+        const fs::path card = env.root() / "card";
+        fs::create_directories(card);
+        const fs::path target = c.profile ? card / "PROFILE.BIN" : env.store_file();
+        save_then_break(
+            card,
+            [&] {
+                fs::remove(target);
+                return fs::create_directory(target);
+            },
+            "Access to " + target.string() + " was denied.");
+        EXPECT_TRUE(fs::is_empty(target));
+        if (c.profile)
+            EXPECT_EQ(read_file(env.store_file()), store_before);
+        else
+            EXPECT_EQ(read_file(card / "PROFILE.BIN"), profile_before);
+        fs::remove_all(card);
+        fs::remove_all(env.store_file());
+    }
+}
+
+TEST_F(FailingSaveTest, AWriteProtectedFileIsReportedAsDeniedToAnOrdinaryUser)
+{
+    struct Case {
+        const char* name;
+        bool profile;
+    };
+    for (const Case c : {Case{"PROFILE.BIN", true}, Case{"store file", false}}) {
+        SCOPED_TRACE(c.name);
+        const fs::path card = env.root() / "card";
+        fs::create_directories(card);
+        const fs::path target = c.profile ? card / "PROFILE.BIN" : env.store_file();
+        {
+            tqr::test::OrdinaryUser user(env.root());
+            if (!user.active())
+                GTEST_SKIP() << user.reason();
+            save_then_break(
+                card,
+                [&] {
+                    fs::permissions(target, fs::perms(0444));
+                    return true;
+                },
+                "Access to " + target.string() + " was denied.");
+            expect_previous_files(card);
+        }
+        fs::remove_all(card);
+        fs::remove_all(env.store_file());
+    }
+}
+
+TEST_F(FailingSaveTest, AStoreFileThatCannotTakeItsPlacePutsTheCardsFileBack)
+{
+    const fs::path card = env.root() / "card";
+    fs::create_directories(card);
+    tqr::test::FaultyFileOps ops;
+    std::optional<ScopedFileOps> seam;
+    save_then_break(
+        card,
+        [&] {
+            ops.fail("rename", "/TQRSetup.DAT", EISDIR);
+            seam.emplace(ops);
+            return true;
+        },
+        "Access to " + env.store_file().string() + " was denied.");
+    EXPECT_TRUE(ops.failed);
+    expect_previous_files(card);
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #include "settings/factory_defaults.h"
 #include "settings/file_exception.h"
 #include "settings/settings_files.h"
+#include "tests/support/faulty_file_ops.h"
+#include "tests/support/ordinary_user.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
 #include "tests/support/tmpfs_mount.h"
@@ -9,6 +11,7 @@
 
 #include <cstring>
 #include <sys/stat.h>
+#include <vector>
 
 using namespace tqr;
 using tqr::test::read_file;
@@ -63,6 +66,30 @@ TEST(Scrambling, EveryWordRoundTrips)
         ASSERT_EQ(unscramble_word(scramble_word(word)), word) << w;
         ASSERT_EQ(scramble_word(word), static_cast<std::uint16_t>(65535 - (((w * 16) % 65536) + (w / 4096))));
     }
+}
+
+TEST(Scrambling, ReachesTheLastWordOfABuffer)
+{
+    // Zero words scramble to FFFF: nothing of the buffer may stay zero.
+    std::vector<std::uint8_t> zeros(880, 0x00);
+    scramble_bytes(zeros);
+    EXPECT_EQ(zeros, std::vector<std::uint8_t>(880, 0xFF));
+    unscramble_bytes(zeros);
+    EXPECT_EQ(zeros, std::vector<std::uint8_t>(880, 0x00));
+}
+
+TEST_F(FilesTest, TheLastWordOfTheRecordReachesBothFilesScrambled)
+{
+    apply_factory_defaults();
+    // Record bytes 878 and 879, the end of the last e-mail slot.
+    current_profile.gsm.emails[3][46] = '\x3C';
+    current_profile.gsm.emails[3][47] = '\x9A';
+    save_profile(env.work().string());
+    const std::string profile = read_file(env.work() / "PROFILE.BIN");
+    const std::string store = read_file(env.store_file());
+    ASSERT_EQ(profile.size(), 860u);
+    EXPECT_EQ(profile.substr(858), "\x36\x5C");
+    EXPECT_EQ(store.substr(878, 2), "\x36\x5C");
 }
 
 TEST_F(FilesTest, NoStoreFileGivesTheFactoryDefaults)
@@ -152,6 +179,20 @@ TEST_F(FilesTest, WrongMagicInAnyByteGivesDefaultsWithUnscrambledReservedWords)
     }
 }
 
+TEST_F(FilesTest, WrongMagicLeavesTheCustomRowsAsTheyWereThoughTheFileHoldsOthers)
+{
+    write_text(CustomOperators[1].name, "Mine");
+    write_text(CustomOperators[2].gprs_apn, "apn.example");
+    const std::string before = custom_bytes();
+    ProfileRecord bad = crafted_record();
+    bad.magic[15] = 'x';
+    const std::string other_rows(792, 'Q');
+    write_file(env.store_file(), test::scrambled(bad) + other_rows);
+    load_settings();
+    EXPECT_EQ(custom_bytes(), before);
+    EXPECT_EQ(current_profile.gsm.max_size, 40);
+}
+
 TEST_F(FilesTest, SaveWritesBothFilesWithTheirSizesAndContent)
 {
     apply_factory_defaults();
@@ -221,6 +262,7 @@ TEST(FileException, TextsNameTheFileOrAnUnnamedFile)
     EXPECT_EQ(CFileException(9, "x").error_text(), "Seek failed on x");
     EXPECT_EQ(CFileException::cause_from_errno(ENOENT), 3);
     EXPECT_EQ(CFileException::cause_from_errno(EROFS), 5);
+    EXPECT_EQ(CFileException::cause_from_errno(EISDIR), 5);
     EXPECT_EQ(CFileException::cause_from_errno(ENOSPC), 13);
     EXPECT_EQ(CFileException::cause_from_errno(EBUSY), 11);
     EXPECT_EQ(CFileException::cause_from_errno(EIO), 10);
@@ -246,10 +288,12 @@ struct FailingMediumTest : FilesTest {
         try {
             save_profile(card.string());
         } catch (const CFileException& e) {
+            failure_name = e.file_name();
             return e.cause();
         }
         return 0;
     }
+    std::string failure_name;
     void expect_previous_files(const fs::path& card)
     {
         EXPECT_EQ(read_file(card / "PROFILE.BIN"), previous_profile);
@@ -294,4 +338,187 @@ TEST_F(FailingMediumTest, WriteProtectedCardGivesCauseFive)
         GTEST_SKIP() << "the kernel refused to remount the tmpfs read-only";
     EXPECT_EQ(failing_save(card.dir()), 5);
     expect_previous_files(card.dir());
+}
+
+TEST_F(FailingMediumTest, AFolderInPlaceOfEitherFileIsRefusedAsDenied)
+{
+    struct Case {
+        const char* name;
+        bool profile;
+    };
+    for (const Case c : {Case{"PROFILE.BIN", true}, Case{"store file", false}}) {
+        SCOPED_TRACE(c.name);
+        save_previous(env.work());
+        const fs::path target = c.profile ? env.work() / "PROFILE.BIN" : env.store_file();
+        fs::remove(target);
+        fs::create_directory(target);
+        EXPECT_EQ(failing_save(env.work()), 5);
+        EXPECT_EQ(failure_name, target.string());
+        EXPECT_TRUE(fs::is_directory(target));
+        EXPECT_TRUE(fs::is_empty(target));
+        if (c.profile)
+            EXPECT_EQ(read_file(env.store_file()), previous_store);
+        else
+            EXPECT_EQ(read_file(env.work() / "PROFILE.BIN"), previous_profile);
+        for (const auto& dir : {env.work(), env.store_file().parent_path()})
+            EXPECT_EQ(test::stray_files(dir), std::vector<std::string>{}) << dir;
+        fs::remove(target);
+    }
+}
+
+TEST_F(FailingMediumTest, AWriteProtectedFileIsRefusedForAnOrdinaryUser)
+{
+    struct Case {
+        const char* name;
+        bool profile;
+    };
+    for (const Case c : {Case{"PROFILE.BIN", true}, Case{"store file", false}}) {
+        SCOPED_TRACE(c.name);
+        save_previous(env.work());
+        const fs::path target = c.profile ? env.work() / "PROFILE.BIN" : env.store_file();
+        fs::permissions(target, c.profile ? fs::perms(0444) : fs::perms(0400));
+        {
+            test::OrdinaryUser user(env.root());
+            if (!user.active())
+                GTEST_SKIP() << user.reason();
+            EXPECT_EQ(failing_save(env.work()), 5);
+            EXPECT_EQ(failure_name, target.string());
+            expect_previous_files(env.work());
+        }
+        fs::permissions(target, fs::perms(0600));
+    }
+}
+
+TEST_F(FilesTest, TheCardsFileGetsTheModeOfAnyNewFile)
+{
+    apply_factory_defaults();
+    for (const mode_t mask : {022, 077, 002}) {
+        const mode_t old = ::umask(mask);
+        fs::remove(env.work() / "PROFILE.BIN");
+        save_profile(env.work().string());
+        ::umask(old);
+        struct stat st {};
+        ASSERT_EQ(::stat((env.work() / "PROFILE.BIN").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0666u & ~mask) << std::oct << mask;
+        ASSERT_EQ(::stat(env.store_file().c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << std::oct << mask;
+    }
+}
+
+namespace {
+
+// The seam makes the steps fail that no real medium can be made to fail
+// on cue: each file call of a save, one at a time.
+struct InjectedFailureTest : FailingMediumTest {
+    test::FaultyFileOps ops;
+
+    int injected_save()
+    {
+        ScopedFileOps scope(ops);
+        return failing_save(env.work());
+    }
+    std::string new_profile() const { return test::scrambled(current_profile).substr(20); }
+};
+
+} // namespace
+
+TEST_F(InjectedFailureTest, TheStoreFileFailingAfterProfileBinPutsProfileBinBack)
+{
+    struct Case {
+        int error;
+        int cause;
+    };
+    for (const Case c : {Case{EISDIR, 5}, Case{EIO, 10}, Case{ENOSPC, 13}, Case{EACCES, 5}, Case{ENOSYS, 1}}) {
+        SCOPED_TRACE(c.error);
+        save_previous(env.work());
+        ops = {};
+        ops.fail("rename", "/TQRSetup.DAT", c.error);
+        EXPECT_EQ(injected_save(), c.cause);
+        EXPECT_TRUE(ops.failed);
+        EXPECT_EQ(failure_name, env.store_file().string());
+        expect_previous_files(env.work());
+    }
+}
+
+TEST_F(InjectedFailureTest, WithoutAPreviousProfileBinAFailedStoreFileLeavesNone)
+{
+    apply_factory_defaults();
+    ops.fail("rename", "/TQRSetup.DAT", EIO);
+    EXPECT_EQ(injected_save(), 10);
+    EXPECT_FALSE(fs::exists(env.work() / "PROFILE.BIN"));
+    EXPECT_FALSE(fs::exists(env.store_file()));
+    EXPECT_EQ(test::stray_files(env.work()), std::vector<std::string>{});
+    EXPECT_EQ(test::stray_files(env.store_file().parent_path()), std::vector<std::string>{});
+}
+
+TEST_F(InjectedFailureTest, ProfileBinFailingToTakeItsPlaceKeepsBothFiles)
+{
+    save_previous(env.work());
+    ops.fail("rename", "/PROFILE.BIN", EIO);
+    EXPECT_EQ(injected_save(), 10);
+    EXPECT_EQ(failure_name, (env.work() / "PROFILE.BIN").string());
+    expect_previous_files(env.work());
+}
+
+TEST_F(InjectedFailureTest, EachStepOfASaveFailingInTurnChangesNothing)
+{
+    struct Case {
+        const char* name;
+        bool previous_files;
+    };
+    for (const Case c : {Case{"over previous files", true}, Case{"onto an empty card", false}}) {
+        SCOPED_TRACE(c.name);
+        save_previous(env.work());
+        if (!c.previous_files) {
+            fs::remove(env.work() / "PROFILE.BIN");
+            fs::remove(env.store_file());
+            previous_profile.clear();
+            previous_store.clear();
+        }
+        const auto put_back_previous = [&] {
+            for (const auto& dir : {env.work(), env.store_file().parent_path()})
+                for (const auto& name : test::stray_files(dir))
+                    fs::remove(dir / name);
+            fs::remove(env.work() / "PROFILE.BIN");
+            fs::remove(env.store_file());
+            if (c.previous_files) {
+                write_file(env.work() / "PROFILE.BIN", previous_profile);
+                write_file(env.store_file(), previous_store);
+            }
+        };
+        // A clean run tells the steps there are.
+        ops = {};
+        EXPECT_EQ(injected_save(), 0);
+        const auto steps = ops.calls;
+        ASSERT_GT(steps.size(), 10u);
+        put_back_previous();
+
+        std::size_t refused = 0;
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "step " << i << ": " << steps[i].op << " " << steps[i].path);
+            ops = {};
+            ops.fail_call(i, EIO);
+            const int cause = injected_save();
+            ASSERT_TRUE(ops.failed);
+            if (cause != 0) {
+                ++refused;
+                EXPECT_EQ(cause, 10);
+                expect_previous_files(env.work());
+            } else {
+                // Only what comes after both files are in place may fail
+                // without failing the save: syncing a folder, and removing
+                // the kept copy of the previous PROFILE.BIN, which then stays.
+                const bool folder_sync = fs::is_directory(steps[i].path);
+                const bool kept_copy =
+                    steps[i].op == "unlink" && steps[i].path.find("PROFILE.BIN.previous-") != std::string::npos;
+                EXPECT_TRUE(folder_sync || kept_copy);
+                EXPECT_EQ(read_file(env.work() / "PROFILE.BIN"), new_profile());
+                EXPECT_EQ(read_file(env.store_file()).substr(0, 880), test::scrambled(current_profile));
+                EXPECT_EQ(test::stray_files(env.work()).size(), kept_copy ? 1u : 0u);
+                EXPECT_EQ(test::stray_files(env.store_file().parent_path()), std::vector<std::string>{});
+            }
+            put_back_previous();
+        }
+        EXPECT_GT(refused, steps.size() / 2);
+    }
 }
