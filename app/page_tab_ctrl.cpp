@@ -4,11 +4,6 @@
 
 namespace tqr {
 
-namespace {
-// The model that runs the GSM set-up; with it the GSM page comes first.
-constexpr int kGsmModel = 6;
-} // namespace
-
 PageTabCtrl::PageTabCtrl() : pages_{&camera_page_, &gsm_page_}
 {
 }
@@ -20,6 +15,7 @@ void PageTabCtrl::create_pages(ProfileRecord& record)
     camera_page_.set_block(&record.camera);
     camera_page_.create(widget());
     gsm_page_.create(widget());
+    // The model that runs the GSM set-up has the GSM page first.
     if (record.model_index == kGsmModel) {
         pages_[0] = &gsm_page_;
         pages_[1] = &camera_page_;

@@ -22,7 +22,6 @@ enum : int {
     kPath = 1034,
 };
 constexpr int kPathLimit = 128;
-constexpr int kGsmModel = 6;
 constexpr int kAboutCommand = 0x10;
 } // namespace
 

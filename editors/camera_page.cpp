@@ -11,7 +11,7 @@ using namespace camera_ids;
 constexpr int kTimeEdits[] = {kStartHour, kStartMinute, kStopHour, kStopMinute};
 } // namespace
 
-CameraPage::CameraPage() : CDialog(res::kCameraForm)
+CameraPage::CameraPage() : CDialog(res::kCameraForm), password_text_(schema::factory_text(schema::Id::password_text))
 {
     on_selection_changed(kStartStop, [this] { on_start_stop_changed(); });
     on_selection_changed(kPassword, [this] { on_password_changed(); });
@@ -104,23 +104,25 @@ void CameraPage::on_password_changed()
 
 void CameraPage::on_default()
 {
-    camera_mode_ = 0;
-    photo_size_ = 1;
-    photo_burst_ = 0;
-    video_size_ = 1;
-    video_length_ = 5;
-    sensitivity_ = 2;
-    interval_ = 12;
-    time_lapse_ = 0;
-    start_stop_on_ = 0;
-    start_hour_ = 0;
-    start_minute_ = 0;
-    stop_hour_ = 0;
-    stop_minute_ = 0;
-    time_stamp_on_ = 1;
-    flash_range_ = 1;
-    password_on_ = 0;
-    password_text_ = "8146";
+    using schema::Id;
+    const auto value = [](Id id) { return static_cast<int>(schema::factory_number(id)); };
+    camera_mode_ = value(Id::camera_mode);
+    photo_size_ = value(Id::photo_size);
+    photo_burst_ = value(Id::photo_burst);
+    video_size_ = value(Id::video_size);
+    video_length_ = value(Id::video_length);
+    sensitivity_ = value(Id::sensitivity);
+    interval_ = value(Id::interval);
+    time_lapse_ = value(Id::time_lapse);
+    start_stop_on_ = value(Id::start_stop_on);
+    start_hour_ = value(Id::start_hour);
+    start_minute_ = value(Id::start_minute);
+    stop_hour_ = value(Id::stop_hour);
+    stop_minute_ = value(Id::stop_minute);
+    time_stamp_on_ = value(Id::time_stamp_on);
+    flash_range_ = value(Id::flash_range);
+    password_on_ = value(Id::password_on);
+    password_text_ = schema::factory_text(Id::password_text);
     for (int id : kTimeEdits)
         enable(id, false);
     apply_password_rule();

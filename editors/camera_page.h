@@ -2,6 +2,7 @@
 
 #include "framework/cdialog.h"
 #include "settings/profile_record.h"
+#include "settings/record_schema.h"
 
 #include <string>
 
@@ -44,7 +45,7 @@ class CameraPage : public fw::CDialog {
     int start_minute_ = 0;
     int stop_hour_ = 0;
     int stop_minute_ = 0;
-    std::string password_text_ = "8146";
+    std::string password_text_;
     const CameraBlock* camera_block_ = nullptr;
 };
 

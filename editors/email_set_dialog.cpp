@@ -2,6 +2,7 @@
 
 #include "editors/email_set_ids.h"
 #include "resources/resource_ids.h"
+#include "settings/record_schema.h"
 #include "tables/provider_table.h"
 
 #include <cstring>
@@ -28,11 +29,13 @@ bool EmailSetDialog::on_init()
     for (int i = 0; i < kProviderCount; ++i)
         add_item(kProvider, ProviderNames[i]);
     // The edits take no more than their fields hold.
-    limit_text(kServer, sizeof(EmailServer::server) - 1);
-    limit_text(kPort, sizeof(EmailServer::port) - 1);
-    limit_text(kAccount, sizeof(EmailAccount::account) - 1);
-    limit_text(kPassword, sizeof(EmailAccount::password) - 1);
-    limit_text(kEmail, sizeof(EmailAccount::email) - 1);
+    using schema::Id;
+    using schema::max_chars;
+    limit_text(kServer, max_chars(Id::email_server));
+    limit_text(kPort, max_chars(Id::email_port));
+    limit_text(kAccount, max_chars(Id::email_account));
+    limit_text(kPassword, max_chars(Id::email_password));
+    limit_text(kEmail, max_chars(Id::email_address));
 
     int provider = 0;
     email_ = account_block_ != nullptr ? read_text(account_block_->email) : std::string();

@@ -4,6 +4,7 @@
 #include "framework/data_exchange.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
+#include "settings/record_schema.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
 #include "tables/provider_table.h"
@@ -288,40 +289,41 @@ void GsmPage::on_default()
 {
     if (message_box(kDefaultQuestion, fw::MB_ICONQUESTION | fw::MB_YESNO) == fw::IDNO)
         return;
-    send_mode_ = 0;
-    instant_max_ = 99;
-    daily_hour_ = 0;
-    daily_minute_ = 0;
-    enable(kInstantMax, true);
-    enable(kDailyHour, false);
-    enable(kDailyMinute, false);
+    using schema::Id;
+    const auto value = [](Id id) { return static_cast<int>(schema::factory_number(id)); };
+    send_mode_ = value(Id::send_mode);
+    instant_max_ = value(Id::instant_max);
+    daily_hour_ = value(Id::daily_hour);
+    daily_minute_ = value(Id::daily_minute);
+    // The rules as the default send mode wants them, not as the members
+    // stood before.
+    apply_schedule_rule();
 
-    send_via_ = 1;
-    enable(kEmailSet, true);
+    send_via_ = value(Id::send_via);
+    apply_email_set_rule();
     email_reminder_shown_ = 1;
     force_email_recipients();
 
-    country_index_ = kEuropeCountry;
-    gsm_block_->operator_entry = operator_row(kEuropeCountry, 0);
+    country_index_ = value(Id::country_index);
+    operator_index_ = value(Id::operator_index);
+    gsm_block_->operator_entry = operator_row(country_index_, operator_index_);
     gsm_block_->email = ProviderTable[0];
-    operator_index_ = 0;
-    set_selection(kCountry, kEuropeCountry);
+    set_selection(kCountry, country_index_);
     fill_operator_list();
-    set_selection(kOperator, 0);
+    set_selection(kOperator, operator_index_);
     apply_custom_rule();
 
     phone_text_.clear();
-    email_text_ = std::string(kDefaultRecipient) + ";";
+    email_text_ = std::string(schema::factory_text(Id::email_0)) + ";";
     enable(kPhones, true);
     enable(kEmails, true);
 
-    rename_on_ = 0;
-    sms_switch_ = 1;
-    rename_text_.clear();
-    enable(kRenameText, false);
-    enable(kRenameHint, false);
+    rename_on_ = value(Id::rename_on);
+    sms_switch_ = value(Id::sms_switch);
+    rename_text_ = schema::factory_text(Id::rename_text);
+    apply_rename_rule();
 
-    max_size_ = 40;
+    max_size_ = value(Id::max_size);
     UpdateData(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/data_exchange.h"
 #include "resources/resource_ids.h"
+#include "settings/record_schema.h"
 #include "settings/stored_numbers.h"
 
 #include <cstring>
@@ -9,6 +10,8 @@
 namespace tqr {
 
 namespace {
+using schema::Id;
+using schema::max_chars;
 enum : int {
     kUrl = 1035,
     kPort = 1036,
@@ -30,21 +33,21 @@ void OperatorParamDialog::exchange_data(fw::CDataExchange& dx)
 {
     fw::DDX_Control(dx, kGateway, gateway_);
     fw::DDX_Text(dx, kGprsAccount, gprs_account_);
-    fw::DDV_MaxChars(dx, gprs_account_, 23);
+    fw::DDV_MaxChars(dx, gprs_account_, max_chars(Id::gprs_account));
     fw::DDX_Text(dx, kGprsApn, gprs_apn_);
-    fw::DDV_MaxChars(dx, gprs_apn_, 31);
+    fw::DDV_MaxChars(dx, gprs_apn_, max_chars(Id::gprs_apn));
     fw::DDX_Text(dx, kGprsPassword, gprs_password_);
-    fw::DDV_MaxChars(dx, gprs_password_, 15);
+    fw::DDV_MaxChars(dx, gprs_password_, max_chars(Id::gprs_password));
     fw::DDX_Text(dx, kMmsAccount, mms_account_);
-    fw::DDV_MaxChars(dx, mms_account_, 23);
+    fw::DDV_MaxChars(dx, mms_account_, max_chars(Id::mms_account));
     fw::DDX_Text(dx, kMmsApn, mms_apn_);
-    fw::DDV_MaxChars(dx, mms_apn_, 31);
+    fw::DDV_MaxChars(dx, mms_apn_, max_chars(Id::mms_apn));
     fw::DDX_Text(dx, kMmsPassword, mms_password_);
-    fw::DDV_MaxChars(dx, mms_password_, 15);
+    fw::DDV_MaxChars(dx, mms_password_, max_chars(Id::mms_password));
     fw::DDX_Text(dx, kPort, port_);
     fw::DDV_MinMaxUInt(dx, port_, 0, 10000);
     fw::DDX_Text(dx, kUrl, url_);
-    fw::DDV_MaxChars(dx, url_, 63);
+    fw::DDV_MaxChars(dx, url_, max_chars(Id::mms_url));
 }
 
 bool OperatorParamDialog::on_init()

@@ -1,5 +1,6 @@
 #include "resources/form_template.h"
 #include "resources/resource_ids.h"
+#include "settings/record_schema.h"
 
 namespace tqr::res {
 
@@ -35,7 +36,7 @@ const FormTemplate& email_set_form()
             {1067, ControlKind::Static, "SMTP Server", 14, 117, 44, 8},
             {1045, ControlKind::Edit, "", 60, 115, 126, 12, kEditStyle},
             {1073, ControlKind::Static, "Secure Type", 14, 133, 44, 8},
-            {1070, ControlKind::DropDownList, "", 60, 131, 60, 60, kTabStop | kVScroll, {"NO", "SSL/TLS", "STARTTLS"}},
+            {1070, ControlKind::DropDownList, "", 60, 131, 60, 60, kTabStop | kVScroll, schema::choices(schema::Id::email_secure_type)},
             {1068, ControlKind::Static, "SMTP Port", 14, 149, 44, 8},
             {1046, ControlKind::Edit, "", 60, 147, 40, 12, kEditStyle | kDigits},
             {1, ControlKind::DefPushButton, "OK", 42, 175, 50, 14, kTabStop},

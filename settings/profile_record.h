@@ -135,6 +135,9 @@ struct GsmBlock {
     char emails[kEmailSlots][kEmailWidth];
 };
 
+// The camera model whose settings the tool edits: its page is the one shown.
+inline constexpr std::uint16_t kGsmModel = 6;
+
 inline constexpr std::size_t kMagicSize = 16;
 inline constexpr char kMagicText[kMagicSize] = "TQR Setup V3.28";
 

@@ -133,7 +133,7 @@ std::vector<Field> make_fields()
         t.push_back(std::move(f));
     };
 
-    range(Id::model_index, "model_index", "", offsetof(ProfileRecord, model_index), 0, 65535, 6);
+    range(Id::model_index, "model_index", "", offsetof(ProfileRecord, model_index), 0, 65535, kGsmModel);
     reserved(Id::header_reserved, "header_reserved", offsetof(ProfileRecord, header_reserved), 2);
 
     const auto cam = [](std::size_t member) { return kCamera + member; };

@@ -136,6 +136,10 @@ inline const Choices& choices(Id id)
 {
     return *field(id).choices;
 }
+inline int max_chars(Id id)
+{
+    return static_cast<int>(field(id).max_chars);
+}
 
 // The operator parameters of one row as fields of an OperatorEntry
 // (offsets within the row), as the record's operator and the custom rows
