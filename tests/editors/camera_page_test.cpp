@@ -1,7 +1,11 @@
 #include "editors/camera_ids.h"
 #include "editors/camera_page.h"
 #include "settings/factory_defaults.h"
+#include "settings/record_schema.h"
 #include "tests/support/scripted_ui.h"
+
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -120,4 +124,32 @@ TEST_F(CameraPageTest, DefaultRestoresSilentlyAndTheRecordStaysAsLoaded)
     EXPECT_FALSE(time_edits_enabled());
     EXPECT_FALSE(page.is_enabled(kPasswordText));
     EXPECT_TRUE(record_unchanged());
+}
+
+// A click on Default shows the factory value of every setting on the page.
+TEST_F(CameraPageTest, DefaultShowsTheFactoryValueOfEverySetting)
+{
+    using schema::Id;
+    current_profile.camera.photo_size = 3;
+    current_profile.camera.interval = 40;
+    current_profile.camera.start_hour = 9;
+    open();
+    QTest::mouseClick(qobject_cast<QPushButton*>(page.control(kDefault)), Qt::LeftButton);
+    const std::pair<int, Id> lists[] = {
+        {kCameraMode, Id::camera_mode},  {kPhotoSize, Id::photo_size},     {kPhotoBurst, Id::photo_burst},
+        {kVideoSize, Id::video_size},    {kVideoLength, Id::video_length}, {kSensitivity, Id::sensitivity},
+        {kInterval, Id::interval},       {kStartStop, Id::start_stop_on},  {kTimeLapse, Id::time_lapse},
+        {kTimeStamp, Id::time_stamp_on}, {kFlashRange, Id::flash_range},   {kPassword, Id::password_on},
+    };
+    for (const auto& [control, id] : lists)
+        EXPECT_EQ(page.selection(control), static_cast<int>(schema::factory_number(id))) << schema::field(id).key;
+    const std::pair<int, Id> edits[] = {
+        {kStartHour, Id::start_hour},
+        {kStartMinute, Id::start_minute},
+        {kStopHour, Id::stop_hour},
+        {kStopMinute, Id::stop_minute},
+    };
+    for (const auto& [control, id] : edits)
+        EXPECT_EQ(page.text(control), std::to_string(schema::factory_number(id))) << schema::field(id).key;
+    EXPECT_EQ(page.text(kPasswordText), schema::factory_text(Id::password_text));
 }

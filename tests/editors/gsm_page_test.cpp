@@ -2,12 +2,14 @@
 #include "editors/gsm_page.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
+#include "settings/record_schema.h"
 #include "tables/operator_table.h"
 #include "tables/provider_table.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/scripted_ui.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -526,4 +528,38 @@ TEST_F(GsmPageTest, AnOperatorPastItsCountrysListSelectsTheFirst)
     EXPECT_EQ(page.selection(kCountry), 6);
     EXPECT_EQ(page.selection(kOperator), 0);
     EXPECT_EQ(page.item_count(kOperator), 12);
+}
+
+// Default, then OK: every setting Default restores reaches the record with
+// its factory value.
+TEST_F(GsmPageTest, DefaultThenOkStoresTheFactoryValues)
+{
+    using schema::Id;
+    record().send_schedule = pack_send_schedule({1, 10, 7, 30});
+    record().send_via = 0;
+    record().send_to = 2;
+    record().operator_select = pack_operator_select(11, 1);
+    record().max_size = 77;
+    record().rename_on = 1;
+    write_text(record().rename_text, "cam1");
+    write_text(record().emails[0], "me@example.org");
+    open();
+    ui.expect_box("You'll restore the default setting,\r\nAre you sure?", MB_ICONQUESTION | MB_YESNO, IDYES);
+    QTest::mouseClick(qobject_cast<QPushButton*>(page.control(kDefault)), Qt::LeftButton);
+    // The factory settings want a phone for the SMS switch.
+    QTest::mouseClick(page.control(kPhones), Qt::LeftButton);
+    QTest::keyClicks(page.control(kPhones), "0170123");
+    store_ok();
+
+    ProfileRecord factory = current_profile;
+    schema::apply_factory_values(factory);
+    for (const Id id : {Id::send_mode, Id::instant_max, Id::daily_hour, Id::daily_minute, Id::send_via, Id::send_to,
+                        Id::country_index, Id::operator_index, Id::max_size, Id::rename_on, Id::sms_switch}) {
+        const schema::Field& f = schema::field(id);
+        EXPECT_EQ(schema::number(current_profile, f), schema::number(factory, f)) << f.key;
+    }
+    for (const Id id : {Id::rename_text, Id::email_0, Id::operator_name, Id::gprs_apn, Id::email_address}) {
+        const schema::Field& f = schema::field(id);
+        EXPECT_EQ(read_text(schema::text(current_profile, f)), read_text(schema::text(factory, f))) << f.key;
+    }
 }
