@@ -4,6 +4,7 @@
 #include "framework/data_exchange.h"
 #include "framework/ui_services.h"
 #include "resources/app_icon.h"
+#include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/profile_record.h"
 #include "settings/settings_files.h"
@@ -16,11 +17,7 @@
 namespace tqr {
 
 namespace {
-enum : int {
-    kTabs = 1000,
-    kBrowse = 1026,
-    kPath = 1034,
-};
+using namespace main_ids;
 constexpr int kPathLimit = 128;
 constexpr int kAboutCommand = 0x10;
 } // namespace

@@ -1,6 +1,6 @@
 #include "editors/camera_page.h"
 
-#include "editors/camera_ids.h"
+#include "resources/camera_ids.h"
 #include "framework/data_exchange.h"
 #include "resources/resource_ids.h"
 

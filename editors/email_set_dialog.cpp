@@ -1,6 +1,6 @@
 #include "editors/email_set_dialog.h"
 
-#include "editors/email_set_ids.h"
+#include "resources/email_set_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/record_schema.h"
 #include "tables/provider_table.h"

@@ -1,6 +1,6 @@
 #include "editors/gsm_page.h"
 
-#include "editors/gsm_ids.h"
+#include "resources/gsm_ids.h"
 #include "framework/data_exchange.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"

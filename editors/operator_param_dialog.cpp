@@ -1,6 +1,7 @@
 #include "editors/operator_param_dialog.h"
 
 #include "framework/data_exchange.h"
+#include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/record_schema.h"
 #include "settings/stored_numbers.h"
@@ -10,19 +11,9 @@
 namespace tqr {
 
 namespace {
+using namespace operator_param_ids;
 using schema::Id;
 using schema::max_chars;
-enum : int {
-    kUrl = 1035,
-    kPort = 1036,
-    kMmsApn = 1038,
-    kMmsAccount = 1039,
-    kMmsPassword = 1040,
-    kGprsApn = 1041,
-    kGprsAccount = 1042,
-    kGprsPassword = 1043,
-    kGateway = 1044,
-};
 } // namespace
 
 OperatorParamDialog::OperatorParamDialog() : CDialog(res::kOperatorParamForm)

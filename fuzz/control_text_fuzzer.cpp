@@ -1,6 +1,6 @@
 // Arbitrary control texts -> every data-exchange conversion and every check
 // of the GSM page, through the page itself and through the plain rules.
-#include "editors/gsm_ids.h"
+#include "resources/gsm_ids.h"
 #include "editors/gsm_page.h"
 #include "framework/number_text.h"
 #include "fuzz/fuzz_support.h"

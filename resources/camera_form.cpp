@@ -1,4 +1,5 @@
 #include "resources/form_template.h"
+#include "resources/camera_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/record_schema.h"
 
@@ -7,6 +8,7 @@
 namespace tqr::res {
 
 namespace {
+namespace ids = tqr::camera_ids;
 using schema::choices;
 using schema::Id;
 constexpr unsigned kList = kTabStop | kVScroll;
@@ -29,40 +31,40 @@ const FormTemplate& camera_form()
         {
             {kNoId, ControlKind::GroupBox, "Photo/Video", 7, 6, 209, 59},
             {kNoId, ControlKind::Static, "Camera Mode", 16, 19, 42, 8},
-            {1004, ControlKind::DropDownList, "", 60, 17, 46, 39, kList, choices(Id::camera_mode)},
+            {ids::kCameraMode, ControlKind::DropDownList, "", 60, 17, 46, 39, kList, choices(Id::camera_mode)},
             {kNoId, ControlKind::Static, "Photo Size", 17, 34, 42, 8},
-            {1005, ControlKind::DropDownList, "", 60, 33, 46, 39, kList, choices(Id::photo_size)},
+            {ids::kPhotoSize, ControlKind::DropDownList, "", 60, 33, 46, 39, kList, choices(Id::photo_size)},
             {kNoId, ControlKind::Static, "Photo Burst", 17, 49, 42, 8},
-            {1006, ControlKind::DropDownList, "", 60, 48, 46, 39, kList, choices(Id::photo_burst)},
+            {ids::kPhotoBurst, ControlKind::DropDownList, "", 60, 48, 46, 39, kList, choices(Id::photo_burst)},
             {kNoId, ControlKind::Static, "Video Size", 126, 34, 42, 8},
-            {1007, ControlKind::DropDownList, "", 170, 33, 38, 39, kList, choices(Id::video_size)},
+            {ids::kVideoSize, ControlKind::DropDownList, "", 170, 33, 38, 39, kList, choices(Id::video_size)},
             {kNoId, ControlKind::Static, "Video Length", 126, 49, 42, 8},
-            {1008, ControlKind::DropDownList, "", 170, 48, 38, 56, kList, choices(Id::video_length)},
+            {ids::kVideoLength, ControlKind::DropDownList, "", 170, 48, 38, 56, kList, choices(Id::video_length)},
             {kNoId, ControlKind::GroupBox, "PIR/Timer", 7, 73, 209, 59},
             {kNoId, ControlKind::Static, "Sensitivity", 17, 87, 42, 8},
-            {1009, ControlKind::DropDownList, "", 60, 84, 46, 39, kList, choices(Id::sensitivity)},
+            {ids::kSensitivity, ControlKind::DropDownList, "", 60, 84, 46, 39, kList, choices(Id::sensitivity)},
             {kNoId, ControlKind::Static, "Start-Stop", 17, 102, 42, 8},
-            {1011, ControlKind::DropDownList, "", 60, 100, 46, 39, kList, choices(Id::start_stop_on)},
-            {1013, ControlKind::Edit, "", 21, 118, 17, 12, kTimeEdit},
+            {ids::kStartStop, ControlKind::DropDownList, "", 60, 100, 46, 39, kList, choices(Id::start_stop_on)},
+            {ids::kStartHour, ControlKind::Edit, "", 21, 118, 17, 12, kTimeEdit},
             {kNoId, ControlKind::Static, ":", 43, 118, 8, 8},
-            {1014, ControlKind::Edit, "", 51, 118, 17, 12, kTimeEdit},
+            {ids::kStartMinute, ControlKind::Edit, "", 51, 118, 17, 12, kTimeEdit},
             {kNoId, ControlKind::Static, "---", 75, 118, 8, 8},
-            {1015, ControlKind::Edit, "", 87, 118, 17, 12, kTimeEdit},
+            {ids::kStopHour, ControlKind::Edit, "", 87, 118, 17, 12, kTimeEdit},
             {kNoId, ControlKind::Static, ":", 109, 118, 8, 8},
-            {1016, ControlKind::Edit, "", 117, 118, 17, 12, kTimeEdit},
+            {ids::kStopMinute, ControlKind::Edit, "", 117, 118, 17, 12, kTimeEdit},
             {kNoId, ControlKind::Static, "Interval", 126, 87, 42, 8},
-            {1010, ControlKind::DropDownList, "", 170, 84, 38, 62, kList, choices(Id::interval)},
+            {ids::kInterval, ControlKind::DropDownList, "", 170, 84, 38, 62, kList, choices(Id::interval)},
             {kNoId, ControlKind::Static, "Time Lapse", 126, 102, 42, 8},
-            {1012, ControlKind::DropDownList, "", 170, 100, 38, 63, kList, choices(Id::time_lapse)},
+            {ids::kTimeLapse, ControlKind::DropDownList, "", 170, 100, 38, 63, kList, choices(Id::time_lapse)},
             {kNoId, ControlKind::GroupBox, "System", 7, 139, 209, 50},
             {kNoId, ControlKind::Static, "Time Stamp", 17, 153, 42, 8},
-            {1018, ControlKind::DropDownList, "", 60, 151, 46, 39, kList, choices(Id::time_stamp_on)},
+            {ids::kTimeStamp, ControlKind::DropDownList, "", 60, 151, 46, 39, kList, choices(Id::time_stamp_on)},
             {kNoId, ControlKind::Static, "Flash Range", 126, 153, 42, 8},
-            {1019, ControlKind::DropDownList, "", 170, 151, 38, 39, kList, choices(Id::flash_range)},
+            {ids::kFlashRange, ControlKind::DropDownList, "", 170, 151, 38, 39, kList, choices(Id::flash_range)},
             {kNoId, ControlKind::Static, "Password", 17, 169, 42, 8},
-            {1020, ControlKind::DropDownList, "", 60, 168, 46, 39, kList, choices(Id::password_on)},
-            {1033, ControlKind::Edit, "", 116, 168, 21, 12, kTabStop | kBorder | kPassword | kDigits},
-            {1050, ControlKind::PushButton, "Default", 175, 213, 40, 12, kTabStop},
+            {ids::kPassword, ControlKind::DropDownList, "", 60, 168, 46, 39, kList, choices(Id::password_on)},
+            {ids::kPasswordText, ControlKind::Edit, "", 116, 168, 21, 12, kTabStop | kBorder | kPassword | kDigits},
+            {ids::kDefault, ControlKind::PushButton, "Default", 175, 213, 40, 12, kTabStop},
         },
     };
     // clang-format on

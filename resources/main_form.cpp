@@ -1,7 +1,10 @@
 #include "resources/form_template.h"
+#include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 
 namespace tqr::res {
+
+namespace ids = tqr::main_ids;
 
 const FormTemplate& main_form()
 {
@@ -17,12 +20,12 @@ const FormTemplate& main_form()
         false,
         true,
         {
-            {1, ControlKind::DefPushButton, "OK", 62, 281, 50, 14, kTabStop},
-            {2, ControlKind::PushButton, "Cancel", 142, 280, 50, 14, kTabStop},
-            {1000, ControlKind::TabControl, "", 7, 6, 228, 244, kNone},
+            {kIdOk, ControlKind::DefPushButton, "OK", 62, 281, 50, 14, kTabStop},
+            {kIdCancel, ControlKind::PushButton, "Cancel", 142, 280, 50, 14, kTabStop},
+            {ids::kTabs, ControlKind::TabControl, "", 7, 6, 228, 244, kNone},
             {kNoId, ControlKind::Static, "Path:", 8, 260, 16, 8},
-            {1034, ControlKind::Edit, "", 32, 259, 181, 12, kTabStop | kBorder | kAutoHScroll | kPathText},
-            {1026, ControlKind::PushButton, "...", 220, 259, 13, 12, kTabStop},
+            {ids::kPath, ControlKind::Edit, "", 32, 259, 181, 12, kTabStop | kBorder | kAutoHScroll | kPathText},
+            {ids::kBrowse, ControlKind::PushButton, "...", 220, 259, 13, 12, kTabStop},
         },
     };
     // clang-format on

@@ -1,9 +1,11 @@
 #include "resources/form_template.h"
+#include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 
 namespace tqr::res {
 
 namespace {
+namespace ids = tqr::operator_param_ids;
 constexpr unsigned kEditStyle = kTabStop | kBorder | kAutoHScroll;
 } // namespace
 
@@ -23,26 +25,26 @@ const FormTemplate& operator_param_form()
         {
             {kNoId, ControlKind::GroupBox, "MMS", 7, 4, 186, 98},
             {kNoId, ControlKind::Static, "URL", 14, 18, 34, 8},
-            {1035, ControlKind::Edit, "", 50, 16, 136, 12, kEditStyle},
+            {ids::kUrl, ControlKind::Edit, "", 50, 16, 136, 12, kEditStyle},
             {kNoId, ControlKind::Static, "Gateway", 14, 34, 34, 8},
-            {1044, ControlKind::IpAddress, "", 50, 32, 84, 12, kTabStop},
+            {ids::kGateway, ControlKind::IpAddress, "", 50, 32, 84, 12, kTabStop},
             {kNoId, ControlKind::Static, "Port", 142, 34, 18, 8},
-            {1036, ControlKind::Edit, "", 160, 32, 26, 12, kEditStyle},
+            {ids::kPort, ControlKind::Edit, "", 160, 32, 26, 12, kEditStyle},
             {kNoId, ControlKind::Static, "APN", 14, 50, 34, 8},
-            {1038, ControlKind::Edit, "", 50, 48, 136, 12, kEditStyle},
+            {ids::kMmsApn, ControlKind::Edit, "", 50, 48, 136, 12, kEditStyle},
             {kNoId, ControlKind::Static, "Account", 14, 66, 34, 8},
-            {1039, ControlKind::Edit, "", 50, 64, 136, 12, kEditStyle},
+            {ids::kMmsAccount, ControlKind::Edit, "", 50, 64, 136, 12, kEditStyle},
             {kNoId, ControlKind::Static, "Password", 14, 82, 34, 8},
-            {1040, ControlKind::Edit, "", 50, 80, 136, 12, kEditStyle | kPassword},
+            {ids::kMmsPassword, ControlKind::Edit, "", 50, 80, 136, 12, kEditStyle | kPassword},
             {kNoId, ControlKind::GroupBox, "GPRS", 7, 106, 186, 66},
             {kNoId, ControlKind::Static, "APN", 14, 120, 34, 8},
-            {1041, ControlKind::Edit, "", 50, 118, 136, 12, kEditStyle},
+            {ids::kGprsApn, ControlKind::Edit, "", 50, 118, 136, 12, kEditStyle},
             {kNoId, ControlKind::Static, "Account", 14, 136, 34, 8},
-            {1042, ControlKind::Edit, "", 50, 134, 136, 12, kEditStyle},
+            {ids::kGprsAccount, ControlKind::Edit, "", 50, 134, 136, 12, kEditStyle},
             {kNoId, ControlKind::Static, "Password", 14, 152, 34, 8},
-            {1043, ControlKind::Edit, "", 50, 150, 136, 12, kEditStyle | kPassword},
-            {1, ControlKind::DefPushButton, "OK", 42, 178, 50, 14, kTabStop},
-            {2, ControlKind::PushButton, "Cancel", 108, 178, 50, 14, kTabStop},
+            {ids::kGprsPassword, ControlKind::Edit, "", 50, 150, 136, 12, kEditStyle | kPassword},
+            {kIdOk, ControlKind::DefPushButton, "OK", 42, 178, 50, 14, kTabStop},
+            {kIdCancel, ControlKind::PushButton, "Cancel", 108, 178, 50, 14, kTabStop},
         },
     };
     // clang-format on

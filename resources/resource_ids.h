@@ -11,8 +11,10 @@ inline constexpr int kAppIcon = 128;
 inline constexpr int kCameraForm = 129;
 inline constexpr int kOperatorParamForm = 138;
 inline constexpr int kEmailSetForm = 139;
-// A small form that exercises every kind of control; used by the tests.
-inline constexpr int kSampleForm = 900;
+
+// Buttons 1 and 2 of every form are OK and Cancel.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
 
 inline constexpr int kAboutMenuString = 101;
 inline constexpr const char* kAboutMenuText = "&About TQR Setup...";

@@ -1,7 +1,8 @@
 #include "app/setup_app.h"
 #include "app/setup_dialog.h"
-#include "editors/gsm_ids.h"
 #include "framework/ui_services.h"
+#include "resources/gsm_ids.h"
+#include "resources/main_ids.h"
 #include "tests/support/card_image.h"
 #include "tests/support/ordinary_user.h"
 #include "tests/support/record_fixtures.h"
@@ -23,7 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kPath = 1034;
+using main_ids::kPath;
 
 // The user at the main dialog: types a phone and a largest picture size,
 // puts the card's folder into the path, presses OK and then Cancel, and

@@ -1,4 +1,5 @@
 #include "app/page_tab_ctrl.h"
+#include "resources/gsm_ids.h"
 #include "settings/factory_defaults.h"
 #include "tests/support/scripted_ui.h"
 
@@ -61,7 +62,7 @@ TEST_F(PageHostTest, AnotherModelPutsTheCameraPageFirstButStillStoresTheGsmPage)
     EXPECT_EQ(&host.page(0), &host.camera_page());
     EXPECT_TRUE(shown(host.camera_page()));
     EXPECT_FALSE(shown(host.gsm_page()));
-    host.gsm_page().set_text(1057, "77");
+    host.gsm_page().set_text(gsm_ids::kMaxSize, "77");
     EXPECT_EQ(host.validate_and_store(), 0);
     EXPECT_EQ(current_profile.gsm.max_size, 77);
 }

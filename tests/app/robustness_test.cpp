@@ -1,6 +1,7 @@
 #include "app/setup_app.h"
 #include "app/setup_dialog.h"
-#include "editors/gsm_ids.h"
+#include "resources/gsm_ids.h"
+#include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "settings/file_ops.h"
@@ -29,7 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kPath = 1034;
+using main_ids::kPath;
 
 std::string scrambled_store(const ProfileRecord& r)
 {

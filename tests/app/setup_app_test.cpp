@@ -1,6 +1,7 @@
 #include "app/setup_app.h"
 #include "app/setup_dialog.h"
-#include "editors/gsm_ids.h"
+#include "resources/gsm_ids.h"
+#include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "settings/settings_files.h"
@@ -25,7 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kPath = 1034;
+using main_ids::kPath;
 
 using tqr::test::scrambled;
 
@@ -201,10 +202,10 @@ TEST_F(AppTest, TheFolderBrowserSetsThePathOrLeavesIt)
     run([&](SetupDialog& d) {
         d.set_text(kPath, "typed");
         ui.expect_browse(std::nullopt);
-        d.click(1026);
+        d.click(main_ids::kBrowse);
         EXPECT_EQ(d.text(kPath), "typed");
         ui.expect_browse(card.string());
-        d.click(1026);
+        d.click(main_ids::kBrowse);
         EXPECT_EQ(d.text(kPath), card.string());
         type_phone(d);
         expect_saved(card.string());

@@ -4,8 +4,10 @@
 
 #include "app/setup_app.h"
 #include "app/setup_dialog.h"
-#include "editors/email_set_ids.h"
-#include "editors/gsm_ids.h"
+#include "resources/email_set_ids.h"
+#include "resources/gsm_ids.h"
+#include "resources/main_ids.h"
+#include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/profile_record.h"
 #include "tests/support/keyboard.h"
@@ -36,8 +38,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kPath = 1034;
-constexpr int kBrowse = 1026;
+using main_ids::kBrowse;
+using main_ids::kPath;
 constexpr int kCustomerCountry = 24;
 
 struct TypingTest : ::testing::Test {
@@ -220,7 +222,7 @@ TEST_F(TypingTest, RecordTextsTakeWesternCharactersAndRefuseOthers)
         gsm(d).choose(kCountry, kCustomerCountry);
         ui.expect_dialog(res::kOperatorParamForm, [](CDialog& op) {
             tqr::test::show_active(op.window());
-            auto* apn = qobject_cast<QLineEdit*>(op.control(1038));
+            auto* apn = qobject_cast<QLineEdit*>(op.control(operator_param_ids::kMmsApn));
             QTest::mouseClick(apn, Qt::LeftButton);
             apn->selectAll();
             type(apn, QString::fromUtf8("net-é€ł"));

@@ -1,5 +1,5 @@
-#include "editors/camera_ids.h"
 #include "editors/camera_page.h"
+#include "resources/camera_ids.h"
 #include "settings/factory_defaults.h"
 #include "settings/record_schema.h"
 #include "tests/support/scripted_ui.h"

@@ -1,5 +1,5 @@
 #include "editors/email_set_dialog.h"
-#include "editors/email_set_ids.h"
+#include "resources/email_set_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "tables/provider_table.h"

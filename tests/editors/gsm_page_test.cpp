@@ -1,5 +1,7 @@
-#include "editors/gsm_ids.h"
 #include "editors/gsm_page.h"
+#include "resources/email_set_ids.h"
+#include "resources/gsm_ids.h"
+#include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "settings/record_schema.h"
@@ -442,7 +444,7 @@ TEST_F(GsmPageTest, CustomEditsReachOnlyTheSelectedCustomRow)
     page.choose(kCountry, 24);
     page.choose(kOperator, 1);
     ui.expect_dialog(res::kOperatorParamForm, [](CDialog& d) {
-        d.set_text(1035, "http://mms.mine");
+        d.set_text(operator_param_ids::kUrl, "http://mms.mine");
         d.click(IDOK);
     });
     page.click(kCustom);
@@ -455,7 +457,7 @@ TEST_F(GsmPageTest, CustomEditsReachOnlyTheSelectedCustomRow)
     EXPECT_EQ(std::memcmp(&CustomOperators[2], &third, sizeof third), 0);
 
     ui.expect_dialog(res::kOperatorParamForm, [](CDialog& d) {
-        d.set_text(1035, "http://discarded");
+        d.set_text(operator_param_ids::kUrl, "http://discarded");
         d.click(IDOK);
     });
     page.click(kCustom);
@@ -471,9 +473,9 @@ TEST_F(GsmPageTest, EmailSetPutsTheAddressInFrontOnce)
     page.choose(kCountry, 11);
     const auto set_account = [this](const char* address) {
         ui.expect_dialog(res::kEmailSetForm, [address](CDialog& d) {
-            d.choose(1051, 3);
-            d.set_text(1049, address);
-            d.set_text(1048, "pw");
+            d.choose(email_set_ids::kProvider, 3);
+            d.set_text(email_set_ids::kEmail, address);
+            d.set_text(email_set_ids::kPassword, "pw");
             d.click(IDOK);
         });
         page.click(kEmailSet);
@@ -491,14 +493,14 @@ TEST_F(GsmPageTest, EmailSetPutsTheAddressInFrontOnce)
     page.choose(kCountry, 7);
     page.set_text(kEmails, "");
     ui.expect_dialog(res::kEmailSetForm, [](CDialog& d) {
-        EXPECT_EQ(d.selection(1051), 0);
+        EXPECT_EQ(d.selection(email_set_ids::kProvider), 0);
         d.click(IDOK);
     });
     page.click(kEmailSet);
     EXPECT_EQ(page.text(kEmails), "") << "nothing for Europe with the first provider";
 
     ui.expect_dialog(res::kEmailSetForm, [](CDialog& d) {
-        d.choose(1051, 2);
+        d.choose(email_set_ids::kProvider, 2);
         d.click(IDCANCEL);
     });
     page.click(kEmailSet);

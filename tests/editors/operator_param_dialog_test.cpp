@@ -1,5 +1,6 @@
 #include "editors/operator_param_dialog.h"
 #include "framework/data_exchange.h"
+#include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "tests/support/keyboard.h"
@@ -23,7 +24,7 @@ namespace {
 
 std::string gateway_fields(CDialog& d)
 {
-    auto* ip = dynamic_cast<IpAddressWidget*>(d.control(1044));
+    auto* ip = dynamic_cast<IpAddressWidget*>(d.control(operator_param_ids::kGateway));
     std::string out;
     for (int i = 0; i < 4; ++i)
         out += (i ? "." : "") + ip->field(i)->text().toStdString();
@@ -67,13 +68,13 @@ TEST_F(OperatorDialogTest, PortRules)
         write_text(entry.mms_port, "8080");
         const OperatorEntry before = entry;
         open([&](CDialog& d) {
-            d.set_text(1036, c.typed);
+            d.set_text(operator_param_ids::kPort, c.typed);
             if (c.message != nullptr)
                 ui.expect_box(c.message, MB_ICONEXCLAMATION | MB_OK);
             d.click(IDOK);
             if (c.message != nullptr) {
                 EXPECT_FALSE(d.has_ended());
-                EXPECT_EQ(d.text(1036), c.typed) << "the user's text stays";
+                EXPECT_EQ(d.text(operator_param_ids::kPort), c.typed) << "the user's text stays";
                 d.click(IDCANCEL);
             }
         });
@@ -113,7 +114,7 @@ TEST_F(OperatorDialogTest, ABlankGatewayFieldIsWrittenAsZero)
 {
     write_text(entry.mms_gateway, "192.168.1.7");
     open([](CDialog& d) {
-        dynamic_cast<IpAddressWidget*>(d.control(1044))->field(2)->clear();
+        dynamic_cast<IpAddressWidget*>(d.control(operator_param_ids::kGateway))->field(2)->clear();
         d.click(IDOK);
     });
     EXPECT_EQ(read_text(entry.mms_gateway), "192.168.0.7");
@@ -129,15 +130,15 @@ TEST_F(OperatorDialogTest, FirstOpeningOfACustomRowAndItsWriteBack)
     const OperatorEntry before = entry;
     open([](CDialog& d) {
         EXPECT_EQ(gateway_fields(d), "0.0.0.0");
-        EXPECT_EQ(d.text(1036), "0");
-        d.set_text(1035, "http://mms.example/%s");
-        d.set_text(1038, "mms.apn");
-        d.set_text(1039, "user");
-        d.set_text(1040, "pw%d");
-        d.set_text(1041, "internet");
-        d.set_text(1042, "gprsuser");
-        d.set_text(1043, "secret");
-        d.set_text(1036, "8080");
+        EXPECT_EQ(d.text(operator_param_ids::kPort), "0");
+        d.set_text(operator_param_ids::kUrl, "http://mms.example/%s");
+        d.set_text(operator_param_ids::kMmsApn, "mms.apn");
+        d.set_text(operator_param_ids::kMmsAccount, "user");
+        d.set_text(operator_param_ids::kMmsPassword, "pw%d");
+        d.set_text(operator_param_ids::kGprsApn, "internet");
+        d.set_text(operator_param_ids::kGprsAccount, "gprsuser");
+        d.set_text(operator_param_ids::kGprsPassword, "secret");
+        d.set_text(operator_param_ids::kPort, "8080");
         d.click(IDOK);
     });
     EXPECT_EQ(std::memcmp(entry.name, before.name, sizeof entry.name), 0) << "the name is never touched";
@@ -156,15 +157,15 @@ TEST_F(OperatorDialogTest, StoredPortTextsAndTheReusedDialog)
 {
     write_text(entry.mms_port, "80abc");
     open([](CDialog& d) {
-        EXPECT_EQ(d.text(1036), "80");
+        EXPECT_EQ(d.text(operator_param_ids::kPort), "80");
         d.click(IDCANCEL);
     });
     // A port text without a number keeps what the dialog showed last time.
     write_text(entry.mms_port, "none");
     const OperatorEntry before = entry;
     open([](CDialog& d) {
-        EXPECT_EQ(d.text(1036), "80");
-        d.set_text(1041, "changed");
+        EXPECT_EQ(d.text(operator_param_ids::kPort), "80");
+        d.set_text(operator_param_ids::kGprsApn, "changed");
         d.click(IDCANCEL);
     });
     EXPECT_EQ(std::memcmp(&entry, &before, sizeof entry), 0) << "Cancel leaves the entry as it was";
@@ -173,13 +174,13 @@ TEST_F(OperatorDialogTest, StoredPortTextsAndTheReusedDialog)
 TEST_F(OperatorDialogTest, EditsTakeNoMoreThanTheirFields)
 {
     open([](CDialog& d) {
-        auto* url = qobject_cast<QLineEdit*>(d.control(1035));
+        auto* url = qobject_cast<QLineEdit*>(d.control(operator_param_ids::kUrl));
         url->clear();
         QTest::keyClicks(url, QString(70, 'u'));
-        EXPECT_EQ(d.text(1035).size(), 63u);
-        auto* pw = qobject_cast<QLineEdit*>(d.control(1043));
+        EXPECT_EQ(d.text(operator_param_ids::kUrl).size(), 63u);
+        auto* pw = qobject_cast<QLineEdit*>(d.control(operator_param_ids::kGprsPassword));
         QTest::keyClicks(pw, QString(20, 'p'));
-        EXPECT_EQ(d.text(1043).size(), 15u);
+        EXPECT_EQ(d.text(operator_param_ids::kGprsPassword).size(), 15u);
         EXPECT_TRUE(d.is_password_masked(1043));
         d.click(IDOK);
     });
@@ -222,7 +223,7 @@ TEST_F(OperatorDialogTest, TheGatewayTypesLikeAClassicAddressControl)
         write_text(entry.mms_gateway, "0.0.0.0");
         open([&](CDialog& d) {
             tqr::test::show_active(d.window());
-            auto* ip = dynamic_cast<IpAddressWidget*>(d.control(1044));
+            auto* ip = dynamic_cast<IpAddressWidget*>(d.control(operator_param_ids::kGateway));
             // Every field is cleared first, as a user would start over.
             for (int i = 0; i < 4; ++i)
                 ip->field(i)->clear();

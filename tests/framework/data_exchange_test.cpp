@@ -11,6 +11,7 @@
 
 using namespace tqr;
 using namespace tqr::fw;
+using namespace tqr::sample_ids;
 using tqr::test::SampleDialog;
 using tqr::test::ScriptedUi;
 
@@ -35,23 +36,23 @@ struct ExchangeTest : ::testing::Test {
 TEST_F(ExchangeTest, LoadShowsTheMembers)
 {
     EXPECT_EQ(dlg.init_calls, 1);
-    EXPECT_EQ(dlg.check_state(10), 0);
-    EXPECT_EQ(dlg.check_state(11), 1);
-    EXPECT_EQ(dlg.text(20), "7");
-    EXPECT_EQ(dlg.text(21), "abc");
-    EXPECT_EQ(dlg.text(22), "3");
-    EXPECT_EQ(dlg.check_state(30), 1);
-    EXPECT_EQ(dlg.selection(40), 2);
+    EXPECT_EQ(dlg.check_state(kFirst), 0);
+    EXPECT_EQ(dlg.check_state(kSecond), 1);
+    EXPECT_EQ(dlg.text(kNumber), "7");
+    EXPECT_EQ(dlg.text(kName), "abc");
+    EXPECT_EQ(dlg.text(kCount), "3");
+    EXPECT_EQ(dlg.check_state(kFlag), 1);
+    EXPECT_EQ(dlg.selection(kChoice), 2);
 }
 
 TEST_F(ExchangeTest, StoreReadsTheControlsBack)
 {
-    dlg.set_check(12, 1);
-    dlg.set_text(20, " -5 ");
-    dlg.set_text(21, "xyz");
-    dlg.set_text(22, "10");
-    dlg.set_check(30, 0);
-    dlg.set_selection(40, 0);
+    dlg.set_check(kThird, 1);
+    dlg.set_text(kNumber, " -5 ");
+    dlg.set_text(kName, "xyz");
+    dlg.set_text(kCount, "10");
+    dlg.set_check(kFlag, 0);
+    dlg.set_selection(kChoice, 0);
     ASSERT_TRUE(dlg.UpdateData(true));
     EXPECT_EQ(dlg.mode, 2);
     EXPECT_EQ(dlg.number, -5);
@@ -69,12 +70,12 @@ TEST_F(ExchangeTest, OutOfRangeChoicesShowNothingAndReadAsMinusOne)
     ASSERT_TRUE(dlg.UpdateData(false));
     for (int id : {10, 11, 12})
         EXPECT_EQ(dlg.check_state(id), 0);
-    EXPECT_EQ(dlg.selection(40), -1);
+    EXPECT_EQ(dlg.selection(kChoice), -1);
     EXPECT_EQ(dlg.flag, 0) << "a check value outside 0..2 is reset on load";
-    EXPECT_EQ(dlg.check_state(30), 0);
+    EXPECT_EQ(dlg.check_state(kFlag), 0);
     dlg.flag = 2;
     dlg.UpdateData(false);
-    EXPECT_EQ(dlg.check_state(30), 2);
+    EXPECT_EQ(dlg.check_state(kFlag), 2);
     ASSERT_TRUE(dlg.UpdateData(true));
     EXPECT_EQ(dlg.mode, -1);
     EXPECT_EQ(dlg.choice, -1);
@@ -106,7 +107,7 @@ TEST_F(ExchangeTest, EachFailureShowsItsMessageAndStopsThere)
         dlg.flag = 1;
         dlg.UpdateData(false);
         dlg.set_text(c.id, c.text);
-        dlg.set_check(30, 0); // a later member: must keep its value
+        dlg.set_check(kFlag, 0); // a later member: must keep its value
         ScriptedUi ui;
         ui.expect_box(c.message, MB_ICONEXCLAMATION | MB_OK);
         EXPECT_FALSE(dlg.UpdateData(true));
@@ -120,15 +121,15 @@ TEST_F(ExchangeTest, EachFailureShowsItsMessageAndStopsThere)
 
 TEST_F(ExchangeTest, MaxCharsLimitsTypingButShowsLongerTextWhole)
 {
-    auto* edit = qobject_cast<QLineEdit*>(dlg.control(21));
+    auto* edit = qobject_cast<QLineEdit*>(dlg.control(kName));
     edit->clear();
     QTest::keyClicks(edit, "abcdefgh");
-    EXPECT_EQ(dlg.text(21), "abcde");
-    dlg.set_text(21, "longer text");
-    EXPECT_EQ(dlg.text(21), "longer text");
+    EXPECT_EQ(dlg.text(kName), "abcde");
+    dlg.set_text(kName, "longer text");
+    EXPECT_EQ(dlg.text(kName), "longer text");
     edit->setCursorPosition(0);
     QTest::keyClick(edit, Qt::Key_Delete);
-    EXPECT_EQ(dlg.text(21), "onger text") << "shortening stays possible";
+    EXPECT_EQ(dlg.text(kName), "onger text") << "shortening stays possible";
 }
 
 TEST_F(ExchangeTest, ChangeNotificationsDuringAnExchangeReachNoHandler)
@@ -137,20 +138,20 @@ TEST_F(ExchangeTest, ChangeNotificationsDuringAnExchangeReachNoHandler)
     dlg.choice = 1;
     dlg.UpdateData(false);
     EXPECT_TRUE(dlg.log.empty());
-    dlg.set_text(20, "12");
-    dlg.choose(40, 0);
-    dlg.set_selection(40, 2);
-    dlg.click(61);
+    dlg.set_text(kNumber, "12");
+    dlg.choose(kChoice, 0);
+    dlg.set_selection(kChoice, 2);
+    dlg.click(kAct);
     EXPECT_EQ(dlg.log, (std::vector<std::string>{"text20", "list40", "act"}));
 }
 
 TEST_F(ExchangeTest, DigitsOnlyAndPasswordEdits)
 {
-    auto* edit = qobject_cast<QLineEdit*>(dlg.control(24));
+    auto* edit = qobject_cast<QLineEdit*>(dlg.control(kSecret));
     edit->clear();
     QTest::keyClicks(edit, "1a2-3");
-    EXPECT_EQ(dlg.text(24), "123");
-    EXPECT_TRUE(dlg.is_password_masked(24));
-    dlg.set_password_masked(24, false);
-    EXPECT_FALSE(dlg.is_password_masked(24));
+    EXPECT_EQ(dlg.text(kSecret), "123");
+    EXPECT_TRUE(dlg.is_password_masked(kSecret));
+    dlg.set_password_masked(kSecret, false);
+    EXPECT_FALSE(dlg.is_password_masked(kSecret));
 }

@@ -19,6 +19,7 @@
 
 using namespace tqr;
 using namespace tqr::fw;
+using namespace tqr::sample_ids;
 using tqr::test::SampleDialog;
 using tqr::test::ScriptedUi;
 
@@ -43,11 +44,11 @@ TEST(DialogUnits, FormsArePlacedInDialogUnitsOfTheirFont)
     SampleDialog dlg;
     QWidget holder;
     dlg.create(&holder);
-    const auto& f = res::form(res::kSampleForm);
+    const auto& f = res::form(sample_ids::register_sample_form());
     const DialogUnits du(form_font(f.font_family, f.font_points));
     EXPECT_EQ(dlg.window()->size(), QSize(du.x(200), du.y(150)));
-    EXPECT_EQ(dlg.control(61)->geometry(), du.rect(120, 90, 40, 14));
-    EXPECT_EQ(dlg.control(20)->geometry(), du.rect(100, 5, 40, 12));
+    EXPECT_EQ(dlg.control(kAct)->geometry(), du.rect(120, 90, 40, 14));
+    EXPECT_EQ(dlg.control(kNumber)->geometry(), du.rect(100, 5, 40, 12));
 }
 
 TEST(Dialog, InitialStatesAndControlAccess)
@@ -55,17 +56,17 @@ TEST(Dialog, InitialStatesAndControlAccess)
     SampleDialog dlg;
     QWidget holder;
     dlg.create(&holder);
-    EXPECT_FALSE(dlg.is_shown(62));
-    EXPECT_FALSE(dlg.is_enabled(63));
-    dlg.show(62, true);
-    dlg.enable(63, true);
-    EXPECT_TRUE(dlg.is_shown(62));
-    EXPECT_TRUE(dlg.is_enabled(63));
-    EXPECT_EQ(dlg.item_count(40), 3);
-    EXPECT_EQ(dlg.item_text(40, 2), "Auto");
-    dlg.reset_list(40);
-    dlg.add_item(40, "One");
-    EXPECT_EQ(dlg.selection(40), -1);
+    EXPECT_FALSE(dlg.is_shown(kHidden));
+    EXPECT_FALSE(dlg.is_enabled(kGreyed));
+    dlg.show(kHidden, true);
+    dlg.enable(kGreyed, true);
+    EXPECT_TRUE(dlg.is_shown(kHidden));
+    EXPECT_TRUE(dlg.is_enabled(kGreyed));
+    EXPECT_EQ(dlg.item_count(kChoice), 3);
+    EXPECT_EQ(dlg.item_text(kChoice, 2), "Auto");
+    dlg.reset_list(kChoice);
+    dlg.add_item(kChoice, "One");
+    EXPECT_EQ(dlg.selection(kChoice), -1);
     EXPECT_THROW(dlg.control(4711), std::out_of_range);
     EXPECT_FALSE(dlg.create(&holder)) << "a window exists already";
 }
@@ -74,9 +75,9 @@ TEST(ModalSeam, ActsOnTheInitialisedDialogAndReturnsItsResult)
 {
     SampleDialog dlg;
     ScriptedUi ui;
-    ui.expect_dialog(res::kSampleForm, [](CDialog& d) {
-        EXPECT_EQ(d.text(20), "7") << "initialised before the script acts";
-        d.set_text(20, "42");
+    ui.expect_dialog(sample_ids::kSampleForm, [](CDialog& d) {
+        EXPECT_EQ(d.text(kNumber), "7") << "initialised before the script acts";
+        d.set_text(kNumber, "42");
         d.click(IDOK);
     });
     EXPECT_EQ(dlg.do_modal(), IDOK);
@@ -88,12 +89,12 @@ TEST(ModalSeam, AFailedOkKeepsTheDialogOpenUntilCancel)
 {
     SampleDialog dlg;
     ScriptedUi ui;
-    ui.expect_dialog(res::kSampleForm, [&ui](CDialog& d) {
-        d.set_text(22, "11");
+    ui.expect_dialog(sample_ids::kSampleForm, [&ui](CDialog& d) {
+        d.set_text(kCount, "11");
         ui.expect_box("Please enter an integer between 1 and 10.", MB_ICONEXCLAMATION);
         d.click(IDOK);
         EXPECT_FALSE(d.has_ended());
-        EXPECT_EQ(d.text(22), "11") << "the user's entry stays";
+        EXPECT_EQ(d.text(kCount), "11") << "the user's entry stays";
         d.click(IDCANCEL);
     });
     EXPECT_EQ(dlg.do_modal(), IDCANCEL);
@@ -103,17 +104,17 @@ TEST(ModalSeam, EnterEscapeAndTheCloseBoxRouteToOkAndCancel)
 {
     SampleDialog dlg;
     ScriptedUi ui;
-    ui.expect_dialog(res::kSampleForm, [](CDialog& d) {
+    ui.expect_dialog(sample_ids::kSampleForm, [](CDialog& d) {
         d.window()->show();
-        QTest::keyClick(d.control(20), Qt::Key_Return);
+        QTest::keyClick(d.control(kNumber), Qt::Key_Return);
     });
     EXPECT_EQ(dlg.do_modal(), IDOK);
-    ui.expect_dialog(res::kSampleForm, [](CDialog& d) {
+    ui.expect_dialog(sample_ids::kSampleForm, [](CDialog& d) {
         d.window()->show();
         QTest::keyClick(d.window(), Qt::Key_Escape);
     });
     EXPECT_EQ(dlg.do_modal(), IDCANCEL);
-    ui.expect_dialog(res::kSampleForm, [](CDialog& d) {
+    ui.expect_dialog(sample_ids::kSampleForm, [](CDialog& d) {
         d.window()->show();
         d.window()->close();
     });
@@ -125,7 +126,7 @@ TEST(ModalSeam, FailsWhenAnExpectedPromptNeverComes)
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedUi ui;
-            ui.expect_dialog(res::kSampleForm, [](CDialog& d) { d.click(IDOK); });
+            ui.expect_dialog(sample_ids::kSampleForm, [](CDialog& d) { d.click(IDOK); });
         },
         "never came");
     EXPECT_NONFATAL_FAILURE(
@@ -161,7 +162,7 @@ TEST(ModalSeam, FailsOnAnUnexpectedPromptOrADialogLeftOpen)
         {
             ScriptedUi ui;
             SampleDialog dlg;
-            ui.expect_dialog(res::kSampleForm, [](CDialog&) {});
+            ui.expect_dialog(sample_ids::kSampleForm, [](CDialog&) {});
             dlg.do_modal();
         },
         "still open");
@@ -181,8 +182,8 @@ class ThrowingDialog : public SampleDialog {
   public:
     ThrowingDialog()
     {
-        on_clicked(61, [] { throw CFileException(13, "/card/PROFILE.BIN"); });
-        on_clicked(63, [] { throw std::runtime_error("boom"); });
+        on_clicked(kAct, [] { throw CFileException(13, "/card/PROFILE.BIN"); });
+        on_clicked(kGreyed, [] { throw std::runtime_error("boom"); });
     }
 };
 } // namespace
@@ -192,16 +193,16 @@ TEST(ExceptionBoundary, ErrorsInHandlersBecomeStopBoxes)
     ThrowingDialog dlg;
     QWidget holder;
     dlg.create(&holder);
-    dlg.enable(63, true);
+    dlg.enable(kGreyed, true);
     ScriptedUi ui;
     ui.expect_box("Disk full while accessing /card/PROFILE.BIN.", MB_ICONHAND | MB_OK);
-    dlg.click(61);
+    dlg.click(kAct);
     ui.expect_box("The action could not be completed because of an unexpected error. "
                   "Your entries are still there; please try again.",
                   MB_ICONHAND | MB_OK);
-    dlg.click(63);
+    dlg.click(kGreyed);
     // Still usable afterwards.
-    dlg.set_text(20, "9");
+    dlg.set_text(kNumber, "9");
     EXPECT_TRUE(dlg.UpdateData(true));
     EXPECT_EQ(dlg.number, 9);
 }

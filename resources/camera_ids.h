@@ -23,4 +23,8 @@ inline constexpr int kPassword = 1020;
 inline constexpr int kPasswordText = 1033;
 inline constexpr int kDefault = 1050;
 
+inline constexpr int kAll[] = {kCameraMode, kPhotoSize, kPhotoBurst, kVideoSize, kVideoLength,  kSensitivity,
+                               kInterval,   kStartStop, kTimeLapse,  kStartHour, kStartMinute,  kStopHour,
+                               kStopMinute, kTimeStamp, kFlashRange, kPassword,  kPasswordText, kDefault};
+
 } // namespace tqr::camera_ids

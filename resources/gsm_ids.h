@@ -34,4 +34,9 @@ inline constexpr int kRenameHint = 1062;
 inline constexpr int kMaxSizeHint = 1063;
 inline constexpr int kSmsLabel = 1076;
 
+inline constexpr int kAll[] = {
+    kInstant, kDailyReport, kSendOff, kCountry,  kOperator,   kInstantMax, kDailyHour,  kDailyMinute, kMms,     kGprs,
+    kToPhone, kToEmail,     kToBoth,  kEmailSet, kCustom,     kPhones,     kEmails,     kDefault,     kCmdLog,  kQmmDbg,
+    kBand,    kBandLabel,   kMaxSize, kRename,   kRenameText, kSmsSwitch,  kRenameHint, kMaxSizeHint, kSmsLabel};
+
 } // namespace tqr::gsm_ids

@@ -16,4 +16,7 @@ inline constexpr int kSecureType = 1070;
 inline constexpr int kSecureLabel = 1073;
 inline constexpr int kShowPassword = 1075;
 
+inline constexpr int kAll[] = {kServer,      kPort,      kAccount,    kPassword,    kEmail,       kProvider,
+                               kServerLabel, kPortLabel, kSecureType, kSecureLabel, kShowPassword};
+
 } // namespace tqr::email_set_ids
