@@ -1,4 +1,5 @@
 // tqrprofile: read, check, compare and prepare camera settings files.
+#include "cli/mail_test_command.h"
 #include "cli/profile_check.h"
 #include "cli/profile_document.h"
 #include "cli/profile_json.h"
@@ -74,12 +75,18 @@ int main(int argc, char** argv)
     diff->add_option("A", file, "First file")->required();
     diff->add_option("B", other, "Second file")->required();
 
+    int mailtest_exit = 0;
+    auto* mailtest = add_mail_test_command(app, mailtest_exit);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return code == 0 ? 0 : kUsageError;
     }
+
+    if (*mailtest)
+        return mailtest_exit;
 
     try {
         if (*show) {

@@ -1,5 +1,7 @@
 #include "editors/email_set_dialog.h"
 
+#include "editors/mail_test_prompt.h"
+#include "mail/mail_record.h"
 #include "resources/email_set_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/record_schema.h"
@@ -22,6 +24,10 @@ EmailSetDialog::EmailSetDialog() : CDialog(res::kEmailSetForm)
     on_selection_changed(kProvider, [this] { on_provider_changed(); });
     on_text_changed(kEmail, [this] { on_email_changed(); });
     on_clicked(kShowPassword, [this] { on_show_password(); });
+    on_clicked(kTest, [this] { on_test(); });
+    // The e-mail edit's handler re-applies the rule itself.
+    on_text_changed(kAccount, [this] { apply_test_rule(); });
+    on_text_changed(kServer, [this] { apply_test_rule(); });
 }
 
 bool EmailSetDialog::on_init()
@@ -71,6 +77,7 @@ bool EmailSetDialog::on_init()
         set_selection(kSecureType, -1);
     }
     apply_server_rule(provider);
+    apply_test_rule();
     return true;
 }
 
@@ -125,6 +132,7 @@ void EmailSetDialog::on_provider_changed()
     set_text(kPort, "");
     set_selection(kSecureType, -1);
     apply_server_rule(provider);
+    apply_test_rule();
 }
 
 void EmailSetDialog::on_email_changed()
@@ -133,6 +141,49 @@ void EmailSetDialog::on_email_changed()
     current_provider_ = provider;
     if (provider > 0)
         set_text(kAccount, text(kEmail));
+    apply_test_rule();
+}
+
+// A server is known from the provider's row, or as typed for "Other".
+void EmailSetDialog::apply_test_rule()
+{
+    const int provider = selection(kProvider);
+    const bool server_known = provider >= 0 && (provider != kOther || !text(kServer).empty());
+    enable(kTest, server_known && !text(kAccount).empty());
+}
+
+std::optional<mail::MailAccount> EmailSetDialog::entered_account() const
+{
+    const int provider = selection(kProvider);
+    if (provider < 0)
+        return std::nullopt;
+    EmailServer server = ProviderTable[provider].server;
+    if (provider == kOther) {
+        const int secure = selection(kSecureType);
+        std::memset(&server, 0, sizeof server);
+        write_text(server.server, text(kServer));
+        write_text(server.port, text(kPort));
+        server.secure_type = static_cast<SecureType>(kSecureBase + (secure < 0 ? 0 : secure));
+    }
+    EmailAccount account{};
+    write_text(account.account, text(kAccount));
+    write_text(account.password, text(kPassword));
+    write_text(account.email, text(kEmail));
+    return mail::account_of(server, account);
+}
+
+void EmailSetDialog::on_test()
+{
+    // The entries as they stand, not the stored blocks: the user tries the
+    // account before committing to it, and the record stays untouched.
+    const auto account = entered_account();
+    if (!account)
+        return;
+    if (selection(kProvider) == kOther && selection(kSecureType) < 0) {
+        message_box("The mail account cannot be tried: choose its Secure Type first.", fw::MB_ICONEXCLAMATION);
+        return;
+    }
+    test_mail_account(*this, *account, test_recipients_, test_note_, check_options_);
 }
 
 void EmailSetDialog::on_show_password()

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "framework/cdialog.h"
+#include "mail/mail_check.h"
 #include "settings/profile_record.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tqr {
 
@@ -23,6 +26,15 @@ class EmailSetDialog : public fw::CDialog {
     // The provider selected when OK was last pressed (-1 for none).
     int current_provider() const { return current_provider_; }
 
+    // Where "Test..." may send its test e-mail, and what that mail tells.
+    void set_test_mail(std::vector<std::string> recipients, mail::TestNote note)
+    {
+        test_recipients_ = std::move(recipients);
+        test_note_ = std::move(note);
+    }
+    // Time limit and trusted certificates of the check.
+    void set_check_options(mail::CheckOptions options) { check_options_ = std::move(options); }
+
   protected:
     bool on_init() override;
     void on_ok() override;
@@ -35,6 +47,10 @@ class EmailSetDialog : public fw::CDialog {
     void apply_server_rule(int provider);
     void put_account_texts(const std::string& email, const std::string& account, const std::string& password);
     void clear_show_password();
+    void apply_test_rule();
+    void on_test();
+    // The account as the dialog's entries describe it now.
+    std::optional<mail::MailAccount> entered_account() const;
 
     int last_loaded_provider_ = 0;
     int current_provider_ = 0;
@@ -47,6 +63,9 @@ class EmailSetDialog : public fw::CDialog {
     std::string port_;
     EmailServer* server_block_ = nullptr;
     EmailAccount* account_block_ = nullptr;
+    std::vector<std::string> test_recipients_;
+    mail::TestNote test_note_;
+    mail::CheckOptions check_options_;
 };
 
 } // namespace tqr

@@ -382,6 +382,15 @@ void GsmPage::on_custom()
 void GsmPage::on_email_set()
 {
     email_dialog_.set_blocks(&gsm_block_->email.server, &gsm_block_->email.account);
+    // The dialog's test e-mail goes to the recipients as typed here, before
+    // OK has stored them; pieces the page would not store are left out.
+    std::vector<std::string> recipients;
+    for (const auto& piece : rules::split_recipients(text(kEmails))) {
+        const std::string address = rules::remove_blanks(piece);
+        if (!rules::check_email_piece(address) && rules::piece_is_stored(address))
+            recipients.push_back(address);
+    }
+    email_dialog_.set_test_mail(std::move(recipients), {text(kOperator), text(kMaxSize)});
     if (email_dialog_.do_modal(window()) != fw::IDOK)
         return;
     if (country_index_ == kEuropeCountry && email_dialog_.current_provider() <= 0)

@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QValidator>
@@ -262,6 +263,13 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
         auto* l = new QLabel(parent);
         l->setPixmap(res::app_icon().pixmap(32, 32));
         return l;
+    }
+    case ControlKind::BusyBar: {
+        // No range: the style animates it for as long as it is shown.
+        auto* bar = new QProgressBar(parent);
+        bar->setRange(0, 0);
+        bar->setTextVisible(false);
+        return bar;
     }
     }
     return new QWidget(parent);

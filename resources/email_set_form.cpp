@@ -41,6 +41,7 @@ const FormTemplate& email_set_form()
             {ids::kSecureType, ControlKind::DropDownList, "", 60, 131, 60, 60, kTabStop | kVScroll, schema::choices(schema::Id::email_secure_type)},
             {ids::kPortLabel, ControlKind::Static, "SMTP Port", 14, 149, 44, 8},
             {ids::kPort, ControlKind::Edit, "", 60, 147, 40, 12, kEditStyle | kDigits},
+            {ids::kTest, ControlKind::PushButton, "Test...", 136, 146, 50, 14, kTabStop},
             {kIdOk, ControlKind::DefPushButton, "OK", 42, 175, 50, 14, kTabStop},
             {kIdCancel, ControlKind::PushButton, "Cancel", 108, 175, 50, 14, kTabStop},
         },

@@ -15,8 +15,9 @@ inline constexpr int kPortLabel = 1068;
 inline constexpr int kSecureType = 1070;
 inline constexpr int kSecureLabel = 1073;
 inline constexpr int kShowPassword = 1075;
+inline constexpr int kTest = 1077;
 
-inline constexpr int kAll[] = {kServer,      kPort,      kAccount,    kPassword,    kEmail,       kProvider,
-                               kServerLabel, kPortLabel, kSecureType, kSecureLabel, kShowPassword};
+inline constexpr int kAll[] = {kServer,      kPort,      kAccount,    kPassword,    kEmail,        kProvider,
+                               kServerLabel, kPortLabel, kSecureType, kSecureLabel, kShowPassword, kTest};
 
 } // namespace tqr::email_set_ids

@@ -20,6 +20,7 @@ enum class ControlKind {
     TabControl,
     IpAddress,
     Icon,
+    BusyBar, // an endless progress bar: work is going on
 };
 
 // Styles; only those that make sense for the kind are looked at.
@@ -84,5 +85,6 @@ const FormTemplate& gsm_form();
 const FormTemplate& camera_form();
 const FormTemplate& operator_param_form();
 const FormTemplate& email_set_form();
+const FormTemplate& mail_check_form();
 
 } // namespace tqr::res

@@ -11,6 +11,8 @@ inline constexpr int kAppIcon = 128;
 inline constexpr int kCameraForm = 129;
 inline constexpr int kOperatorParamForm = 138;
 inline constexpr int kEmailSetForm = 139;
+// The busy window of the mail account check.
+inline constexpr int kMailCheckForm = 140;
 
 // Buttons 1 and 2 of every form are OK and Cancel.
 inline constexpr int kIdOk = 1;

@@ -6,7 +6,10 @@ cd "$(dirname "$0")/.."
 
 # The tests format exFAT and FAT card images and mount exFAT through FUSE.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 nlohmann-json3-dev libcli11-dev
-    exfatprogs exfat-fuse dosfstools)
+    exfatprogs exfat-fuse dosfstools libcurl4-openssl-dev ca-certificates)
+# The mail check's tests run a real mail server on 127.0.0.1 with a
+# certificate made at test time.
+TEST_PACKAGES=(python3-aiosmtpd openssl)
 # Only the test command fuzzes, with clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
@@ -45,7 +48,7 @@ run)
     exec build/app/TQRSetup
     ;;
 test)
-    install_missing "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
     build build-test -DCMAKE_BUILD_TYPE=Debug
     (cd build-test && ctest --output-on-failure -j2)
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DTQR_SANITIZE=ON

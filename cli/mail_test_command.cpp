@@ -1,0 +1,88 @@
+#include "cli/mail_test_command.h"
+
+#include "cli/profile_document.h"
+#include "cli/profile_json.h"
+#include "mail/mail_check.h"
+#include "mail/mail_record.h"
+#include "settings/file_exception.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cctype>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+
+namespace tqr::cli {
+
+namespace {
+
+// A JSON description starts with "{"; the two binary files are read by
+// their size and magic text.
+ProfileRecord read_settings(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (in && first != std::string::npos && text[first] == '{')
+        return from_json(parse_json_text(text)).record;
+    return read_profile_file(path).record;
+}
+
+std::string sentence(std::string text)
+{
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text + ".";
+}
+
+} // namespace
+
+int run_mail_test(const MailTestOptions& options, std::ostream& out, std::ostream& err)
+{
+    ProfileRecord record{};
+    try {
+        record = read_settings(options.file);
+    } catch (const ProfileError& e) {
+        err << "tqrprofile: " << e.what() << "\n";
+        return 1;
+    }
+    const GsmBlock& g = record.gsm;
+    const mail::MailAccount account = mail::account_of(g.email.server, g.email.account);
+    mail::CheckOptions check;
+    check.ca_file = options.ca_file;
+
+    const mail::CheckOutcome login = mail::check_login(account, check);
+    if (!login.ok) {
+        err << "tqrprofile: " << login.message << "\n";
+        return 1;
+    }
+    out << sentence(login.message) << "\n";
+    if (!options.send)
+        return 0;
+    const mail::CheckOutcome sent = mail::send_test_mail(account, mail::recipients_of(g), mail::note_of(g), check);
+    if (!sent.ok) {
+        err << "tqrprofile: " << sent.message << "\n";
+        return 1;
+    }
+    out << sentence(sent.message) << "\n";
+    return 0;
+}
+
+CLI::App* add_mail_test_command(CLI::App& app, int& exit_code)
+{
+    auto options = std::make_shared<MailTestOptions>();
+    auto* sub = app.add_subcommand(
+        "mailtest", "Log in with the file's mail account (whatever its send settings); exit 1 with the reason if "
+                    "that fails");
+    sub->add_option("FILE", options->file, "PROFILE.BIN, store file or JSON description")->required();
+    sub->add_flag("--send", options->send, "Also mail a test e-mail from the sender address to the recipients");
+    sub->add_option("--ca-file", options->ca_file,
+                    "Trust the certificates in FILE (a private CA) instead of the "
+                    "system's");
+    sub->callback([options, &exit_code] { exit_code = run_mail_test(*options, std::cout, std::cerr); });
+    return sub;
+}
+
+} // namespace tqr::cli

@@ -1,0 +1,80 @@
+#include "editors/mail_test_prompt.h"
+
+#include "editors/mail_check_dialog.h"
+
+#include <optional>
+
+namespace tqr {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& items)
+{
+    std::string out;
+    for (const auto& item : items)
+        out += (out.empty() ? "" : ", ") + item;
+    return out;
+}
+
+std::string sentence(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text + ".";
+}
+
+// Runs `job` behind the busy window; nothing when the user cancelled.
+std::optional<mail::CheckOutcome> run_busy(fw::CDialog& owner, MailCheckDialog::Job job, std::string status)
+{
+    MailCheckDialog busy(std::move(job), std::move(status));
+    if (busy.do_modal(owner.window()) != fw::IDOK)
+        return std::nullopt;
+    return busy.outcome();
+}
+
+} // namespace
+
+void test_mail_account(fw::CDialog& owner, const mail::MailAccount& account, const std::vector<std::string>& recipients,
+                       const mail::TestNote& note, const mail::CheckOptions& options)
+{
+    const auto login = run_busy(
+        owner,
+        [account, options](const std::atomic<bool>& cancel) {
+            mail::CheckOptions o = options;
+            o.cancel = &cancel;
+            return mail::check_login(account, o);
+        },
+        "Logging in to " + mail::server_name(account) + "...");
+    if (!login)
+        return;
+    if (!login->ok) {
+        owner.message_box("The mail account does not work: " + login->message + ".",
+                          fw::MB_ICONEXCLAMATION | fw::MB_OK);
+        return;
+    }
+    const std::string works = "The mail account works: " + login->message + ".";
+    if (recipients.empty()) {
+        owner.message_box(works, fw::MB_OK);
+        return;
+    }
+    if (owner.message_box(works + "\r\n\r\nSend a test e-mail to " + joined(recipients) + "?",
+                          fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
+        return;
+
+    const auto sent = run_busy(
+        owner,
+        [account, recipients, note, options](const std::atomic<bool>& cancel) {
+            mail::CheckOptions o = options;
+            o.cancel = &cancel;
+            return mail::send_test_mail(account, recipients, note, o);
+        },
+        "Sending the test e-mail to " + joined(recipients) + "...");
+    if (!sent)
+        return;
+    if (sent->ok)
+        owner.message_box(sentence(sent->message), fw::MB_OK);
+    else
+        owner.message_box("The test e-mail was not sent: " + sent->message + ".", fw::MB_ICONEXCLAMATION | fw::MB_OK);
+}
+
+} // namespace tqr

@@ -1,0 +1,310 @@
+#include "mail/mail_check.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <mutex>
+
+namespace tqr::mail {
+
+namespace {
+
+void init_curl_once()
+{
+    // Not thread-safe in every libcurl; the first check may run on a worker.
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct EasyDeleter {
+    void operator()(CURL* c) const { curl_easy_cleanup(c); }
+};
+struct ListDeleter {
+    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+};
+using Easy = std::unique_ptr<CURL, EasyDeleter>;
+using List = std::unique_ptr<curl_slist, ListDeleter>;
+
+// What the transfer saw of the server: its replies, never our commands
+// (they carry the credentials).
+struct Transcript {
+    std::string last_reply;
+    // The last 4xx or 5xx reply: closing the connection after a refusal
+    // brings a "221" that must not hide it.
+    std::string last_refusal;
+    bool logged_in = false;
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+int on_debug(CURL*, curl_infotype type, char* data, std::size_t size, void* user)
+{
+    if (type != CURLINFO_HEADER_IN)
+        return 0;
+    auto& t = *static_cast<Transcript*>(user);
+    std::string line(data, size);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.pop_back();
+    if (line.empty())
+        return 0;
+    // "235" answers a successful AUTH in every mechanism.
+    if (line.rfind("235", 0) == 0)
+        t.logged_in = true;
+    t.last_reply = line;
+    if (line[0] == '4' || line[0] == '5')
+        t.last_refusal = line;
+    return 0;
+}
+
+int on_progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    const auto& t = *static_cast<Transcript*>(user);
+    return t.cancel != nullptr && t.cancel->load() ? 1 : 0;
+}
+
+struct Upload {
+    std::string text;
+    std::size_t offset = 0;
+};
+
+std::size_t on_read(char* buffer, std::size_t size, std::size_t count, void* user)
+{
+    auto& u = *static_cast<Upload*>(user);
+    const std::size_t n = std::min(size * count, u.text.size() - u.offset);
+    std::memcpy(buffer, u.text.data() + u.offset, n);
+    u.offset += n;
+    return n;
+}
+
+// Host names and addresses only: anything else would change the URL.
+bool plain_host(const std::string& host)
+{
+    if (host.empty())
+        return false;
+    return std::all_of(host.begin(), host.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return std::isalnum(u) || c == '.' || c == '-' || c == '_';
+    });
+}
+
+bool valid_port(const std::string& port)
+{
+    unsigned value = 0;
+    const auto [end, ec] = std::from_chars(port.data(), port.data() + port.size(), value);
+    return ec == std::errc() && end == port.data() + port.size() && value >= 1 && value <= 65535;
+}
+
+std::string seconds_text(std::chrono::milliseconds ms)
+{
+    char buffer[32];
+    if (ms.count() % 1000 == 0)
+        std::snprintf(buffer, sizeof buffer, "%lld s", static_cast<long long>(ms.count() / 1000));
+    else
+        std::snprintf(buffer, sizeof buffer, "%.1f s", static_cast<double>(ms.count()) / 1000.0);
+    return buffer;
+}
+
+const char* security_name(Security s)
+{
+    switch (s) {
+    case Security::none: return "no encryption";
+    case Security::ssl_tls: return "SSL/TLS";
+    case Security::starttls: return "STARTTLS";
+    }
+    return "";
+}
+
+std::string joined(const std::vector<std::string>& items)
+{
+    std::string out;
+    for (const auto& item : items)
+        out += (out.empty() ? "" : ", ") + item;
+    return out;
+}
+
+std::string rfc_date(std::time_t now)
+{
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    char buffer[64];
+    std::strftime(buffer, sizeof buffer, "%a, %d %b %Y %H:%M:%S +0000", &tm);
+    return buffer;
+}
+
+std::string test_message(const MailAccount& account, const std::vector<std::string>& recipients, const TestNote& note)
+{
+    const std::string date = rfc_date(std::time(nullptr));
+    std::string m;
+    m += "Date: " + date + "\r\n";
+    m += "From: <" + account.sender + ">\r\n";
+    m += "To: " + joined(recipients) + "\r\n";
+    m += "Subject: TQR Setup test\r\n";
+    m += "MIME-Version: 1.0\r\n";
+    m += "Content-Type: text/plain; charset=ISO-8859-1\r\n";
+    m += "\r\n";
+    m += "This test e-mail was sent by TQR Setup with the mail account of your\r\n";
+    m += "camera's settings. If it reached you, the camera can mail you its pictures.\r\n";
+    m += "\r\n";
+    m += "Date: " + date + "\r\n";
+    m += "Operator: " + note.operator_name + "\r\n";
+    m += "Max Size: " + note.max_size + "\r\n";
+    return m;
+}
+
+// Everything that goes wrong before the first byte is sent.
+std::string refusal_of(const MailAccount& account)
+{
+    if (account.server.empty())
+        return "no SMTP server is set";
+    if (!plain_host(account.server))
+        return "\"" + account.server + "\" is not a server name";
+    if (!valid_port(account.port))
+        return "the port \"" + account.port + "\" is not a number from 1 to 65535";
+    if (account.login.empty())
+        return "no account is set";
+    return {};
+}
+
+std::string failure_text(CURLcode code, const MailAccount& account, const Transcript& t, const CheckOptions& options,
+                         bool sending)
+{
+    const std::string where = server_name(account);
+    const std::string& said = t.last_refusal.empty() ? t.last_reply : t.last_refusal;
+    const std::string reply = said.empty() ? std::string() : ": " + said;
+    switch (code) {
+    case CURLE_ABORTED_BY_CALLBACK: return "the check was cancelled";
+    case CURLE_COULDNT_RESOLVE_HOST: return "the server name " + account.server + " cannot be found";
+    case CURLE_COULDNT_CONNECT: return "nothing answers at " + where + " (the connection was refused)";
+    case CURLE_OPERATION_TIMEDOUT: return "no answer from " + where + " within " + seconds_text(options.timeout);
+    case CURLE_USE_SSL_FAILED: return "the server " + where + " does not offer STARTTLS, so the password was not sent";
+    case CURLE_PEER_FAILED_VERIFICATION: return "the certificate of " + account.server + " is not trusted";
+    case CURLE_SSL_CONNECT_ERROR:
+        return "no secure connection to " + where + " could be set up (is the secure type right?)";
+    case CURLE_LOGIN_DENIED: return "the server refused the login" + reply;
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        // Refusals of the sender, a recipient or the message itself.
+        if (sending && !t.last_refusal.empty())
+            return "the server refused the test e-mail" + reply;
+        if (code == CURLE_WEIRD_SERVER_REPLY)
+            return "the server " + where + " gave an unexpected answer" + reply;
+        return "the connection to " + where + " broke off" + reply;
+    case CURLE_SSL_CACERT_BADFILE:
+        return options.ca_file.empty() ? "the system's trusted certificates cannot be read"
+                                       : "the CA file " + options.ca_file + " cannot be read";
+    default: return std::string("the check failed: ") + curl_easy_strerror(code) + reply;
+    }
+}
+
+CheckOutcome run(const MailAccount& account, const std::vector<std::string>* recipients, const TestNote& note,
+                 const CheckOptions& options)
+{
+    if (const std::string refusal = refusal_of(account); !refusal.empty())
+        return {false, false, refusal};
+    if (recipients != nullptr && recipients->empty())
+        return {false, false, "there is no recipient for the test e-mail"};
+    init_curl_once();
+    Easy easy(curl_easy_init());
+    if (!easy)
+        return {false, false, "the check could not be started"};
+    CURL* c = easy.get();
+
+    const bool implicit_tls = account.security == Security::ssl_tls;
+    const std::string url = std::string(implicit_tls ? "smtps://" : "smtp://") + server_name(account);
+    Transcript transcript;
+    transcript.cancel = options.cancel;
+
+    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, static_cast<long>(options.timeout.count()));
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.timeout.count()));
+    // STARTTLS must succeed before the login; never fall back to plain.
+    curl_easy_setopt(c, CURLOPT_USE_SSL,
+                     account.security == Security::none ? static_cast<long>(CURLUSESSL_NONE)
+                                                        : static_cast<long>(CURLUSESSL_ALL));
+    curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!options.ca_file.empty())
+        curl_easy_setopt(c, CURLOPT_CAINFO, options.ca_file.c_str());
+    curl_easy_setopt(c, CURLOPT_USERNAME, account.login.c_str());
+    curl_easy_setopt(c, CURLOPT_PASSWORD, account.password.c_str());
+    // Replies only reach the debug callback; it keeps them and drops the
+    // lines we send.
+    curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, on_debug);
+    curl_easy_setopt(c, CURLOPT_DEBUGDATA, &transcript);
+    curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, on_progress);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &transcript);
+
+    List rcpt;
+    Upload upload;
+    const std::string from = "<" + account.sender + ">";
+    if (recipients != nullptr) {
+        curl_slist* list = nullptr;
+        for (const auto& r : *recipients) {
+            curl_slist* grown = curl_slist_append(list, ("<" + r + ">").c_str());
+            if (grown == nullptr) {
+                curl_slist_free_all(list);
+                return {false, false, "the check could not be started"};
+            }
+            list = grown;
+        }
+        rcpt.reset(list);
+        upload.text = test_message(account, *recipients, note);
+        curl_easy_setopt(c, CURLOPT_MAIL_FROM, from.c_str());
+        curl_easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
+        curl_easy_setopt(c, CURLOPT_READFUNCTION, on_read);
+        curl_easy_setopt(c, CURLOPT_READDATA, &upload);
+        curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
+    } else {
+        // Greeting, EHLO, STARTTLS and AUTH belong to connecting; stop there.
+        curl_easy_setopt(c, CURLOPT_CONNECT_ONLY, 1L);
+    }
+
+    const CURLcode code = curl_easy_perform(c);
+    if (code != CURLE_OK) {
+        CheckOutcome out{false, code == CURLE_ABORTED_BY_CALLBACK, ""};
+        out.message = failure_text(code, account, transcript, options, recipients != nullptr);
+        return out;
+    }
+    // A server that offers no login lets curl skip AUTH; the camera would
+    // then be refused later, so a check without a login is no success.
+    if (!transcript.logged_in)
+        return {false, false,
+                "the server " + server_name(account) + " offered no login with " + security_name(account.security) +
+                    "; the account was not tried"};
+    if (recipients != nullptr)
+        return {true, false, "the test e-mail from " + account.sender + " to " + joined(*recipients) + " was sent"};
+    return {true, false,
+            "the server " + server_name(account) + " accepted the login of " + account.login + " (" +
+                security_name(account.security) + ")"};
+}
+
+} // namespace
+
+std::string server_name(const MailAccount& account)
+{
+    return account.server + ":" + account.port;
+}
+
+CheckOutcome check_login(const MailAccount& account, const CheckOptions& options)
+{
+    return run(account, nullptr, TestNote{}, options);
+}
+
+CheckOutcome send_test_mail(const MailAccount& account, const std::vector<std::string>& recipients,
+                            const TestNote& note, const CheckOptions& options)
+{
+    return run(account, &recipients, note, options);
+}
+
+} // namespace tqr::mail
