@@ -5,6 +5,7 @@
 #include "app/setup_dialog.h"
 #include "editors/camera_page.h"
 #include "editors/email_set_dialog.h"
+#include "editors/mail_check_dialog.h"
 #include "editors/operator_param_dialog.h"
 #include "framework/ui_services.h"
 #include "resources/resource_ids.h"
@@ -17,6 +18,7 @@
 
 #include <functional>
 #include <iostream>
+#include <thread>
 
 using namespace tqr;
 
@@ -68,6 +70,16 @@ int main(int argc, char** argv)
     EmailSetDialog es;
     es.set_blocks(&email.server, &email.account);
     es.do_modal();
+
+    // The busy window of "Test...", with a check that waits for Cancel.
+    MailCheckDialog busy(
+        [](const std::atomic<bool>& cancel) {
+            while (!cancel)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            return mail::CheckOutcome{false, true, "the check was cancelled"};
+        },
+        "Logging in to mail.example.org:587...");
+    busy.do_modal();
 
     AboutDialog about;
     about.do_modal();
