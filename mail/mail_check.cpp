@@ -1,6 +1,6 @@
 #include "mail/mail_check.h"
 
-#include <curl/curl.h>
+#include "mail/curl_library.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,24 +9,22 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <mutex>
 
 namespace tqr::mail {
 
 namespace {
 
-void init_curl_once()
+// Only reached once a check has loaded the library.
+const CurlLibrary& curl()
 {
-    // Not thread-safe in every libcurl; the first check may run on a worker.
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    return *curl_library();
 }
 
 struct EasyDeleter {
-    void operator()(CURL* c) const { curl_easy_cleanup(c); }
+    void operator()(CURL* c) const { curl().easy_cleanup(c); }
 };
 struct ListDeleter {
-    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+    void operator()(curl_slist* l) const { curl().slist_free_all(l); }
 };
 using Easy = std::unique_ptr<CURL, EasyDeleter>;
 using List = std::unique_ptr<curl_slist, ListDeleter>;
@@ -199,7 +197,7 @@ std::string failure_text(CURLcode code, const MailAccount& account, const Transc
     case CURLE_SSL_CACERT_BADFILE:
         return options.ca_file.empty() ? "the system's trusted certificates cannot be read"
                                        : "the CA file " + options.ca_file + " cannot be read";
-    default: return std::string("the check failed: ") + curl_easy_strerror(code) + reply;
+    default: return std::string("the check failed: ") + curl().easy_strerror(code) + reply;
     }
 }
 
@@ -210,8 +208,9 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
         return {false, false, refusal};
     if (recipients != nullptr && recipients->empty())
         return {false, false, "there is no recipient for the test e-mail"};
-    init_curl_once();
-    Easy easy(curl_easy_init());
+    if (curl_library() == nullptr)
+        return {false, false, "the mail check needs libcurl (libcurl.so.4), which could not be loaded"};
+    Easy easy(curl().easy_init());
     if (!easy)
         return {false, false, "the check could not be started"};
     CURL* c = easy.get();
@@ -221,29 +220,29 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
     Transcript transcript;
     transcript.cancel = options.cancel;
 
-    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, static_cast<long>(options.timeout.count()));
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.timeout.count()));
+    curl().easy_setopt(c, CURLOPT_URL, url.c_str());
+    curl().easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    curl().easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl().easy_setopt(c, CURLOPT_TIMEOUT_MS, static_cast<long>(options.timeout.count()));
+    curl().easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.timeout.count()));
     // STARTTLS must succeed before the login; never fall back to plain.
-    curl_easy_setopt(c, CURLOPT_USE_SSL,
-                     account.security == Security::none ? static_cast<long>(CURLUSESSL_NONE)
-                                                        : static_cast<long>(CURLUSESSL_ALL));
-    curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl().easy_setopt(c, CURLOPT_USE_SSL,
+                       account.security == Security::none ? static_cast<long>(CURLUSESSL_NONE)
+                                                          : static_cast<long>(CURLUSESSL_ALL));
+    curl().easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl().easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!options.ca_file.empty())
-        curl_easy_setopt(c, CURLOPT_CAINFO, options.ca_file.c_str());
-    curl_easy_setopt(c, CURLOPT_USERNAME, account.login.c_str());
-    curl_easy_setopt(c, CURLOPT_PASSWORD, account.password.c_str());
+        curl().easy_setopt(c, CURLOPT_CAINFO, options.ca_file.c_str());
+    curl().easy_setopt(c, CURLOPT_USERNAME, account.login.c_str());
+    curl().easy_setopt(c, CURLOPT_PASSWORD, account.password.c_str());
     // Replies only reach the debug callback; it keeps them and drops the
     // lines we send.
-    curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, on_debug);
-    curl_easy_setopt(c, CURLOPT_DEBUGDATA, &transcript);
-    curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
-    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, on_progress);
-    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &transcript);
+    curl().easy_setopt(c, CURLOPT_DEBUGFUNCTION, on_debug);
+    curl().easy_setopt(c, CURLOPT_DEBUGDATA, &transcript);
+    curl().easy_setopt(c, CURLOPT_VERBOSE, 1L);
+    curl().easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl().easy_setopt(c, CURLOPT_XFERINFOFUNCTION, on_progress);
+    curl().easy_setopt(c, CURLOPT_XFERINFODATA, &transcript);
 
     List rcpt;
     Upload upload;
@@ -251,26 +250,26 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
     if (recipients != nullptr) {
         curl_slist* list = nullptr;
         for (const auto& r : *recipients) {
-            curl_slist* grown = curl_slist_append(list, ("<" + r + ">").c_str());
+            curl_slist* grown = curl().slist_append(list, ("<" + r + ">").c_str());
             if (grown == nullptr) {
-                curl_slist_free_all(list);
+                curl().slist_free_all(list);
                 return {false, false, "the check could not be started"};
             }
             list = grown;
         }
         rcpt.reset(list);
         upload.text = test_message(account, *recipients, note);
-        curl_easy_setopt(c, CURLOPT_MAIL_FROM, from.c_str());
-        curl_easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
-        curl_easy_setopt(c, CURLOPT_READFUNCTION, on_read);
-        curl_easy_setopt(c, CURLOPT_READDATA, &upload);
-        curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
+        curl().easy_setopt(c, CURLOPT_MAIL_FROM, from.c_str());
+        curl().easy_setopt(c, CURLOPT_MAIL_RCPT, rcpt.get());
+        curl().easy_setopt(c, CURLOPT_READFUNCTION, on_read);
+        curl().easy_setopt(c, CURLOPT_READDATA, &upload);
+        curl().easy_setopt(c, CURLOPT_UPLOAD, 1L);
     } else {
         // Greeting, EHLO, STARTTLS and AUTH belong to connecting; stop there.
-        curl_easy_setopt(c, CURLOPT_CONNECT_ONLY, 1L);
+        curl().easy_setopt(c, CURLOPT_CONNECT_ONLY, 1L);
     }
 
-    const CURLcode code = curl_easy_perform(c);
+    const CURLcode code = curl().easy_perform(c);
     if (code != CURLE_OK) {
         CheckOutcome out{false, code == CURLE_ABORTED_BY_CALLBACK, ""};
         out.message = failure_text(code, account, transcript, options, recipients != nullptr);
