@@ -1,5 +1,9 @@
 #pragma once
 
+// The dialog's rules applied to a settings file or description, with the
+// same code the dialog runs: `check` lists what is wrong, `write` refuses
+// the first of it or makes the changes the dialog's OK makes.
+
 #include "cli/profile_document.h"
 
 #include <optional>
@@ -8,13 +12,25 @@
 
 namespace tqr::cli {
 
-// Every value the dialog would refuse or cannot show, one line each, with
-// the dialog's own message where it has one.
+struct Finding {
+    std::string key; // JSON path of the field
+    std::string message;
+};
+
+// Everything wrong with the document: first what the dialog's OK would
+// refuse, in the order it checks (so the first finding is the message the
+// dialog shows first), then the values that no control of the dialog can
+// produce, texts without their terminator and an operator block that is
+// not the table's row.
+std::vector<Finding> find_faults(const ProfileDocument& doc);
+
+// find_faults as "key: message" lines.
 std::vector<std::string> check_profile(const ProfileDocument& doc);
 
-// The dialog's OK, applied to a description about to be written: the
-// same checks in the same order, the recipients cleaned of blanks as the
-// dialog stores them. Returns the first refusal's message.
-std::optional<std::string> validate_for_writing(ProfileRecord& record);
+// The dialog's OK on a description about to be written: refuses with the
+// first finding ("key: message"), or stores the recipients as the dialog
+// does, puts the table's operator row in place and the hidden band,
+// command log and debug flag as the dialog writes them.
+std::optional<std::string> prepare_for_writing(ProfileRecord& record);
 
 } // namespace tqr::cli

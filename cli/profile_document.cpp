@@ -1,11 +1,10 @@
 #include "cli/profile_document.h"
 
+#include "cli/command_io.h"
 #include "settings/settings_files.h"
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace tqr::cli {
@@ -14,15 +13,8 @@ namespace fs = std::filesystem;
 
 ProfileDocument read_profile_file(const fs::path& path)
 {
-    std::error_code ec;
-    if (!fs::exists(path, ec))
-        throw ProfileError(path.string() + ": no such file");
-    if (fs::is_directory(path, ec))
-        throw ProfileError(path.string() + ": is a folder, not a settings file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw ProfileError(path.string() + ": cannot be read");
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string data = read_bounded(path.string(), kSettingsFileLimit, "a settings file");
+    const std::vector<std::uint8_t> bytes(data.begin(), data.end());
 
     ProfileDocument doc;
     auto record = bytes_of(doc.record);
@@ -31,7 +23,7 @@ ProfileDocument read_profile_file(const fs::path& path)
         std::copy(bytes.begin(), bytes.end(), record.begin() + offsetof(ProfileRecord, camera));
         unscramble_bytes(record);
         std::memcpy(doc.record.magic, kMagicText, kMagicSize);
-        doc.record.model_index = 6;
+        doc.record.model_index = kGsmModel;
         doc.record.header_reserved = 0;
         return doc;
     }

@@ -26,14 +26,14 @@ enum class FileKind { profile_bin, store_file };
 struct ProfileDocument {
     FileKind kind = FileKind::profile_bin;
     // For PROFILE.BIN only bytes 20..879 come from the file; the header is
-    // the magic text and model 6.
+    // the magic text and the GSM model.
     ProfileRecord record{};
     // Store files only.
     std::optional<std::array<OperatorEntry, kCustomOperatorCount>> custom;
 };
 
-// Reads a PROFILE.BIN (860 bytes) or a store file (880 bytes or more whose
-// unscrambled record starts with the magic text).
+// Reads a PROFILE.BIN (860 bytes) or a store file (880 to 1672 bytes whose
+// unscrambled record starts with the magic text; "-" reads standard input).
 ProfileDocument read_profile_file(const std::filesystem::path& path);
 
 } // namespace tqr::cli

@@ -362,4 +362,26 @@ Json parse_json_text(const std::string& text)
     }
 }
 
+namespace {
+void flatten_into(const Json& j, const std::string& path, std::map<std::string, std::string>& out)
+{
+    if (j.is_object() && !(j.size() == 1 && j.contains("hex"))) {
+        for (auto it = j.begin(); it != j.end(); ++it)
+            flatten_into(it.value(), path.empty() ? it.key() : path + "." + it.key(), out);
+    } else if (j.is_array()) {
+        for (std::size_t i = 0; i < j.size(); ++i)
+            flatten_into(j[i], path + "[" + std::to_string(i) + "]", out);
+    } else {
+        out[path] = j.dump();
+    }
+}
+} // namespace
+
+std::map<std::string, std::string> flatten(const Json& json)
+{
+    std::map<std::string, std::string> out;
+    flatten_into(json, "", out);
+    return out;
+}
+
 } // namespace tqr::cli

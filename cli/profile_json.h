@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <string>
 
 namespace tqr::cli {
@@ -19,5 +20,9 @@ Json to_json(const ProfileDocument& doc);
 ProfileDocument from_json(const Json& json);
 // Parses JSON text; a syntax error names its line.
 Json parse_json_text(const std::string& text);
+
+// The leaves of a JSON value as path -> value ("gsm.phones[0]" -> "\"0170\"");
+// a text given as {"hex": ...} is one leaf.
+std::map<std::string, std::string> flatten(const Json& json);
 
 } // namespace tqr::cli

@@ -1,6 +1,8 @@
 #include "cli/profile_show.h"
 
 #include "settings/ansi_text.h"
+#include "settings/record_schema.h"
+#include "settings/value_rules.h"
 #include "tables/operator_table.h"
 #include "tables/provider_table.h"
 
@@ -11,22 +13,12 @@ namespace tqr::cli {
 
 namespace {
 
-std::string pick(const std::vector<std::string>& names, unsigned value)
-{
-    return value < names.size() ? names[value] : "(" + std::to_string(value) + ", not in the list)";
-}
+using schema::Id;
 
-std::string seconds_or_minutes(unsigned i, bool lapse)
+// The list text the form shows for a stored choice.
+std::string pick(Id id, unsigned value)
 {
-    if (lapse && i == 0)
-        return "Off";
-    if (i < 12)
-        return std::to_string(5 * i) + " sec";
-    if (i < (lapse ? 71u : 72u))
-        return std::to_string(i - 11) + " min";
-    if (lapse && i < 79)
-        return std::to_string(i - 70) + " hour";
-    return "(" + std::to_string(i) + ", not in the list)";
+    return schema::choice_text(schema::field(id), value).value_or("(" + std::to_string(value) + ", not in the list)");
 }
 
 std::string two(unsigned v)
@@ -48,17 +40,19 @@ std::vector<std::pair<std::string, std::string>> settings(const ProfileDocument&
     const auto add = [&](std::string name, const std::string& value) {
         out.emplace_back(std::move(name), ansi::to_utf8(value));
     };
+    // A setting shown by its form's list text, under the schema's name.
+    const auto choice = [&](Id id, unsigned value) { add(schema::field(id).label, pick(id, value)); };
     const GsmBlock& g = doc.record.gsm;
     const SendSchedule s = unpack_send_schedule(g.send_schedule);
     add("File", doc.kind == FileKind::store_file ? "store file" : "PROFILE.BIN");
-    std::string mode = pick({"Instant", "DailyReport", "Off"}, s.send_mode);
+    std::string mode = pick(Id::send_mode, s.send_mode);
     if (s.send_mode == 0)
         mode += ", at most " + std::to_string(s.instant_max) + " sends";
     else if (s.send_mode == 1)
         mode += " at " + two(s.daily_hour) + ":" + two(s.daily_minute);
     add("Send Mode", mode);
-    add("Send Via", pick({"MMS", "GPRS"}, g.send_via));
-    add("Send To", pick({"Phone", "Email", "Both"}, g.send_to));
+    choice(Id::send_via, g.send_via);
+    choice(Id::send_to, g.send_to);
     const OperatorSelect sel = unpack_operator_select(g.operator_select);
     add("Country", valid_country(sel.country_index) ? std::string(country_name(sel.country_index))
                                                     : "(" + std::to_string(sel.country_index) + ", not in the list)");
@@ -79,40 +73,32 @@ std::vector<std::pair<std::string, std::string>> settings(const ProfileDocument&
     add("Email Provider", ProviderNames[find_provider_by_server(g.email.server)]);
     add("SMTP Server", read_text(g.email.server.server));
     add("SMTP Port", read_text(g.email.server.port));
-    add("Secure Type",
-        pick({"NO", "SSL/TLS", "STARTTLS"}, static_cast<unsigned>(secure_index(g.email.server.secure_type))));
+    // The camera reads the low four bits only.
+    choice(Id::email_secure_type, kSecureBase + secure_index(g.email.server.secure_type));
     add("Sender Email", read_text(g.email.account.email));
     add("Account", read_text(g.email.account.account));
     add("Email Password", secret(read_text(g.email.account.password), show_passwords));
-    std::string phones, emails;
-    for (int i = 0; i < 4; ++i) {
-        if (g.phones[i][0] != 0)
-            phones += read_text(g.phones[i]) + ";";
-        if (g.emails[i][0] != 0)
-            emails += read_text(g.emails[i]) + ";";
-    }
-    add("Phone Recipients", phones);
-    add("Email Recipients", emails);
-    add("Rename", pick({"Off", "On"}, g.rename_on) + (g.rename_on == 1 ? " " + read_text(g.rename_text) : ""));
-    add("SMS Switch", pick({"Off", "On"}, g.sms_switch));
+    add("Phone Recipients", rules::phones_text(g));
+    add("Email Recipients", rules::emails_text(g));
+    add("Rename", pick(Id::rename_on, g.rename_on) + (g.rename_on == 1 ? " " + read_text(g.rename_text) : ""));
+    choice(Id::sms_switch, g.sms_switch);
     add("Max Size", std::to_string(g.max_size) + " KB");
 
     const CameraBlock& c = doc.record.camera;
-    add("Camera Mode", pick({"Photo", "Video"}, c.camera_mode));
-    add("Photo Size", pick({"3 MP", "5 MP", "6 MP", "8 MP"}, c.photo_size));
-    add("Photo Burst", pick({"1 Photo", "2 Photos", "3 Photos"}, c.photo_burst));
-    add("Video Size", pick({"QVGA", "VGA"}, c.video_size));
-    add("Video Length", c.video_length < 56 ? std::to_string(c.video_length + 5) + " sec"
-                                            : "(" + std::to_string(c.video_length) + ", not in the list)");
-    add("Sensitivity", pick({"Off", "Low", "Normal", "High"}, c.sensitivity));
-    add("Interval", seconds_or_minutes(c.interval, false));
-    add("Time Lapse", seconds_or_minutes(c.time_lapse, true));
-    add("Start-Stop", pick({"Off", "On"}, c.start_stop_on) + " " + two(c.start_hour) + ":" + two(c.start_minute) +
+    choice(Id::camera_mode, c.camera_mode);
+    choice(Id::photo_size, c.photo_size);
+    choice(Id::photo_burst, c.photo_burst);
+    choice(Id::video_size, c.video_size);
+    choice(Id::video_length, c.video_length);
+    choice(Id::sensitivity, c.sensitivity);
+    choice(Id::interval, c.interval);
+    choice(Id::time_lapse, c.time_lapse);
+    add("Start-Stop", pick(Id::start_stop_on, c.start_stop_on) + " " + two(c.start_hour) + ":" + two(c.start_minute) +
                           " --- " + two(c.stop_hour) + ":" + two(c.stop_minute));
-    add("Time Stamp", pick({"Off", "On"}, c.time_stamp_on));
-    add("Flash Range", pick({"6m/20ft", "12m/40ft"}, c.flash_range));
+    choice(Id::time_stamp_on, c.time_stamp_on);
+    choice(Id::flash_range, c.flash_range);
     add("Camera Password",
-        pick({"Off", "On"}, c.password_on) + " " + secret(read_text(c.password_text), show_passwords));
+        pick(Id::password_on, c.password_on) + " " + secret(read_text(c.password_text), show_passwords));
     return out;
 }
 

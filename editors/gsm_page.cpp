@@ -1,7 +1,7 @@
 #include "editors/gsm_page.h"
 
-#include "resources/gsm_ids.h"
 #include "framework/data_exchange.h"
+#include "resources/gsm_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "settings/record_schema.h"
@@ -164,12 +164,8 @@ void GsmPage::load_from_record()
 
     max_size_ = g.max_size;
 
-    for (int i = 0; i < kPhoneSlots; ++i) {
-        if (g.phones[i][0] != 0)
-            phone_text_ += read_text(g.phones[i]) + ";";
-        if (g.emails[i][0] != 0)
-            email_text_ += read_text(g.emails[i]) + ";";
-    }
+    phone_text_ += rules::phones_text(g);
+    email_text_ += rules::emails_text(g);
     apply_phone_rule();
     apply_email_rule();
     UpdateData(false);

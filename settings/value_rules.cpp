@@ -129,4 +129,25 @@ Refusal store_recipients(GsmBlock& block, const Pieces& phones, const Pieces& em
     return std::nullopt;
 }
 
+namespace {
+template <std::size_t N, std::size_t W> std::string joined_slots(const char (&slots)[N][W])
+{
+    std::string text;
+    for (const auto& slot : slots)
+        if (slot[0] != 0)
+            text += read_text(slot) + ";";
+    return text;
+}
+} // namespace
+
+std::string phones_text(const GsmBlock& block)
+{
+    return joined_slots(block.phones);
+}
+
+std::string emails_text(const GsmBlock& block)
+{
+    return joined_slots(block.emails);
+}
+
 } // namespace tqr::rules

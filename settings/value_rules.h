@@ -56,6 +56,11 @@ bool email_required(int send_to);
 
 using Pieces = std::array<std::string, 4>;
 
+// The recipient texts as the GSM page shows a stored block: the slots that
+// are not empty, in slot order, each followed by ";".
+std::string phones_text(const GsmBlock& block);
+std::string emails_text(const GsmBlock& block);
+
 // Stores recipients as OK does: clears both recipient areas of `block`,
 // then for j = 0..3 checks phone piece j and then e-mail piece j (blanks
 // removed) and puts each one that is stored into slot j; afterwards what

@@ -1,9 +1,11 @@
+#include "cli/commands.h"
 #include "cli/profile_check.h"
 #include "cli/profile_document.h"
 #include "cli/profile_json.h"
 #include "cli/profile_show.h"
 #include "settings/settings_files.h"
 #include "settings/value_rules.h"
+#include "tables/operator_table.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
 
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <sstream>
 #include <sys/wait.h>
 
 using namespace tqr;
@@ -162,28 +165,30 @@ TEST_F(CliTest, CheckListsEveryFindingWithTheDialogsMessage)
     std::memset(r.gsm.operator_entry.mms_port, '9', 8);
     write_file(file("bad.dat"), store_bytes(r));
     const auto findings = check_profile(read_profile_file(file("bad.dat")));
+    // What the dialog's OK refuses comes first, in its order, then what no
+    // control can produce.
     const std::vector<std::string> expected = {
-        "camera.camera_mode: 2 is not one of its 2 choices",
-        "camera.start_hour: 24 - Please enter an integer between 0 and 23.",
-        "camera.password_text: Please enter no more than 4 characters.",
-        "gsm.send_mode: 3 is not one of its 3 choices",
-        std::string("gsm.instant_max: ") + rules::kInstantRange,
-        std::string("gsm.daily_time: ") + rules::kDailyTime,
-        "gsm.send_via: 2 is not one of its 2 choices",
-        "gsm.operator_index: 12 is not an operator of Danmark",
-        std::string("gsm.max_size: ") + rules::kMaxSizeRange,
-        "gsm.band: 6 is not one of its 6 choices",
-        "gsm.rename_text: the text has no terminator within its 16 bytes",
         "gsm.rename_text: Please enter no more than 8 characters.",
+        std::string("gsm.instant_max: ") + rules::kInstantRange,
+        std::string("gsm.daily_hour: ") + rules::kDailyTime,
+        std::string("gsm.phones: ") + rules::kPhoneInvalid,
+        std::string("gsm.max_size: ") + rules::kMaxSizeRange,
+        "camera.camera_mode: 2 is not one of Photo, Video",
+        "camera.start_hour: 24 - Please enter an integer between 0 and 23.",
+        "gsm.send_mode: 3 is not one of Instant, DailyReport, Off",
+        "gsm.send_via: 2 is not one of MMS, GPRS",
+        "gsm.rename_text: the text has no terminator within its 16 bytes",
+        "gsm.band: 6 is not one of GSM900, GSM1800, GSM1900, GSM900_1800, GSM850_1900, GSM850_900_1800_1900",
         "gsm.operator.mms_port: the text has no terminator within its 8 bytes",
         "gsm.email.secure_type: 67 is not one of NO, SSL/TLS, STARTTLS",
-        std::string("gsm.phones[1]: ") + rules::kPhoneInvalid,
-        std::string("gsm.emails[2]: ") + rules::kEmailFormat,
+        "camera.password_text: Please enter no more than 4 characters.",
+        "gsm.operator_index: 12 is not an operator of Danmark",
     };
     EXPECT_EQ(findings, expected);
 
     EXPECT_EQ(run("check " + file("bad.dat").string()).status, 1);
     ProfileRecord clean = crafted_record();
+    clean.gsm.operator_entry = operator_row(11, 2);
     write_file(file("clean.dat"), store_bytes(clean, std::string(792, '\0')));
     const RunResult ok = run("check " + file("clean.dat").string());
     EXPECT_EQ(ok.status, 0) << ok.out;
@@ -202,14 +207,19 @@ TEST_F(CliTest, WriteRefusesWithTheDialogsMessagesAndWritesOnlyProfileBin)
         const char* message;
     };
     const Case cases[] = {
-        {"instant_max", 100, rules::kInstantRange},
-        {"daily_minute", 60, rules::kDailyTime},
-        {"max_size", 34, rules::kMaxSizeRange},
-        {"rename_text", "ab-c", rules::kRenameChars},
-        {"phones", Json::array({"12a", "", "", ""}), rules::kPhoneInvalid},
-        {"phones", Json::array({"", "", "", ""}), rules::kPhoneMissing},
-        {"emails", Json::array({"@x.org", "", "", ""}), rules::kEmailFormat},
-        {"country_index", 30, "country 30, operator 2 is not in the operator table"},
+        {"instant_max", 100, "gsm.instant_max: Instant number is out of the range(0-99)!"},
+        {"daily_minute", 60, "gsm.daily_minute: Daily report time is error!"},
+        {"max_size", 34, "gsm.max_size: Max Size is out of the range(35-120)!"},
+        {"rename_text", "ab-c", "gsm.rename_text: The letters or/and digits are allowed for rename!"},
+        {"rename_text", "abcdefghi", "gsm.rename_text: Please enter no more than 8 characters."},
+        {"phones", Json::array({"12a", "", "", ""}), "gsm.phones: Phone number is invalid!"},
+        {"phones", Json::array({"", "", "", ""}), "gsm.phones: The phone must not be null!"},
+        {"emails", Json::array({"@x.org", "", "", ""}), "gsm.emails: The email's Format is error!"},
+        {"country_index", 30, "gsm.country_index: 30 is not in the country list (0 to 24)"},
+        {"operator_index", 9, "gsm.operator_index: 9 is not an operator of Germany"},
+        {"send_via", 9, "gsm.send_via: 9 is not one of MMS, GPRS"},
+        {"send_to", 7, "gsm.send_to: 7 is not one of Phone, Email, Both"},
+        {"send_mode", 5, "gsm.send_mode: 5 is not one of Instant, DailyReport, Off"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
@@ -219,6 +229,7 @@ TEST_F(CliTest, WriteRefusesWithTheDialogsMessagesAndWritesOnlyProfileBin)
         const RunResult r = run("write " + file("case.json").string() + " " + file("card").string());
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, std::string("refused: ") + c.message + "\n");
+        EXPECT_EQ(r.out.find(".slot"), std::string::npos);
         EXPECT_FALSE(fs::exists(file("card") / "PROFILE.BIN"));
     }
 
@@ -265,8 +276,20 @@ TEST_F(CliTest, ClearErrorsAndExitCodes)
     Json missing = to_json(ProfileDocument{});
     missing["camera"].erase("flash_range");
     write_file(file("missing.json"), missing.dump(1));
+    fs::create_directories(file("card"));
+    write_file(file("cam.json"), to_json(ProfileDocument{}).dump());
+    write_file(file("huge.dat"), "");
+    fs::resize_file(file("huge.dat"), std::uintmax_t{1} << 30); // sparse: nothing is written
+
     const Case cases[] = {
         {"show " + file("nope.bin").string(), 1, "no such file"},
+        {"show /dev/zero", 1, "/dev/zero: larger than 1672 bytes, not a settings file"},
+        {"show " + file("card").string(), 1, "is a folder, not a settings file"},
+        {"show " + file("huge.dat").string(), 1, "larger than 1672 bytes"},
+        {"write " + file("card").string() + " " + file("cam.json").string(), 1, "is a folder, not a JSON description"},
+        {"write " + file("cam.json").string() + " \"\"", 2, "not an empty name"},
+        {"write " + file("cam.json").string() + " " + file("nowhere").string(), 1, "no such folder"},
+        {"write " + file("cam.json").string() + " " + file("cam.json").string(), 1, "is a file, not a folder"},
         {"show " + file("short.dat").string(), 1, "wrong size, 100 bytes"},
         {"check " + file("magic.dat").string(), 1, "bad magic text"},
         {"write " + file("broken.json").string() + " .", 1, "invalid JSON on line 3"},
@@ -282,4 +305,66 @@ TEST_F(CliTest, ClearErrorsAndExitCodes)
         EXPECT_EQ(r.status, c.status) << r.out;
         EXPECT_NE(r.out.find(c.says), std::string::npos) << r.out;
     }
+}
+
+// A description that names an operator but carries another operator block
+// is written with the table's row, as the dialog's OK stores it; the hidden
+// settings are written as the dialog writes them.
+TEST_F(CliTest, WriteStoresWhatTheDialogsOkStores)
+{
+    ProfileRecord r = crafted_record();
+    r.gsm.operator_entry = operator_row(3, 0);
+    r.gsm.band = 2;
+    r.gsm.cmd_log = 1;
+    r.gsm.gsm_reserved = 0x4321;
+    write_file(file("in.dat"), store_bytes(r));
+    CheckOptions check{file("in.dat").string()};
+    std::ostringstream out, err;
+    EXPECT_EQ(run_check(check, out, err), 1);
+    EXPECT_NE(out.str().find("gsm.operator: differs from the row of Germany / "), std::string::npos) << out.str();
+
+    ExportOptions exp{file("in.dat").string(), file("cam.json").string()};
+    ASSERT_EQ(run_export(exp, out, err), 0);
+    fs::create_directories(file("card"));
+    ASSERT_EQ(run_write(WriteOptions{file("cam.json").string(), file("card").string()}, out, err), 0) << err.str();
+    const ProfileRecord written = read_profile_file(file("card") / "PROFILE.BIN").record;
+    EXPECT_EQ(std::memcmp(&written.gsm.operator_entry, &operator_row(11, 2), sizeof(OperatorEntry)), 0);
+    EXPECT_EQ(written.gsm.band, 5);
+    EXPECT_EQ(written.gsm.cmd_log, 0);
+    EXPECT_EQ(written.gsm.gsm_reserved, 0x4321) << "reserved words go through as given";
+    EXPECT_EQ(written.camera.password_text[6], 'x') << "so do the bytes after a text's end";
+}
+
+TEST_F(CliTest, ExportCreatesAPrivateFileOrWritesToStandardOutput)
+{
+    write_file(file("in.dat"), store_bytes(crafted_record()));
+    std::ostringstream out, err;
+    ASSERT_EQ(run_export(ExportOptions{file("in.dat").string(), file("cam.json").string()}, out, err), 0);
+    EXPECT_EQ(fs::status(file("cam.json")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(out.str(), "");
+    ASSERT_EQ(run_export(ExportOptions{file("in.dat").string(), "-"}, out, err), 0);
+    EXPECT_EQ(out.str(), read_file(file("cam.json")));
+
+    // "-" reads standard input too.
+    const RunResult shown = run("show - < " + file("in.dat").string());
+    EXPECT_EQ(shown.status, 0) << shown.out;
+    EXPECT_NE(shown.out.find("File: store file"), std::string::npos);
+}
+
+TEST_F(CliTest, FlattenNamesEveryLeafByItsPath)
+{
+    const Json j = parse_json_text(R"({"a": {"b": 1, "t": {"hex": "00"}}, "l": ["x", 2]})");
+    const std::map<std::string, std::string> expected = {
+        {"a.b", "1"}, {"a.t", R"({"hex":"00"})"}, {"l[0]", R"("x")"}, {"l[1]", "2"}};
+    EXPECT_EQ(flatten(j), expected);
+
+    ProfileRecord a = default_record();
+    ProfileRecord b = a;
+    b.camera.photo_size = 3;
+    write_file(file("a.dat"), store_bytes(a));
+    write_file(file("b.dat"), store_bytes(b));
+    std::ostringstream out, err;
+    EXPECT_EQ(run_diff(DiffOptions{file("a.dat").string(), file("b.dat").string()}, out, err), 1);
+    EXPECT_EQ(out.str(), "camera.photo_size: 1 -> 3\n");
 }

@@ -1,0 +1,38 @@
+#include "cli/commands.h"
+#include "cli/profile_json.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+
+namespace tqr::cli {
+
+int run_diff(const DiffOptions& o, std::ostream& out, std::ostream&)
+{
+    const auto a = flatten(to_json(read_profile_file(o.a)));
+    const auto b = flatten(to_json(read_profile_file(o.b)));
+    // Settings only: what one kind of file does not hold (the header, the
+    // custom rows) is not a difference.
+    int differences = 0;
+    for (const auto& [key, value_a] : a) {
+        const auto it = b.find(key);
+        if (key == "file" || it == b.end() || it->second == value_a)
+            continue;
+        out << key << ": " << value_a << " -> " << it->second << "\n";
+        ++differences;
+    }
+    return differences == 0 ? 0 : 1;
+}
+
+CLI::App* add_diff_command(CLI::App& app, int& exit_code)
+{
+    auto o = std::make_shared<DiffOptions>();
+    auto* sub = app.add_subcommand("diff", "List the settings that differ between two files; exit 1 if any");
+    sub->add_option("A", o->a, "First file")->required();
+    sub->add_option("B", o->b, "Second file")->required();
+    sub->callback([o, &exit_code] { exit_code = run_diff(*o, std::cout, std::cerr); });
+    return sub;
+}
+
+} // namespace tqr::cli
