@@ -359,6 +359,9 @@ Json parse_json_text(const std::string& text)
         const auto line =
             1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end > 0 ? end - 1 : 0), '\n');
         throw ProfileError("invalid JSON on line " + std::to_string(line) + ": " + e.what());
+    } catch (const Json::exception& e) {
+        // A number too large for any field, for one.
+        throw ProfileError(std::string("invalid JSON: ") + e.what());
     }
 }
 

@@ -354,6 +354,9 @@ TEST_F(CliTest, ExportCreatesAPrivateFileOrWritesToStandardOutput)
 
 TEST_F(CliTest, FlattenNamesEveryLeafByItsPath)
 {
+    // Found by fuzzing: a number no field can hold is bad JSON, not a crash.
+    EXPECT_THROW(parse_json_text("{\"a\": 88222e21111117}"), ProfileError);
+
     const Json j = parse_json_text(R"({"a": {"b": 1, "t": {"hex": "00"}}, "l": ["x", 2]})");
     const std::map<std::string, std::string> expected = {
         {"a.b", "1"}, {"a.t", R"({"hex":"00"})"}, {"l[0]", R"("x")"}, {"l[1]", "2"}};
