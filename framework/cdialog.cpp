@@ -1,5 +1,6 @@
 #include "framework/cdialog.h"
 
+#include "framework/accessible_names.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_units.h"
 #include "framework/ip_address_ctrl.h"
@@ -324,8 +325,10 @@ void CDialog::build(QWidget* parent, bool modal)
 
     std::vector<int>* group = nullptr;
     QButtonGroup* buttons = nullptr;
+    std::vector<QWidget*> made;
     for (const auto& c : f.controls) {
         QWidget* ctl = make_control(c, w);
+        made.push_back(ctl);
         QRect r = du.rect(c.x, c.y, c.w, c.h);
         if (c.kind == res::ControlKind::DropDownList) {
             // The form gives the height of the open list; the closed box is
@@ -358,6 +361,7 @@ void CDialog::build(QWidget* parent, bool modal)
         if (c.style & res::kPathText)
             path_controls_.push_back(c.id);
     }
+    name_controls(f, made);
     connect_handlers();
 }
 

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -25,6 +26,16 @@ QString volume_text(const RemovableVolume& v)
         QLocale::system().formattedDataSize(static_cast<qint64>(v.size_bytes), 1, QLocale::DataSizeSIFormat);
     return QStringLiteral("%1 (%2)").arg(label, size);
 }
+
+// Only the folders' names: hidden columns would still be read out, as a
+// date or an empty size after every folder.
+class NamesOnly final : public QSortFilterProxyModel {
+  public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+  protected:
+    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column == 0; }
+};
 
 } // namespace
 
@@ -64,17 +75,17 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model_->setRootPath(QDir::rootPath());
+    names_ = new NamesOnly(this);
+    names_->setSourceModel(model_);
     tree_ = new QTreeView(this);
-    tree_->setModel(model_);
+    tree_->setModel(names_);
     tree_->setAccessibleName(QStringLiteral("Folders"));
-    for (int column = 1; column < model_->columnCount(); ++column)
-        tree_->hideColumn(column);
     tree_->header()->hide();
     QObject::connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex& index) {
                          if (!index.isValid() || picking_)
                              return;
-                         selected_ = model_->filePath(index);
+                         selected_ = model_->filePath(names_->mapToSource(index));
                          if (volumes_list_ != nullptr)
                              volumes_list_->clearSelection();
                      });
@@ -101,7 +112,7 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
 void FolderBrowserDialog::select_folder(const QString& path)
 {
     selected_ = path;
-    const QModelIndex index = model_->index(path);
+    const QModelIndex index = tree_index(path.toStdString());
     if (!index.isValid())
         return;
     picking_ = true;
@@ -115,6 +126,11 @@ void FolderBrowserDialog::pick_volume(int row)
     if (row < 0 || row >= static_cast<int>(volumes_.size()))
         return;
     select_folder(QString::fromStdString(volumes_[static_cast<std::size_t>(row)].root));
+}
+
+QModelIndex FolderBrowserDialog::tree_index(const std::string& folder) const
+{
+    return names_->mapFromSource(model_->index(QString::fromStdString(folder)));
 }
 
 std::optional<std::string> FolderBrowserDialog::selected_folder() const

@@ -3,6 +3,7 @@
 #include "framework/removable_volumes.h"
 
 #include <QDialog>
+#include <QModelIndex>
 
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 
 class QFileSystemModel;
 class QListWidget;
+class QSortFilterProxyModel;
 class QTreeView;
 
 namespace tqr::fw {
@@ -24,6 +26,9 @@ class FolderBrowserDialog : public QDialog {
     // The folder picked so far; nothing while none is.
     std::optional<std::string> selected_folder() const;
 
+    // The tree's row of `folder`.
+    QModelIndex tree_index(const std::string& folder) const;
+
     QListWidget* volume_list() const { return volumes_list_; }
     QTreeView* tree() const { return tree_; }
     QPushButton* ok_button() const { return ok_; }
@@ -36,6 +41,7 @@ class FolderBrowserDialog : public QDialog {
     std::vector<RemovableVolume> volumes_;
     QListWidget* volumes_list_ = nullptr;
     QFileSystemModel* model_ = nullptr;
+    QSortFilterProxyModel* names_ = nullptr;
     QTreeView* tree_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
