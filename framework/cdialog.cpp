@@ -3,6 +3,7 @@
 #include "framework/accessible_names.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_units.h"
+#include "framework/etched_frame.h"
 #include "framework/ip_address_ctrl.h"
 #include "framework/tab_ctrl.h"
 #include "framework/text_codec.h"
@@ -197,21 +198,7 @@ class GroupFrame : public QWidget {
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        const QFontMetrics fm(font());
-        const int top = fm.height() / 2;
-        const QRect frame = rect().adjusted(0, top, -2, -2);
-        const QPalette& pal = palette();
-        p.setPen(pal.color(QPalette::Mid));
-        p.drawRect(frame);
-        p.setPen(pal.color(QPalette::Light));
-        p.drawRect(frame.translated(1, 1));
-        if (title_.isEmpty())
-            return;
-        const int indent = fm.averageCharWidth();
-        const QRect text(indent, 0, fm.horizontalAdvance(title_) + indent, fm.height());
-        p.fillRect(text, pal.color(QPalette::Window));
-        p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-        p.drawText(text.adjusted(indent / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title_);
+        paint_etched_frame(p, *this, title_);
     }
 
   private:
