@@ -1,7 +1,8 @@
 #include "app/setup_app.h"
 #include "app/setup_dialog.h"
-#include "editors/gsm_ids.h"
 #include "framework/removable_volumes.h"
+#include "resources/gsm_ids.h"
+#include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 #include "tests/support/fake_mount_table.h"
 #include "tests/support/loop_mount.h"
@@ -22,8 +23,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kBrowse = 1026;
-constexpr int kPath = 1034;
+using main_ids::kBrowse;
+using main_ids::kPath;
 
 // The main dialog with a card picked in the folder browser; `act` plays
 // the user afterwards.

@@ -3,7 +3,7 @@
 // own program, because the platform is chosen once, when the application
 // object starts.
 #include "app/setup_dialog.h"
-#include "editors/gsm_ids.h"
+#include "resources/gsm_ids.h"
 #include "settings/factory_defaults.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
