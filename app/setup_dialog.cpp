@@ -6,6 +6,7 @@
 #include "resources/app_icon.h"
 #include "resources/main_ids.h"
 #include "resources/resource_ids.h"
+#include "settings/file_exception.h"
 #include "settings/profile_record.h"
 #include "settings/settings_files.h"
 
@@ -79,6 +80,7 @@ void SetupDialog::on_browse()
     if (!folder)
         return;
     path_ = *folder;
+    picked_volume_ = fw::removable_volume_of(fw::current_mount_table(), path_);
     UpdateData(false);
 }
 
@@ -93,8 +95,20 @@ void SetupDialog::on_ok()
         message_box("Please choose path to SD card Drive.");
         return;
     }
+    check_card_still_there();
     save_profile(path_);
     message_box("PROFILE.BIN has been saved in " + path_);
+}
+
+// A card unmounted while the dialog is open can leave its mount folder
+// behind (fstab, a manual mount); a save would then land on the internal
+// disk and claim success. A path typed elsewhere since is not the card's.
+void SetupDialog::check_card_still_there() const
+{
+    if (!picked_volume_ || !fw::within_volume(*picked_volume_, path_))
+        return;
+    if (!fw::still_on_volume(fw::current_mount_table(), *picked_volume_, path_))
+        throw CFileException(CFileException::bad_path, path_ + "/" + kProfileFileName);
 }
 
 } // namespace tqr

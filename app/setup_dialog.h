@@ -2,9 +2,11 @@
 
 #include "app/page_tab_ctrl.h"
 #include "framework/cdialog.h"
+#include "framework/removable_volumes.h"
 
 #include <QIcon>
 
+#include <optional>
 #include <string>
 
 namespace tqr {
@@ -27,8 +29,11 @@ class SetupDialog : public fw::CDialog {
   private:
     void on_browse();
     void add_about_entry();
+    void check_card_still_there() const;
 
     std::string path_;
+    // The card the path was picked on, to notice it going away before OK.
+    std::optional<fw::RemovableVolume> picked_volume_;
     QIcon icon_;
     int model_ = 0;
     PageTabCtrl page_host_;

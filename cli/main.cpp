@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     CLI::App app{"Reads, checks, compares and prepares TQR camera settings files "
                  "(PROFILE.BIN or the TQRSetup.DAT store file)."};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("tqrprofile ") + TQR_VERSION);
 
     int exit_code = kUsageError;
     add_show_command(app, exit_code);

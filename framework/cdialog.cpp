@@ -1,7 +1,9 @@
 #include "framework/cdialog.h"
 
+#include "framework/accessible_names.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_units.h"
+#include "framework/etched_frame.h"
 #include "framework/ip_address_ctrl.h"
 #include "framework/tab_ctrl.h"
 #include "framework/text_codec.h"
@@ -196,21 +198,7 @@ class GroupFrame : public QWidget {
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        const QFontMetrics fm(font());
-        const int top = fm.height() / 2;
-        const QRect frame = rect().adjusted(0, top, -2, -2);
-        const QPalette& pal = palette();
-        p.setPen(pal.color(QPalette::Mid));
-        p.drawRect(frame);
-        p.setPen(pal.color(QPalette::Light));
-        p.drawRect(frame.translated(1, 1));
-        if (title_.isEmpty())
-            return;
-        const int indent = fm.averageCharWidth();
-        const QRect text(indent, 0, fm.horizontalAdvance(title_) + indent, fm.height());
-        p.fillRect(text, pal.color(QPalette::Window));
-        p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-        p.drawText(text.adjusted(indent / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title_);
+        paint_etched_frame(p, *this, title_);
     }
 
   private:
@@ -324,8 +312,10 @@ void CDialog::build(QWidget* parent, bool modal)
 
     std::vector<int>* group = nullptr;
     QButtonGroup* buttons = nullptr;
+    std::vector<QWidget*> made;
     for (const auto& c : f.controls) {
         QWidget* ctl = make_control(c, w);
+        made.push_back(ctl);
         QRect r = du.rect(c.x, c.y, c.w, c.h);
         if (c.kind == res::ControlKind::DropDownList) {
             // The form gives the height of the open list; the closed box is
@@ -358,6 +348,7 @@ void CDialog::build(QWidget* parent, bool modal)
         if (c.style & res::kPathText)
             path_controls_.push_back(c.id);
     }
+    name_controls(f, made);
     connect_handlers();
 }
 

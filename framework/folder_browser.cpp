@@ -1,49 +1,151 @@
 #include "framework/folder_browser.h"
 
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 namespace tqr::fw {
 
-std::optional<std::string> run_folder_browser(QWidget* owner, const std::string& title)
+namespace {
+
+QString volume_text(const RemovableVolume& v)
 {
-    QDialog dialog(owner != nullptr ? owner->window() : nullptr);
-    dialog.setWindowTitle(QStringLiteral("Folder Browser"));
-    dialog.resize(360, 420);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* label = new QLabel(QString::fromStdString(title), &dialog);
+    const QString label = QString::fromStdString(v.label);
+    if (v.size_bytes == 0)
+        return label;
+    // Cards are sold in decimal gigabytes, so that is what their owners know.
+    const QString size =
+        QLocale::system().formattedDataSize(static_cast<qint64>(v.size_bytes), 1, QLocale::DataSizeSIFormat);
+    return QStringLiteral("%1 (%2)").arg(label, size);
+}
+
+// Only the folders' names: hidden columns would still be read out, as a
+// date or an empty size after every folder.
+class NamesOnly final : public QSortFilterProxyModel {
+  public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+  protected:
+    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column == 0; }
+};
+
+} // namespace
+
+FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& title, std::vector<RemovableVolume> volumes)
+    : QDialog(owner != nullptr ? owner->window() : nullptr), volumes_(std::move(volumes))
+{
+    setWindowTitle(QStringLiteral("Folder Browser"));
+    resize(360, 420);
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(QString::fromStdString(title), this);
     layout->addWidget(label);
 
-    auto* model = new QFileSystemModel(&dialog);
-    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    model->setRootPath(QDir::rootPath());
-    auto* tree = new QTreeView(&dialog);
-    tree->setModel(model);
-    for (int column = 1; column < model->columnCount(); ++column)
-        tree->hideColumn(column);
-    tree->header()->hide();
-    const QModelIndex home = model->index(QDir::homePath());
-    tree->setCurrentIndex(home);
-    tree->scrollTo(home);
-    layout->addWidget(tree, 1);
+    if (!volumes_.empty()) {
+        volumes_list_ = new QListWidget(this);
+        volumes_list_->setAccessibleName(QStringLiteral("Removable volumes"));
+        for (const auto& v : volumes_) {
+            auto* item = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("media-flash")), volume_text(v));
+            item->setToolTip(QString::fromStdString(v.root));
+            volumes_list_->addItem(item);
+        }
+        const int rows = static_cast<int>(std::min<std::size_t>(volumes_.size(), 4));
+        volumes_list_->setFixedHeight(volumes_list_->sizeHintForRow(0) * rows + 2 * volumes_list_->frameWidth() + 2);
+        // Selection, not the current row: focus alone makes a row current,
+        // and that must not pick a card for the user. A click on the row
+        // already selected comes back to the card after the tree moved away.
+        QObject::connect(volumes_list_, &QListWidget::itemSelectionChanged, this, [this] {
+            const auto items = volumes_list_->selectedItems();
+            if (!items.isEmpty())
+                pick_volume(volumes_list_->row(items.front()));
+        });
+        QObject::connect(volumes_list_, &QListWidget::itemClicked, this,
+                         [this](QListWidgetItem* item) { pick_volume(volumes_list_->row(item)); });
+        QObject::connect(volumes_list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+        layout->addWidget(volumes_list_);
+    }
 
-    auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_->setRootPath(QDir::rootPath());
+    names_ = new NamesOnly(this);
+    names_->setSourceModel(model_);
+    tree_ = new QTreeView(this);
+    tree_->setModel(names_);
+    tree_->setAccessibleName(QStringLiteral("Folders"));
+    tree_->header()->hide();
+    QObject::connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                     [this](const QModelIndex& index) {
+                         if (!index.isValid() || picking_)
+                             return;
+                         selected_ = model_->filePath(names_->mapToSource(index));
+                         if (volumes_list_ != nullptr)
+                             volumes_list_->clearSelection();
+                     });
+    layout->addWidget(tree_, 1);
+    label->setBuddy(volumes_list_ != nullptr ? static_cast<QWidget*>(volumes_list_) : tree_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cancel_ = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    ok_->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    if (dialog.exec() != QDialog::Accepted || !tree->currentIndex().isValid())
+    if (volumes_.size() == 1) {
+        volumes_list_->setCurrentRow(0);
+        volumes_list_->setFocus();
+    } else {
+        select_folder(QDir::homePath());
+        (volumes_list_ != nullptr ? static_cast<QWidget*>(volumes_list_) : tree_)->setFocus();
+    }
+}
+
+void FolderBrowserDialog::select_folder(const QString& path)
+{
+    selected_ = path;
+    const QModelIndex index = tree_index(path.toStdString());
+    if (!index.isValid())
+        return;
+    picking_ = true;
+    tree_->setCurrentIndex(index);
+    tree_->scrollTo(index);
+    picking_ = false;
+}
+
+void FolderBrowserDialog::pick_volume(int row)
+{
+    if (row < 0 || row >= static_cast<int>(volumes_.size()))
+        return;
+    select_folder(QString::fromStdString(volumes_[static_cast<std::size_t>(row)].root));
+}
+
+QModelIndex FolderBrowserDialog::tree_index(const std::string& folder) const
+{
+    return names_->mapFromSource(model_->index(QString::fromStdString(folder)));
+}
+
+std::optional<std::string> FolderBrowserDialog::selected_folder() const
+{
+    if (selected_.isEmpty())
         return std::nullopt;
-    return model->filePath(tree->currentIndex()).toStdString();
+    return selected_.toStdString();
+}
+
+std::optional<std::string> run_folder_browser(QWidget* owner, const std::string& title)
+{
+    FolderBrowserDialog dialog(owner, title, removable_volumes(current_mount_table()));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selected_folder();
 }
 
 } // namespace tqr::fw

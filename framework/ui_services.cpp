@@ -26,6 +26,9 @@ class DesktopUi final : public UiServices {
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         box.setTextFormat(Qt::PlainText);
         box.setText(text);
+        // Screen readers announce a box by its caption and read its text.
+        box.setAccessibleName(box.windowTitle());
+        box.setAccessibleDescription(text);
         switch (r.style & kIconMask) {
         case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
         case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;

@@ -17,7 +17,7 @@ const FormTemplate& about_form()
         false,
         true,
         {
-            {kNoId, ControlKind::Icon, "", 11, 17, 20, 20},
+            {kNoId, ControlKind::Icon, "", 11, 17, 20, 20, kNone, {}, "TQR Setup icon"},
             {kNoId, ControlKind::Static, "TQR Setup Version 1.0", 40, 10, 119, 8, kNoPrefix},
             {kNoId, ControlKind::Static, "Copyright (C) 2026 TQR Setup", 40, 25, 119, 8},
             {kIdOk, ControlKind::DefPushButton, "OK", 178, 7, 50, 14, kTabStop | kGroup},

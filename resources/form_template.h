@@ -47,9 +47,9 @@ inline constexpr int kNoId = -1;
 
 struct ControlTemplate {
     ControlTemplate(int id_, ControlKind kind_, std::string text_, int x_, int y_, int w_, int h_,
-                    unsigned style_ = kNone, std::vector<std::string> items_ = {})
+                    unsigned style_ = kNone, std::vector<std::string> items_ = {}, std::string name_ = {})
         : id(id_), kind(kind_), text(std::move(text_)), x(x_), y(y_), w(w_), h(h_), style(style_),
-          items(std::move(items_))
+          items(std::move(items_)), name(std::move(name_))
     {
     }
 
@@ -59,6 +59,9 @@ struct ControlTemplate {
     int x = 0, y = 0, w = 0, h = 0; // dialog units; a list's h is its open height
     unsigned style = kNone;
     std::vector<std::string> items; // drop-down list entries, in order
+    // What a screen reader calls a control that has no label of its own
+    // standing before it; empty where the label says it.
+    std::string name;
 };
 
 struct FormTemplate {

@@ -35,9 +35,9 @@ const FormTemplate& gsm_form()
             {ids::kSendOff, ControlKind::RadioButton, choices(Id::send_mode)[2], 172, 13, 36, 10},
             {kNoId, ControlKind::Static, "Max Num", 72, 14, 34, 8, kGroup},
             {ids::kInstantMax, ControlKind::Edit, "", 108, 12, 24, 12, kEditStyle | kGroup},
-            {ids::kDailyHour, ControlKind::Edit, "", 108, 26, 18, 12, kEditStyle},
+            {ids::kDailyHour, ControlKind::Edit, "", 108, 26, 18, 12, kEditStyle, {}, "Daily report hour"},
             {kNoId, ControlKind::Static, ":", 128, 28, 4, 8},
-            {ids::kDailyMinute, ControlKind::Edit, "", 134, 26, 18, 12, kEditStyle},
+            {ids::kDailyMinute, ControlKind::Edit, "", 134, 26, 18, 12, kEditStyle, {}, "Daily report minute"},
 
             {kNoId, ControlKind::GroupBox, "Send Via", 5, 44, 106, 27},
             {ids::kMms, ControlKind::RadioButton, choices(Id::send_via)[0], 10, 56, 30, 10, kTabStop | kGroup},
@@ -63,7 +63,7 @@ const FormTemplate& gsm_form()
 
             {kNoId, ControlKind::Static, "Rename", 8, 170, 28, 8},
             {ids::kRename, ControlKind::DropDownList, "", 40, 168, 30, 40, kList, choices(Id::rename_on)},
-            {ids::kRenameText, ControlKind::Edit, "", 74, 168, 44, 12, kEditStyle},
+            {ids::kRenameText, ControlKind::Edit, "", 74, 168, 44, 12, kEditStyle, {}, "Rename text"},
             {ids::kRenameHint, ControlKind::Static, "(a-z, A-Z, 0-9 only)", 122, 170, 90, 8},
             {kNoId, ControlKind::Static, "Max Size", 8, 187, 30, 8},
             {ids::kMaxSize, ControlKind::Edit, "", 40, 185, 24, 12, kEditStyle},

@@ -22,10 +22,10 @@ const FormTemplate& main_form()
         {
             {kIdOk, ControlKind::DefPushButton, "OK", 62, 281, 50, 14, kTabStop},
             {kIdCancel, ControlKind::PushButton, "Cancel", 142, 280, 50, 14, kTabStop},
-            {ids::kTabs, ControlKind::TabControl, "", 7, 6, 228, 244, kNone},
+            {ids::kTabs, ControlKind::TabControl, "", 7, 6, 228, 244, kNone, {}, "Settings pages"},
             {kNoId, ControlKind::Static, "Path:", 8, 260, 16, 8},
             {ids::kPath, ControlKind::Edit, "", 32, 259, 181, 12, kTabStop | kBorder | kAutoHScroll | kPathText},
-            {ids::kBrowse, ControlKind::PushButton, "...", 220, 259, 13, 12, kTabStop},
+            {ids::kBrowse, ControlKind::PushButton, "...", 220, 259, 13, 12, kTabStop, {}, "Browse for the SD card folder"},
         },
     };
     // clang-format on

@@ -1,6 +1,8 @@
 // Renders every dialog of the tool to PNG files, for looking at them (and
-// for the README's picture) without a display:
-//   QT_QPA_PLATFORM=offscreen build-test/tests/tqr_snapshots OUTDIR
+// for the README's pictures) without a display:
+//   QT_QPA_PLATFORM=offscreen build-test/tests/tqr_snapshots [--scale 1.5] [--dark] OUTDIR
+// --scale renders as a desktop scaled by that factor would, --dark under a
+// dark palette.
 #include "app/about_dialog.h"
 #include "app/setup_dialog.h"
 #include "editors/camera_page.h"
@@ -14,7 +16,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QPalette>
 #include <QPixmap>
+#include <QStyleFactory>
 
 #include <functional>
 #include <iostream>
@@ -48,10 +52,54 @@ class SnapshotUi final : public fw::UiServices {
 
 } // namespace
 
+// A dark desktop theme's colours, as the Breeze Dark and Adwaita-dark
+// themes hand them to Qt.
+QPalette dark_palette()
+{
+    QPalette p;
+    const QColor window(0x31, 0x36, 0x3b), base(0x23, 0x26, 0x29), text(0xef, 0xf0, 0xf1);
+    const QColor disabled(0x7f, 0x81, 0x83);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window.lighter(110));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::white);
+    p.setColor(QPalette::Light, window.lighter(150));
+    p.setColor(QPalette::Midlight, window.lighter(125));
+    p.setColor(QPalette::Mid, window.darker(130));
+    p.setColor(QPalette::Dark, window.darker(150));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    p.setColor(QPalette::HighlightedText, text);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    return p;
+}
+
 int main(int argc, char** argv)
 {
+    QString dir = QStringLiteral(".");
+    bool dark = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--scale" && i + 1 < argc)
+            qputenv("QT_SCALE_FACTOR", argv[++i]); // read once, when the application starts
+        else if (arg == "--dark")
+            dark = true;
+        else
+            dir = QString::fromLocal8Bit(argv[i]);
+    }
     QApplication app(argc, argv);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    if (dark) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(dark_palette());
+    }
     QDir().mkpath(dir);
     SnapshotUi ui(dir);
     fw::ScopedUi scope(ui);

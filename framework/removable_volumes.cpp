@@ -1,0 +1,276 @@
+#include "framework/removable_volumes.h"
+
+#include <blkid/blkid.h>
+#include <sys/statvfs.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+namespace tqr::fw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string read_small_file(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// udev names its /dev/disk/by-label links with "\x20" for a space.
+std::string unescape_udev(const std::string& name)
+{
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x') {
+            const std::string hex = name.substr(i + 2, 2);
+            char* end = nullptr;
+            const long v = std::strtol(hex.c_str(), &end, 16);
+            if (end == hex.c_str() + 2) {
+                out += static_cast<char>(v);
+                i += 3;
+                continue;
+            }
+        }
+        out += name[i];
+    }
+    return out;
+}
+
+std::string canonical_or_same(const std::string& p)
+{
+    std::error_code ec;
+    const fs::path c = fs::weakly_canonical(fs::path(p), ec);
+    return ec ? fs::path(p).lexically_normal().string() : c.string();
+}
+
+class SystemMountTable final : public MountTable {
+  public:
+    std::vector<MountEntry> mounts() const override { return parse_mountinfo(read_small_file("/proc/self/mountinfo")); }
+
+    bool removable_device(const std::string& device) const override
+    {
+        if (device.rfind("/dev/", 0) != 0)
+            return false;
+        const fs::path sys = fs::path("/sys/class/block") / fs::path(canonical_or_same(device)).filename();
+        std::error_code ec;
+        if (fs::exists(sys / "removable", ec))
+            return read_small_file(sys / "removable").rfind('1', 0) == 0;
+        // A partition: its disk says whether the medium can be taken out.
+        const fs::path disk = fs::canonical(sys, ec).parent_path();
+        return !ec && read_small_file(disk / "removable").rfind('1', 0) == 0;
+    }
+
+    std::optional<std::string> fs_label(const std::string& device) const override
+    {
+        if (device.rfind("/dev/", 0) != 0)
+            return std::nullopt;
+        const std::string target = canonical_or_same(device);
+        // udev's links need no access to the device itself, which a desktop
+        // user usually lacks.
+        std::error_code ec;
+        for (const auto& link : fs::directory_iterator("/dev/disk/by-label", ec))
+            if (canonical_or_same(link.path().string()) == target)
+                return unescape_udev(link.path().filename().string());
+        return probe_label(target);
+    }
+
+    std::uint64_t size_bytes(const std::string& mount_point) const override
+    {
+        struct statvfs st {};
+        if (::statvfs(mount_point.c_str(), &st) != 0)
+            return 0;
+        return static_cast<std::uint64_t>(st.f_blocks) * st.f_frsize;
+    }
+
+  private:
+    static std::optional<std::string> probe_label(const std::string& device)
+    {
+        blkid_probe probe = blkid_new_probe_from_filename(device.c_str());
+        if (probe == nullptr)
+            return std::nullopt;
+        std::optional<std::string> label;
+        blkid_probe_enable_superblocks(probe, 1);
+        blkid_probe_set_superblocks_flags(probe, BLKID_SUBLKS_LABEL);
+        const char* value = nullptr;
+        if (blkid_do_safeprobe(probe) == 0 && blkid_probe_lookup_value(probe, "LABEL", &value, nullptr) == 0 &&
+            value != nullptr && *value != '\0')
+            label = value;
+        blkid_free_probe(probe);
+        return label;
+    }
+};
+
+const MountTable*& installed()
+{
+    static const MountTable* table = nullptr;
+    return table;
+}
+
+// Desktops mount cards on /media/<user>/<label> (udisks) or
+// /run/media/<user>/<label>; any user, root's included.
+bool under_media_folder(const std::string& mount_point)
+{
+    std::vector<std::string> parts;
+    for (const auto& part : fs::path(mount_point).relative_path())
+        if (!part.empty())
+            parts.push_back(part.string());
+    if (parts.size() >= 3 && parts[0] == "media")
+        return true;
+    return parts.size() >= 4 && parts[0] == "run" && parts[1] == "media";
+}
+
+bool inside(const std::string& folder, const std::string& root)
+{
+    const fs::path f = fs::path(folder).lexically_normal();
+    const fs::path r = fs::path(root).lexically_normal();
+    auto fi = f.begin();
+    for (auto ri = r.begin(); ri != r.end(); ++ri, ++fi) {
+        if (ri->empty())
+            continue; // the empty name after a trailing separator
+        if (fi == f.end() || *fi != *ri)
+            return false;
+    }
+    return true;
+}
+
+// The visible mounts, one per folder: the last one made on it.
+std::vector<MountEntry> visible_mounts(const MountTable& table)
+{
+    std::vector<MountEntry> out;
+    std::map<std::string, std::size_t> at;
+    for (auto& m : table.mounts()) {
+        const auto it = at.find(m.mount_point);
+        if (it != at.end()) {
+            out[it->second] = m;
+            continue;
+        }
+        at[m.mount_point] = out.size();
+        out.push_back(std::move(m));
+    }
+    return out;
+}
+
+std::optional<MountEntry> mount_holding(const std::vector<MountEntry>& mounts, const std::string& folder)
+{
+    std::optional<MountEntry> best;
+    for (const auto& m : mounts)
+        if (inside(folder, m.mount_point) && (!best || m.mount_point.size() > best->mount_point.size()))
+            best = m;
+    return best;
+}
+
+bool is_removable(const MountTable& table, const MountEntry& m)
+{
+    return under_media_folder(m.mount_point) || table.removable_device(m.device);
+}
+
+RemovableVolume volume_from(const MountTable& table, const MountEntry& m)
+{
+    RemovableVolume v;
+    v.root = m.mount_point;
+    v.device = m.device;
+    v.dev_id = m.dev_id;
+    v.label = table.fs_label(m.device).value_or(fs::path(m.mount_point).filename().string());
+    v.size_bytes = table.size_bytes(m.mount_point);
+    return v;
+}
+
+} // namespace
+
+const MountTable& current_mount_table()
+{
+    static const SystemMountTable system;
+    const MountTable* t = installed();
+    return t != nullptr ? *t : system;
+}
+
+ScopedMountTable::ScopedMountTable(const MountTable& table) : previous_(installed())
+{
+    installed() = &table;
+}
+
+ScopedMountTable::~ScopedMountTable()
+{
+    installed() = previous_;
+}
+
+std::string unescape_mount_field(const std::string& field)
+{
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const std::string oct = field.substr(i + 1, 3);
+            if (oct.find_first_not_of("01234567") == std::string::npos) {
+                out += static_cast<char>(std::stoi(oct, nullptr, 8));
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return out;
+}
+
+std::vector<MountEntry> parse_mountinfo(const std::string& text)
+{
+    std::vector<MountEntry> out;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream in(line);
+        std::vector<std::string> fields;
+        for (std::string f; in >> f;)
+            fields.push_back(f);
+        // id parent major:minor root mount-point options [optional...] - type source super-options
+        std::size_t dash = 6;
+        while (dash < fields.size() && fields[dash] != "-")
+            ++dash;
+        if (fields.size() < 5 || dash + 2 >= fields.size())
+            continue;
+        MountEntry m;
+        m.dev_id = fields[2];
+        m.mount_point = unescape_mount_field(fields[4]);
+        m.fs_type = fields[dash + 1];
+        m.device = unescape_mount_field(fields[dash + 2]);
+        out.push_back(std::move(m));
+    }
+    return out;
+}
+
+std::vector<RemovableVolume> removable_volumes(const MountTable& table)
+{
+    std::vector<RemovableVolume> out;
+    for (const auto& m : visible_mounts(table))
+        if (is_removable(table, m))
+            out.push_back(volume_from(table, m));
+    return out;
+}
+
+std::optional<RemovableVolume> removable_volume_of(const MountTable& table, const std::string& folder)
+{
+    const auto m = mount_holding(visible_mounts(table), canonical_or_same(folder));
+    if (!m || !is_removable(table, *m))
+        return std::nullopt;
+    return volume_from(table, *m);
+}
+
+bool within_volume(const RemovableVolume& volume, const std::string& folder)
+{
+    return inside(canonical_or_same(folder), volume.root);
+}
+
+bool still_on_volume(const MountTable& table, const RemovableVolume& volume, const std::string& folder)
+{
+    const std::string where = canonical_or_same(folder);
+    if (!inside(where, volume.root))
+        return false;
+    const auto m = mount_holding(visible_mounts(table), where);
+    return m && m->mount_point == volume.root && m->dev_id == volume.dev_id && m->device == volume.device;
+}
+
+} // namespace tqr::fw
