@@ -79,6 +79,7 @@ TEST(Package, TheDebInstallsBothCommandsTheirManPagesAndTheDesktopFiles)
     EXPECT_NE(depends.output.find("libqt6widgets6"), std::string::npos) << depends.output;
     EXPECT_NE(depends.output.find("libc6"), std::string::npos) << depends.output;
     EXPECT_NE(depends.output.find("libblkid1"), std::string::npos) << depends.output;
+    EXPECT_NE(depends.output.find("libcurl4"), std::string::npos) << "loaded at run time: " << depends.output;
     const Result recommends = run("dpkg-deb -f " + quoted(deb) + " Recommends");
     EXPECT_NE(recommends.output.find("qt6-wayland"), std::string::npos) << recommends.output;
 
