@@ -37,10 +37,10 @@ void dialog_refusals(const GsmBlock& g, std::vector<Finding>& out)
         add(s.daily_hour > 23 ? Id::daily_hour : Id::daily_minute, *m);
     // The recipients as the page shows them and stores them again.
     GsmBlock stored = g;
-    const auto phones = rules::split_recipients(rules::phones_text(g));
-    const auto emails = rules::split_recipients(rules::emails_text(g));
-    if (const auto m = rules::store_recipients(stored, phones, emails, g.send_to, g.sms_switch)) {
-        const bool phone = *m == rules::kPhoneInvalid || *m == rules::kPhoneTooLong || *m == rules::kPhoneMissing;
+    if (const auto m =
+            rules::store_recipients(stored, rules::phones_text(g), rules::emails_text(g), g.send_to, g.sms_switch)) {
+        const bool phone = *m == rules::kPhoneInvalid || *m == rules::kPhoneTooLong || *m == rules::kPhoneMissing ||
+                           *m == rules::kPhoneTooMany;
         out.push_back({phone ? "gsm.phones" : "gsm.emails", std::string(*m)});
     }
     if (const auto m = rules::check_rename(read_text(g.rename_text)))
@@ -163,9 +163,7 @@ std::optional<std::string> prepare_for_writing(ProfileRecord& record)
     const OperatorSelect sel = unpack_operator_select(g.operator_select);
     if (sel.country_index != kCustomerCountry)
         g.operator_entry = operator_row(sel.country_index, sel.operator_index);
-    const auto phones = rules::split_recipients(rules::phones_text(g));
-    const auto emails = rules::split_recipients(rules::emails_text(g));
-    rules::store_recipients(g, phones, emails, g.send_to, g.sms_switch);
+    rules::store_recipients(g, rules::phones_text(g), rules::emails_text(g), g.send_to, g.sms_switch);
     for (const Id id : {Id::band, Id::cmd_log, Id::qmm_dbg})
         schema::set_number(record, schema::field(id), schema::factory_number(id));
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include "resources/email_set_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/record_schema.h"
+#include "settings/value_rules.h"
 #include "tables/provider_table.h"
 
 #include <cstring>
@@ -217,6 +218,10 @@ void EmailSetDialog::on_ok()
             message_box("Secure Type must not be null!");
             return;
         }
+        if (const auto m = rules::check_smtp_port(port_)) {
+            message_box(*m);
+            return;
+        }
     }
     email_ = text(kEmail);
     account_ = text(kAccount);
@@ -225,8 +230,8 @@ void EmailSetDialog::on_ok()
         message_box("Account or Email must not be null!");
         return;
     }
-    if (email_.find('@') == std::string::npos) {
-        message_box("Email is invalid!");
+    if (const auto m = rules::check_sender(email_)) {
+        message_box(*m);
         return;
     }
 

@@ -351,8 +351,7 @@ int GsmPage::validate_and_store()
             g.operator_entry = operator_row(country_index_, operator_index_);
     }
 
-    if (const auto m = rules::store_recipients(g, rules::split_recipients(phone_text_),
-                                               rules::split_recipients(email_text_), send_to_, sms_switch_))
+    if (const auto m = rules::store_recipients(g, phone_text_, email_text_, send_to_, sms_switch_))
         return refuse(*m);
     if (const auto m = rules::check_rename(rename_text_))
         return refuse(*m);

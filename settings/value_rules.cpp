@@ -52,6 +52,26 @@ std::array<std::string, 4> split_recipients(std::string_view text)
     return pieces;
 }
 
+bool has_fifth_recipient(std::string_view text)
+{
+    std::size_t separators = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ';')
+            ++separators;
+        else if (separators >= 4 && text[i] != ' ')
+            return true;
+    }
+    return false;
+}
+
+bool has_control_character(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
 std::string remove_blanks(std::string_view text)
 {
     std::string out;
@@ -82,6 +102,28 @@ Refusal check_email_piece(std::string_view piece)
     // An "@" as the very first character names no mailbox, so it does not count.
     if (!piece.empty() && piece.find('@', 1) == std::string_view::npos)
         return kEmailFormat;
+    if (has_control_character(piece) || piece.find_first_of("<>") != std::string_view::npos)
+        return kEmailFormat;
+    return std::nullopt;
+}
+
+Refusal check_sender(std::string_view address)
+{
+    if (address.find('@') == std::string_view::npos || has_control_character(address) ||
+        address.find_first_of("<>") != std::string_view::npos)
+        return kSenderInvalid;
+    return std::nullopt;
+}
+
+Refusal check_smtp_port(std::string_view port)
+{
+    if (port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != std::string_view::npos)
+        return kPortRange;
+    unsigned value = 0;
+    for (const char c : port)
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    if (value < 1 || value > 65535)
+        return kPortRange;
     return std::nullopt;
 }
 
@@ -100,8 +142,11 @@ bool email_required(int send_to)
     return send_to != 0;
 }
 
-Refusal store_recipients(GsmBlock& block, const Pieces& phones, const Pieces& emails, int send_to, int sms_switch)
+Refusal store_recipients(GsmBlock& block, std::string_view phones_text, std::string_view emails_text, int send_to,
+                         int sms_switch)
 {
+    const Pieces phones = split_recipients(phones_text);
+    const Pieces emails = split_recipients(emails_text);
     std::fill(&block.phones[0][0], &block.phones[0][0] + sizeof block.phones, '\0');
     std::fill(&block.emails[0][0], &block.emails[0][0] + sizeof block.emails, '\0');
     bool phone_stored = false;
@@ -122,6 +167,10 @@ Refusal store_recipients(GsmBlock& block, const Pieces& phones, const Pieces& em
             email_stored = true;
         }
     }
+    if (has_fifth_recipient(phones_text))
+        return kPhoneTooMany;
+    if (has_fifth_recipient(emails_text))
+        return kEmailTooMany;
     if (!phone_stored && phone_required(send_to, sms_switch))
         return kPhoneMissing;
     if (!email_stored && email_required(send_to))

@@ -23,6 +23,11 @@ inline constexpr const char* kPhoneMissing = "The phone must not be null!";
 inline constexpr const char* kEmailMissing = "The email must not be null!";
 inline constexpr const char* kRenameChars = "The letters or/and digits are allowed for rename!";
 inline constexpr const char* kMaxSizeRange = "Max Size is out of the range(35-120)!";
+inline constexpr const char* kPhoneTooMany = "At most 4 phone numbers can be stored!";
+inline constexpr const char* kEmailTooMany = "At most 4 email addresses can be stored!";
+// "Email Set"'s own refusals of a sender and of a port.
+inline constexpr const char* kSenderInvalid = "Email is invalid!";
+inline constexpr const char* kPortRange = "Port is out of the range(1-65535)!";
 
 using Refusal = std::optional<std::string_view>;
 
@@ -33,8 +38,18 @@ Refusal check_rename(std::string_view rename_text);
 
 // Recipients are split at ";": piece j is the text between the j-th and the
 // (j+1)-th ";", so an empty piece keeps its place and piece j always goes to
-// slot j. Pieces after the fourth are dropped.
+// slot j. Pieces after the fourth are not part of the result: see
+// has_fifth_recipient.
 std::array<std::string, 4> split_recipients(std::string_view text);
+
+// Whether a part after the fourth ";"-separated part holds anything once
+// blanks are removed: a fifth recipient, which has no slot. The ";" that
+// ends a loaded list of four is no recipient.
+bool has_fifth_recipient(std::string_view text);
+
+// A control character (0x00-0x1F, 0x7F): the camera's mail dialogue would
+// carry it as part of a command.
+bool has_control_character(std::string_view text);
 
 // Removes every space character; other white space stays.
 std::string remove_blanks(std::string_view text);
@@ -44,8 +59,13 @@ std::string remove_blanks(std::string_view text);
 // but are not stored.
 Refusal check_phone_piece(std::string_view piece);
 // An e-mail piece (blanks already removed): at most 47 characters with an
-// "@" after the first character, or empty.
+// "@" after the first character and neither a control character nor "<" or
+// ">", or empty.
 Refusal check_email_piece(std::string_view piece);
+// "Email Set"'s sender: an "@", no control character, no "<" or ">".
+Refusal check_sender(std::string_view address);
+// "Email Set"'s port: a number from 1 to 65535 (the edit takes digits only).
+Refusal check_smtp_port(std::string_view port);
 // Whether a piece that passed its check goes into its slot.
 bool piece_is_stored(std::string_view piece);
 
@@ -63,9 +83,11 @@ std::string emails_text(const GsmBlock& block);
 
 // Stores recipients as OK does: clears both recipient areas of `block`,
 // then for j = 0..3 checks phone piece j and then e-mail piece j (blanks
-// removed) and puts each one that is stored into slot j; afterwards what
-// Send To and the SMS switch demand. A refusal stops there, leaving the
-// pieces before it stored.
-Refusal store_recipients(GsmBlock& block, const Pieces& phones, const Pieces& emails, int send_to, int sms_switch);
+// removed) and puts each one that is stored into slot j; then refuses a
+// fifth phone number, then a fifth address; afterwards what Send To and the
+// SMS switch demand. A refusal stops there, leaving the pieces before it
+// stored. The texts are the recipient boxes' texts as typed.
+Refusal store_recipients(GsmBlock& block, std::string_view phones_text, std::string_view emails_text, int send_to,
+                         int sms_switch);
 
 } // namespace tqr::rules

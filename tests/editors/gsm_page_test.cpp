@@ -340,7 +340,8 @@ TEST_F(GsmPageTest, PhonePiecesAreSplitCleanedAndChecked)
         {d23.c_str(), nullptr, {d23, "", "", ""}},
         {d24.c_str(), "The phone is out of the max length!", {}},
         {"+", "The phone must not be null!", {}},
-        {"11;22;33;44;55", nullptr, {"11", "22", "33", "44"}},
+        {"11;22;33;44;", nullptr, {"11", "22", "33", "44"}},
+        {"11;22;33;44;55", "At most 4 phone numbers can be stored!", {}},
         {"11;;33", nullptr, {"11", "", "33", ""}},
         {"0170\r\n0171", "Phone number is invalid!", {}},
         {"", "The phone must not be null!", {}},
@@ -368,9 +369,13 @@ TEST_F(GsmPageTest, EmailPiecesAreSplitCleanedAndChecked)
         std::string slot0;
     };
     const Case cases[] = {
-        {" me @ example.org ;", nullptr, "me@example.org"},      {at47, nullptr, at47},
-        {at47 + "c", "The email is out of the max length!", ""}, {"@example.org", "The email's Format is error!", ""},
-        {"a@x.org\r\nb@y.org", nullptr, "a@x.org\r\nb@y.org"},   {";;", "The email must not be null!", ""},
+        {" me @ example.org ;", nullptr, "me@example.org"},
+        {at47, nullptr, at47},
+        {at47 + "c", "The email is out of the max length!", ""},
+        {"@example.org", "The email's Format is error!", ""},
+        {"a@x.org\r\nb@y.org", "The email's Format is error!", ""},
+        {";;", "The email must not be null!", ""},
+        {"a@b;c@d;e@f;g@h;i@j", "At most 4 email addresses can be stored!", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -68,6 +68,37 @@ TEST(ValueRules, EmailPieces)
     EXPECT_FALSE(check_email_piece(at47));
     EXPECT_EQ(check_email_piece(at47 + "c"), kEmailTooLong);
     EXPECT_EQ(check_email_piece(std::string(60, 'x')), kEmailTooLong);
+    // Two addresses on two lines, or anything the mail dialogue would read
+    // as a command or an address bracket, are one malformed piece.
+    for (const std::string bad : {"a@b\r\nc@d", "a@b\n", "a@\tb", "a@b\x7f", "<a@b>", "a@b>", "a@\x01b"})
+        EXPECT_EQ(check_email_piece(bad), kEmailFormat) << bad;
+}
+
+TEST(ValueRules, EmailSetSenderAndPort)
+{
+    EXPECT_FALSE(check_sender("me@example.org"));
+    for (const char* bad : {"me", "me@x\r\nRCPT TO:<x@y>", "<me@x>", "me@x\x1b"})
+        EXPECT_EQ(check_sender(bad), kSenderInvalid) << bad;
+    for (const char* good : {"1", "25", "00587", "65535"})
+        EXPECT_FALSE(check_smtp_port(good)) << good;
+    for (const char* bad : {"", "0", "00000", "65536", "70000", "999999", "2 5"})
+        EXPECT_EQ(check_smtp_port(bad), kPortRange) << bad;
+}
+
+TEST(ValueRules, AFifthRecipientIsRefusedNotDropped)
+{
+    EXPECT_FALSE(has_fifth_recipient("1;2;3;4"));
+    EXPECT_FALSE(has_fifth_recipient("1;2;3;4;"));
+    EXPECT_FALSE(has_fifth_recipient("1;2;3;4;  ;;"));
+    EXPECT_TRUE(has_fifth_recipient("1;2;3;4;5"));
+    EXPECT_TRUE(has_fifth_recipient(";;;; x"));
+    tqr::GsmBlock block{};
+    EXPECT_EQ(store_recipients(block, "11;22;33;44;55", "", 0, 0), kPhoneTooMany);
+    EXPECT_EQ(store_recipients(block, "11", "a@b;c@d;e@f;g@h;i@j", 2, 0), kEmailTooMany);
+    // The pieces are checked first, the demands of Send To come after it.
+    EXPECT_EQ(store_recipients(block, "11;22;33;x4;55", "", 0, 0), kPhoneInvalid);
+    EXPECT_EQ(store_recipients(block, ";;;;55", "", 0, 0), kPhoneTooMany);
+    EXPECT_FALSE(store_recipients(block, "11;22;33;44;", "", 0, 0));
 }
 
 TEST(ValueRules, WhatSendToDemands)
