@@ -7,12 +7,14 @@ cd "$(dirname "$0")/.."
 # The tests format exFAT and FAT card images and mount exFAT through FUSE.
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libblkid-dev libgtest-dev fonts-liberation2
     nlohmann-json3-dev libcli11-dev help2man
-    exfatprogs exfat-fuse dosfstools libcurl4-openssl-dev ca-certificates)
+    exfatprogs exfat-fuse dosfstools libcurl4-openssl-dev ca-certificates
+    libpugixml-dev)
 # The mail check's tests run a real mail server on 127.0.0.1 with a
 # certificate made at test time. The others: a loop-mounted ext4 card, the
 # package and its validators, a headless Wayland compositor with Qt's plugin.
 TEST_PACKAGES=(python3-aiosmtpd openssl
-    e2fsprogs mount dpkg-dev file desktop-file-utils appstream weston qt6-wayland)
+    e2fsprogs mount dpkg-dev file desktop-file-utils appstream weston qt6-wayland
+    mobile-broadband-provider-info)
 # Only the test command fuzzes, with clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 

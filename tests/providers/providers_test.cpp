@@ -1,0 +1,171 @@
+#include "providers/operator_fill.h"
+#include "providers/provider_database.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+using namespace tqr::providers;
+
+namespace {
+
+// The odd cases the real database holds, one operator each.
+constexpr const char* kOddCases = R"(<?xml version="1.0"?>
+<serviceproviders format="2.0">
+<country code="zz"><name>Testland</name>
+  <provider><name>Named Proxy</name><gsm>
+    <apn value="web"><usage type="internet"/><username>u</username><password>p</password></apn>
+    <apn value="web2"><usage type="internet"/></apn>
+    <apn value="mms1"><usage type="mms"/><mmsc>http://mms.example/</mmsc><mmsproxy>proxy.example:8080</mmsproxy></apn>
+    <apn value="mms2"><usage type="mms"/><mmsc>http://mms2/</mmsc><mmsproxy>10.0.0.2:80</mmsproxy></apn>
+  </gsm></provider>
+  <provider><name>No Port</name><gsm>
+    <apn value="data"/>
+    <apn value="mms"><usage type="mms"/><mmsc>http://m/</mmsc><mmsproxy>10.1.2.3</mmsproxy></apn>
+  </gsm></provider>
+  <provider><name>No MMS</name><gsm><apn value="only.data"><usage type="internet"/></apn></gsm></provider>
+  <provider><name>Long</name><gsm>
+    <apn value="mms"><usage type="mms"/><mmsc>http://0123456789012345678901234567890123456789012345678901234567890123/</mmsc><mmsproxy>10.0.0.1:10001</mmsproxy><password>€€€€€€€€€€€€€€€</password></apn>
+  </gsm></provider>
+  <provider><name>CDMA only</name><cdma><sid value="1"/></cdma></provider>
+</country>
+</serviceproviders>
+)";
+
+Database parsed(const char* xml)
+{
+    LoadResult r = parse_database(xml);
+    EXPECT_TRUE(r.database) << r.error;
+    return r.database.value_or(Database{});
+}
+
+} // namespace
+
+TEST(ProviderDatabase, ReadsTheInstalledDatabase)
+{
+    LoadResult r = load_database(kStandardDatabasePath);
+    ASSERT_TRUE(r.database) << r.error;
+    const Database& db = *r.database;
+    EXPECT_EQ(db.countries.size(), 154u);
+    const Country* de = db.find_country("GERMANY");
+    ASSERT_TRUE(de);
+    EXPECT_EQ(de, db.find_country("De"));
+    const Operator* telekom = find_operator(*de, "t-mobile(telekom)");
+    ASSERT_TRUE(telekom);
+    ASSERT_FALSE(telekom->mms_apns.empty());
+    EXPECT_EQ(telekom->mms_apns[0].mms_proxy, "172.28.23.131:8008");
+    OperatorFill fill = plan_fill(*telekom, &telekom->data_apns.at(0), &telekom->mms_apns[0]);
+    EXPECT_EQ(fill.gateway, (std::array<int, 4>{172, 28, 23, 131}));
+    EXPECT_EQ(fill.port, 8008u);
+    EXPECT_EQ(fill.url, "http://mms.t-mobile.de/servlets/mms");
+
+    // Every MMS access point either fills a field whole, within its width,
+    // or is named in a note.
+    std::size_t mms = 0;
+    for (const Country& c : db.countries)
+        for (const Operator& op : c.operators)
+            for (const AccessPoint& ap : op.mms_apns) {
+                ++mms;
+                OperatorFill f = plan_fill(op, nullptr, &ap);
+                for (auto [value, limit] : {std::pair{&f.url, kUrlLimit},
+                                            {&f.mms_apn, kApnLimit},
+                                            {&f.mms_account, kAccountLimit},
+                                            {&f.mms_password, kPasswordLimit}})
+                    EXPECT_TRUE(!*value || (*value)->size() <= limit) << op.name;
+                bool proxy_ok = f.gateway && f.port;
+                bool noted = f.notes.size() > 1; // the first says no data APN was chosen
+                EXPECT_TRUE(proxy_ok || noted) << op.name << " " << ap.mms_proxy;
+                EXPECT_TRUE(f.url || noted) << op.name;
+            }
+    EXPECT_GT(mms, 250u);
+}
+
+TEST(ProviderDatabase, OddCasesFillWhatFitsAndSayWhy)
+{
+    Database db = parsed(kOddCases);
+    ASSERT_EQ(db.countries.size(), 1u);
+    const Country& c = db.countries[0];
+    ASSERT_EQ(c.operators.size(), 4u) << "an operator without GSM access points is left out";
+
+    const Operator& named = c.operators[0];
+    ASSERT_EQ(named.data_apns.size(), 2u);
+    ASSERT_EQ(named.mms_apns.size(), 2u);
+    OperatorFill f = plan_fill(named, &named.data_apns[0], &named.mms_apns[0]);
+    EXPECT_FALSE(f.gateway);
+    EXPECT_FALSE(f.port);
+    EXPECT_EQ(f.url, "http://mms.example/");
+    EXPECT_EQ(f.gprs_account, "u");
+    ASSERT_EQ(f.notes.size(), 1u);
+    EXPECT_NE(f.notes[0].find("host name"), std::string::npos);
+    f = plan_fill(named, &named.data_apns[1], &named.mms_apns[1]);
+    EXPECT_EQ(f.gateway, (std::array<int, 4>{10, 0, 0, 2}));
+    EXPECT_EQ(f.gprs_account, "") << "a chosen APN without account clears the old one";
+    EXPECT_TRUE(f.notes.empty());
+
+    const Operator& no_port = c.operators[1];
+    f = plan_fill(no_port, &no_port.data_apns.at(0), &no_port.mms_apns.at(0));
+    EXPECT_EQ(f.gateway, (std::array<int, 4>{10, 1, 2, 3}));
+    EXPECT_FALSE(f.port);
+    ASSERT_EQ(f.notes.size(), 1u);
+    EXPECT_NE(f.notes[0].find("no port"), std::string::npos);
+
+    const Operator& no_mms = c.operators[2];
+    f = plan_fill(no_mms, &no_mms.data_apns.at(0), nullptr);
+    EXPECT_FALSE(f.url || f.mms_apn || f.gateway);
+    EXPECT_EQ(f.gprs_apn, "only.data");
+    ASSERT_EQ(f.notes.size(), 1u);
+    EXPECT_NE(f.notes[0].find("no MMS data"), std::string::npos);
+
+    const Operator& too_long = c.operators[3];
+    f = plan_fill(too_long, nullptr, &too_long.mms_apns.at(0));
+    EXPECT_FALSE(f.url);
+    EXPECT_FALSE(f.port);
+    EXPECT_EQ(f.mms_password, "€€€€€€€€€€€€€€€") << "15 characters fit, however many UTF-8 bytes";
+    ASSERT_EQ(f.notes.size(), 3u);
+    EXPECT_NE(f.notes[0].find("MMS URL is longer than 63"), std::string::npos);
+}
+
+TEST(ProviderDatabase, RefusesHostileAndBrokenFiles)
+{
+    const std::string deep(100000, '<'); // not XML at all
+    std::string nested = "<serviceproviders>";
+    for (int i = 0; i < 20; ++i)
+        nested += "<country code='x'>";
+    const std::string huge = "<serviceproviders>" + std::string(kMaxDatabaseBytes, ' ') + "</serviceproviders>";
+    const std::string entities =
+        R"(<?xml version="1.0"?><!DOCTYPE s [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;">]>
+<serviceproviders><country code="xx"><name>&b;</name></country></serviceproviders>)";
+    struct Case {
+        std::string xml;
+        const char* message;
+    } cases[] = {
+        {deep, "not valid XML"},
+        {nested, "not valid XML"},
+        {huge, "larger than"},
+        {entities, "declares entities"},
+        {"<other/>", "not a provider database"},
+    };
+    for (const Case& c : cases) {
+        auto start = std::chrono::steady_clock::now();
+        LoadResult r = parse_database(c.xml);
+        EXPECT_FALSE(r.database);
+        EXPECT_NE(r.error.find(c.message), std::string::npos) << r.error;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    }
+    // Well-formed but deeper than any real database.
+    for (int i = 0; i < 20; ++i)
+        nested += "</country>";
+    nested += "</serviceproviders>";
+    EXPECT_NE(parse_database(nested).error.find("nested deeper"), std::string::npos);
+
+    // A reference to an undeclared entity stays as written, never expanded.
+    Database db = parsed("<!DOCTYPE serviceproviders SYSTEM \"x.dtd\"><serviceproviders><country "
+                         "code='xx'><name>&b;</name></country></serviceproviders>");
+    ASSERT_EQ(db.countries.size(), 1u);
+    EXPECT_EQ(db.countries[0].name, "&b;");
+
+    EXPECT_NE(load_database("/nonexistent/serviceproviders.xml").error.find(kDatabasePackage), std::string::npos);
+    EXPECT_FALSE(load_database(std::filesystem::temp_directory_path()).database);
+}
