@@ -1,12 +1,18 @@
 #include "editors/operator_param_dialog.h"
 
+#include "editors/operator_lookup_dialog.h"
 #include "framework/data_exchange.h"
+#include "providers/operator_fill.h"
 #include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
+#include "settings/ansi_text.h"
 #include "settings/record_schema.h"
 #include "settings/stored_numbers.h"
 
+#include <QWidget>
+
 #include <cstring>
+#include <filesystem>
 
 namespace tqr {
 
@@ -18,6 +24,61 @@ using schema::max_chars;
 
 OperatorParamDialog::OperatorParamDialog() : CDialog(res::kOperatorParamForm)
 {
+    on_clicked(kLookUp, [this] { on_look_up(); });
+}
+
+void OperatorParamDialog::apply_look_up_rule()
+{
+    const std::string path = providers::database_path();
+    std::error_code ec;
+    const bool present = std::filesystem::is_regular_file(path, ec);
+    enable(kLookUp, present);
+    control(kLookUp)->setToolTip(QString::fromStdString(
+        present ? "Fill in the parameters of an operator from the mobile broadband provider database."
+                : std::string("The operator look-up needs the package ") + providers::kDatabasePackage + " (" + path +
+                      " is missing)."));
+}
+
+void OperatorParamDialog::on_look_up()
+{
+    const std::string path = providers::database_path();
+    if (!database_ || database_path_ != path) {
+        providers::LoadResult loaded = providers::load_database(path);
+        if (!loaded.database) {
+            message_box(loaded.error, fw::MB_ICONEXCLAMATION);
+            return;
+        }
+        database_ = std::move(loaded.database);
+        database_path_ = path;
+    }
+    OperatorLookupDialog picker(*database_);
+    if (picker.do_modal(window()) != fw::IDOK)
+        return;
+    const providers::OperatorFill fill =
+        providers::plan_fill(*picker.chosen_operator(), picker.chosen_data_apn(), picker.chosen_mms_apn());
+    // Only the controls change: OK stores them, Cancel forgets them.
+    const std::pair<int, const std::optional<std::string>*> texts[] = {
+        {kUrl, &fill.url},
+        {kMmsApn, &fill.mms_apn},
+        {kMmsAccount, &fill.mms_account},
+        {kMmsPassword, &fill.mms_password},
+        {kGprsApn, &fill.gprs_apn},
+        {kGprsAccount, &fill.gprs_account},
+        {kGprsPassword, &fill.gprs_password},
+    };
+    for (const auto& [id, value] : texts)
+        if (*value)
+            set_text(id, ansi::from_utf8(**value).value_or(""));
+    if (fill.gateway)
+        gateway_.SetAddress((*fill.gateway)[0], (*fill.gateway)[1], (*fill.gateway)[2], (*fill.gateway)[3]);
+    if (fill.port)
+        set_text(kPort, std::to_string(*fill.port));
+    if (!fill.notes.empty()) {
+        std::string text;
+        for (const std::string& note : fill.notes)
+            text += (text.empty() ? "" : "\n") + note;
+        message_box(text);
+    }
 }
 
 void OperatorParamDialog::exchange_data(fw::CDataExchange& dx)
@@ -59,6 +120,7 @@ bool OperatorParamDialog::on_init()
     gprs_account_ = read_text(e.gprs_account);
     gprs_password_ = read_text(e.gprs_password);
     UpdateData(false);
+    apply_look_up_rule();
     return true;
 }
 

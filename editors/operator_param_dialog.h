@@ -2,8 +2,10 @@
 
 #include "framework/cdialog.h"
 #include "framework/ip_address_ctrl.h"
+#include "providers/provider_database.h"
 #include "settings/profile_record.h"
 
+#include <optional>
 #include <string>
 
 namespace tqr {
@@ -23,6 +25,9 @@ class OperatorParamDialog : public fw::CDialog {
     void on_ok() override;
 
   private:
+    void apply_look_up_rule();
+    void on_look_up();
+
     fw::CIPAddressCtrl gateway_;
     std::string gprs_account_;
     std::string gprs_apn_;
@@ -33,6 +38,9 @@ class OperatorParamDialog : public fw::CDialog {
     unsigned port_ = 0;
     std::string url_;
     OperatorEntry* target_ = nullptr;
+    // Read at the first look-up and kept for the next ones.
+    std::optional<providers::Database> database_;
+    std::string database_path_;
 };
 
 } // namespace tqr

@@ -32,6 +32,7 @@ const FormTemplate& form(int id)
     case kOperatorParamForm: return operator_param_form();
     case kEmailSetForm: return email_set_form();
     case kMailCheckForm: return mail_check_form();
+    case kOperatorLookupForm: return operator_lookup_form();
     default: throw std::out_of_range("no form " + std::to_string(id));
     }
 }

@@ -89,5 +89,6 @@ const FormTemplate& camera_form();
 const FormTemplate& operator_param_form();
 const FormTemplate& email_set_form();
 const FormTemplate& mail_check_form();
+const FormTemplate& operator_lookup_form();
 
 } // namespace tqr::res

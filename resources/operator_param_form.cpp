@@ -16,7 +16,7 @@ const FormTemplate& operator_param_form()
     static const FormTemplate f{
         kOperatorParamForm,
         "Operator Param",
-        200,
+        256,
         198,
         "Times New Roman",
         10,
@@ -45,6 +45,7 @@ const FormTemplate& operator_param_form()
             {ids::kGprsPassword, ControlKind::Edit, "", 50, 150, 136, 12, kEditStyle | kPassword},
             {kIdOk, ControlKind::DefPushButton, "OK", 42, 178, 50, 14, kTabStop},
             {kIdCancel, ControlKind::PushButton, "Cancel", 108, 178, 50, 14, kTabStop},
+            {ids::kLookUp, ControlKind::PushButton, "Look up...", 199, 8, 50, 14, kTabStop},
         },
     };
     // clang-format on

@@ -13,8 +13,10 @@ inline constexpr int kGprsApn = 1041;
 inline constexpr int kGprsAccount = 1042;
 inline constexpr int kGprsPassword = 1043;
 inline constexpr int kGateway = 1044;
+// Fills the controls from the provider database.
+inline constexpr int kLookUp = 1090;
 
 inline constexpr int kAll[] = {kUrl,     kPort,        kMmsApn,       kMmsAccount, kMmsPassword,
-                               kGprsApn, kGprsAccount, kGprsPassword, kGateway};
+                               kGprsApn, kGprsAccount, kGprsPassword, kGateway,    kLookUp};
 
 } // namespace tqr::operator_param_ids

@@ -13,6 +13,8 @@ inline constexpr int kOperatorParamForm = 138;
 inline constexpr int kEmailSetForm = 139;
 // The busy window of the mail account check.
 inline constexpr int kMailCheckForm = 140;
+// The operator look-up in the mobile broadband provider database.
+inline constexpr int kOperatorLookupForm = 150;
 
 // Buttons 1 and 2 of every form are OK and Cancel.
 inline constexpr int kIdOk = 1;

@@ -6,6 +6,7 @@
 #include "resources/form_template.h"
 #include "resources/gsm_ids.h"
 #include "resources/mail_check_ids.h"
+#include "resources/operator_lookup_ids.h"
 #include "resources/main_ids.h"
 #include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
@@ -31,6 +32,7 @@ TEST(FormIds, EveryNamedIdIsAControlOfItsFormAndEveryControlIsNamed)
         {"operator_param_ids", res::kOperatorParamForm, operator_param_ids::kAll},
         {"email_set_ids", res::kEmailSetForm, email_set_ids::kAll},
         {"mail_check_ids", res::kMailCheckForm, mail_check_ids::kAll},
+        {"operator_lookup_ids", res::kOperatorLookupForm, operator_lookup_ids::kAll},
         {"(About)", res::kAboutForm, {}},
     };
     for (const auto& c : cases) {

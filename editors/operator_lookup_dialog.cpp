@@ -1,0 +1,124 @@
+#include "editors/operator_lookup_dialog.h"
+
+#include "resources/operator_lookup_ids.h"
+#include "resources/resource_ids.h"
+
+#include <QComboBox>
+#include <QLocale>
+
+#include <vector>
+
+namespace tqr {
+
+namespace {
+using namespace operator_lookup_ids;
+
+// The database's names are UTF-8 and need not fit the camera's code page,
+// so the lists get them as they are rather than through the record's text.
+void fill_list(fw::CDialog& d, int id, const std::vector<std::string>& items)
+{
+    auto* box = qobject_cast<QComboBox*>(d.control(id));
+    box->clear();
+    for (const std::string& item : items)
+        box->addItem(QString::fromStdString(item));
+    box->setCurrentIndex(items.empty() ? -1 : 0);
+}
+
+std::string describe(const providers::AccessPoint& ap)
+{
+    return ap.label.empty() || ap.label == ap.apn ? ap.apn : ap.apn + " (" + ap.label + ")";
+}
+
+template <typename T> const T* at(const std::vector<T>& v, int index)
+{
+    return index >= 0 && index < static_cast<int>(v.size()) ? &v[static_cast<std::size_t>(index)] : nullptr;
+}
+} // namespace
+
+std::string locale_country_code()
+{
+    return QLocale::territoryToCode(QLocale::system().territory()).toLower().toStdString();
+}
+
+OperatorLookupDialog::OperatorLookupDialog(const providers::Database& database)
+    : CDialog(res::kOperatorLookupForm), database_(database)
+{
+    on_selection_changed(kCountry, [this] { fill_operators(); });
+    on_selection_changed(kOperator, [this] { fill_access_points(); });
+}
+
+bool OperatorLookupDialog::on_init()
+{
+    std::vector<std::string> names;
+    int selected = 0;
+    const std::string here = locale_country_code();
+    for (const providers::Country& c : database_.countries) {
+        if (c.code == here)
+            selected = static_cast<int>(names.size());
+        names.push_back(c.name);
+    }
+    fill_list(*this, kCountry, names);
+    set_selection(kCountry, selected);
+    fill_operators();
+    return true;
+}
+
+void OperatorLookupDialog::fill_operators()
+{
+    std::vector<std::string> names;
+    if (const providers::Country* c = at(database_.countries, selection(kCountry)))
+        for (const providers::Operator& op : c->operators)
+            names.push_back(op.name);
+    fill_list(*this, kOperator, names);
+    fill_access_points();
+}
+
+void OperatorLookupDialog::fill_access_points()
+{
+    const providers::Country* c = at(database_.countries, selection(kCountry));
+    const providers::Operator* op = c ? at(c->operators, selection(kOperator)) : nullptr;
+    for (auto [id, list] :
+         {std::pair{kDataApn, op ? &op->data_apns : nullptr}, std::pair{kMmsApn, op ? &op->mms_apns : nullptr}}) {
+        std::vector<std::string> items;
+        if (list)
+            for (const providers::AccessPoint& ap : *list)
+                items.push_back(describe(ap));
+        // An operator without access points of a kind says so in the list.
+        const bool none = items.empty();
+        if (none)
+            items.push_back("(none in the database)");
+        fill_list(*this, id, items);
+        enable(id, items.size() > 1);
+    }
+}
+
+void OperatorLookupDialog::on_ok()
+{
+    country_ = selection(kCountry);
+    operator_ = selection(kOperator);
+    data_apn_ = selection(kDataApn);
+    mms_apn_ = selection(kMmsApn);
+    if (!chosen_operator())
+        return;
+    end_dialog(fw::IDOK);
+}
+
+const providers::Operator* OperatorLookupDialog::chosen_operator() const
+{
+    const providers::Country* c = at(database_.countries, country_);
+    return c ? at(c->operators, operator_) : nullptr;
+}
+
+const providers::AccessPoint* OperatorLookupDialog::chosen_data_apn() const
+{
+    const providers::Operator* op = chosen_operator();
+    return op ? at(op->data_apns, data_apn_) : nullptr;
+}
+
+const providers::AccessPoint* OperatorLookupDialog::chosen_mms_apn() const
+{
+    const providers::Operator* op = chosen_operator();
+    return op ? at(op->mms_apns, mms_apn_) : nullptr;
+}
+
+} // namespace tqr
