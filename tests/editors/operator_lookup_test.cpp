@@ -1,0 +1,131 @@
+#include "editors/operator_param_dialog.h"
+#include "framework/ip_address_ctrl.h"
+#include "providers/provider_database.h"
+#include "resources/operator_lookup_ids.h"
+#include "resources/operator_param_ids.h"
+#include "resources/resource_ids.h"
+#include "settings/factory_defaults.h"
+#include "tests/support/scripted_ui.h"
+#include "tests/support/temp_env.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+using namespace tqr;
+using namespace tqr::fw;
+namespace ids = tqr::operator_param_ids;
+namespace pick = tqr::operator_lookup_ids;
+
+namespace {
+
+constexpr const char* kDatabase = R"(<?xml version="1.0"?>
+<serviceproviders format="2.0"><country code="zz"><name>Testland</name>
+  <provider><name>Two Of Each</name><gsm>
+    <apn value="web"><usage type="internet"/><username>u</username></apn>
+    <apn value="web2"><usage type="internet"/></apn>
+    <apn value="mms1"><usage type="mms"/><mmsc>http://one/</mmsc><mmsproxy>proxy.example:8080</mmsproxy></apn>
+    <apn value="mms2"><usage type="mms"/><mmsc>http://two/</mmsc><mmsproxy>10.0.0.2:80</mmsproxy></apn>
+  </gsm></provider>
+  <provider><name>No Port</name><gsm>
+    <apn value="data"/>
+    <apn value="mms"><usage type="mms"/><mmsc>http://m/</mmsc><mmsproxy>10.1.2.3</mmsproxy></apn>
+  </gsm></provider>
+</country></serviceproviders>)";
+
+void click(CDialog& d, int id)
+{
+    QTest::mouseClick(qobject_cast<QPushButton*>(d.control(id)), Qt::LeftButton);
+}
+
+std::string gateway(CDialog& d)
+{
+    auto* ip = dynamic_cast<IpAddressWidget*>(d.control(ids::kGateway));
+    std::string out;
+    for (int i = 0; i < 4; ++i)
+        out += (i ? "." : "") + ip->field(i)->text().toStdString();
+    return out;
+}
+
+struct LookupTest : ::testing::Test {
+    test::TempEnv env;
+    OperatorEntry entry = initial_custom_operator(1);
+    OperatorParamDialog dlg;
+    test::ScriptedUi ui;
+
+    LookupTest()
+    {
+        test::write_file(env.work() / "providers.xml", kDatabase);
+        setenv(providers::kDatabaseEnvironment, (env.work() / "providers.xml").c_str(), 1);
+        write_text(entry.mms_port, "9201");
+        dlg.set_target(&entry);
+    }
+    ~LookupTest() override { unsetenv(providers::kDatabaseEnvironment); }
+
+    // Opens "Operator Param", looks up the operator at `op` with the MMS
+    // list moved down `mms_down` times, and checks the controls.
+    void look_up(int op, int mms_down, std::function<void(CDialog&)> then)
+    {
+        ui.expect_dialog(res::kOperatorParamForm, [then](CDialog& d) {
+            click(d, ids::kLookUp);
+            then(d);
+        });
+        ui.expect_dialog(res::kOperatorLookupForm, [op, mms_down](CDialog& p) {
+            auto* ops = qobject_cast<QComboBox*>(p.control(pick::kOperator));
+            EXPECT_EQ(ops->count(), 2);
+            for (int i = 0; i < op; ++i)
+                QTest::keyClick(ops, Qt::Key_Down);
+            for (int i = 0; i < mms_down; ++i)
+                QTest::keyClick(p.control(pick::kMmsApn), Qt::Key_Down);
+            click(p, res::kIdOk);
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(LookupTest, FillsTheControlsCancelKeepsTheEntryOkStoresIt)
+{
+    const OperatorEntry before = entry;
+    look_up(0, 1, [](CDialog& d) {
+        EXPECT_EQ(d.text(ids::kUrl), "http://two/");
+        EXPECT_EQ(gateway(d), "10.0.0.2");
+        EXPECT_EQ(d.text(ids::kPort), "80");
+        EXPECT_EQ(d.text(ids::kMmsApn), "mms2");
+        EXPECT_EQ(d.text(ids::kGprsApn), "web") << "the first data APN is the default";
+        EXPECT_EQ(d.text(ids::kGprsAccount), "u");
+        click(d, res::kIdCancel);
+    });
+    dlg.do_modal();
+    ui.verify();
+    EXPECT_EQ(std::memcmp(&entry, &before, sizeof entry), 0);
+
+    look_up(1, 0, [](CDialog& d) { click(d, res::kIdOk); });
+    ui.expect_box("The MMS proxy \"10.1.2.3\" gives no port; the port is left as it was.");
+    dlg.do_modal();
+    ui.verify();
+    EXPECT_EQ(read_text(entry.name), "Customer2");
+    EXPECT_EQ(read_text(entry.mms_url), "http://m/");
+    EXPECT_EQ(read_text(entry.mms_gateway), "10.1.2.3");
+    EXPECT_EQ(read_text(entry.mms_port), "9201");
+    EXPECT_EQ(read_text(entry.gprs_apn), "data");
+    EXPECT_EQ(read_text(entry.gprs_account), "") << "the look-up replaced the old account";
+}
+
+TEST_F(LookupTest, WithoutTheDatabaseTheButtonIsDisabledAndNamesThePackage)
+{
+    setenv(providers::kDatabaseEnvironment, (env.work() / "missing.xml").c_str(), 1);
+    ui.expect_dialog(res::kOperatorParamForm, [](CDialog& d) {
+        EXPECT_FALSE(d.is_enabled(ids::kLookUp));
+        EXPECT_NE(d.control(ids::kLookUp)->toolTip().toStdString().find(providers::kDatabasePackage),
+                  std::string::npos);
+        click(d, res::kIdCancel);
+    });
+    dlg.do_modal();
+}
