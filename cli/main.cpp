@@ -1,6 +1,7 @@
 // tqrprofile: read, check, compare and prepare camera settings files.
 #include "cli/commands.h"
 #include "cli/mail_test_command.h"
+#include "cli/operators_command.h"
 #include "cli/profile_document.h"
 #include "settings/file_exception.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     add_write_command(app, exit_code);
     add_diff_command(app, exit_code);
     add_mail_test_command(app, exit_code);
+    add_operators_command(app, exit_code);
 
     // The commands run inside parse; whatever they meet ends here as a
     // message and an exit code, never as an abort.

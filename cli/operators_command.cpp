@@ -1,0 +1,136 @@
+#include "cli/operators_command.h"
+
+#include "cli/commands.h"
+#include "providers/operator_fill.h"
+#include "providers/provider_database.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+#include <memory>
+
+namespace tqr::cli {
+
+namespace {
+
+using providers::AccessPoint;
+
+std::string apn_list(const std::vector<AccessPoint>& aps)
+{
+    std::string out;
+    for (const AccessPoint& ap : aps)
+        out += (out.empty() ? "" : ", ") + ap.apn;
+    return out.empty() ? "-" : out;
+}
+
+// The named access point, or the first; null when a name matches none.
+const AccessPoint* choose(const std::vector<AccessPoint>& aps, const std::string& name, bool& missing)
+{
+    if (name.empty())
+        return aps.empty() ? nullptr : &aps.front();
+    for (const AccessPoint& ap : aps)
+        if (ap.apn == name)
+            return &ap;
+    missing = true;
+    return nullptr;
+}
+
+} // namespace
+
+int run_operators(const OperatorsOptions& o, std::ostream& out, std::ostream& err)
+{
+    if (o.op.empty() && (!o.apn.empty() || !o.mms_apn.empty() || o.json)) {
+        err << "tqrprofile operators: --apn, --mms-apn and --json need a country and an operator\n";
+        return kUsageError;
+    }
+    const std::string path = o.database.empty() ? providers::database_path() : o.database;
+    const providers::LoadResult loaded = providers::load_database(path);
+    if (!loaded.database) {
+        err << "tqrprofile: " << loaded.error << "\n";
+        return 1;
+    }
+    const providers::Database& db = *loaded.database;
+    if (o.country.empty()) {
+        for (const providers::Country& c : db.countries)
+            out << c.code << "\t" << c.name << "\n";
+        return 0;
+    }
+    const providers::Country* country = db.find_country(o.country);
+    if (!country) {
+        err << "tqrprofile: no country \"" << o.country << "\" in " << path << "\n";
+        return 1;
+    }
+    if (o.op.empty()) {
+        for (const providers::Operator& op : country->operators)
+            out << op.name << "\tdata: " << apn_list(op.data_apns) << "\tmms: " << apn_list(op.mms_apns) << "\n";
+        return 0;
+    }
+    const providers::Operator* op = providers::find_operator(*country, o.op);
+    if (!op) {
+        err << "tqrprofile: no operator \"" << o.op << "\" in " << country->name << "\n";
+        return 1;
+    }
+    bool missing = false;
+    const AccessPoint* data = choose(op->data_apns, o.apn, missing);
+    const AccessPoint* mms = choose(op->mms_apns, o.mms_apn, missing);
+    if (missing) {
+        err << "tqrprofile: " << op->name << " has no such APN; it has data: " << apn_list(op->data_apns)
+            << "; mms: " << apn_list(op->mms_apns) << "\n";
+        return 1;
+    }
+    const providers::OperatorFill fill = providers::plan_fill(*op, data, mms);
+    // In the order of the dialog's fields; what the look-up leaves alone is left out.
+    std::vector<std::pair<const char*, std::string>> fields;
+    auto add = [&](const char* key, const std::optional<std::string>& v) {
+        if (v)
+            fields.emplace_back(key, *v);
+    };
+    add("mms_url", fill.url);
+    if (fill.gateway) {
+        const auto& g = *fill.gateway;
+        fields.emplace_back("mms_gateway", std::to_string(g[0]) + "." + std::to_string(g[1]) + "." +
+                                               std::to_string(g[2]) + "." + std::to_string(g[3]));
+    }
+    if (fill.port)
+        fields.emplace_back("mms_port", std::to_string(*fill.port));
+    add("mms_apn", fill.mms_apn);
+    add("mms_account", fill.mms_account);
+    add("mms_password", fill.mms_password);
+    add("gprs_apn", fill.gprs_apn);
+    add("gprs_account", fill.gprs_account);
+    add("gprs_password", fill.gprs_password);
+    if (o.json) {
+        nlohmann::ordered_json j = nlohmann::ordered_json::object();
+        for (const auto& [key, value] : fields)
+            j[key] = value;
+        out << j.dump(2) << "\n";
+    } else {
+        for (const auto& [key, value] : fields)
+            out << key << ": " << value << "\n";
+    }
+    for (const std::string& note : fill.notes)
+        err << "note: " << note << "\n";
+    return 0;
+}
+
+CLI::App* add_operators_command(CLI::App& app, int& exit_code)
+{
+    auto o = std::make_shared<OperatorsOptions>();
+    auto* sub = app.add_subcommand("operators",
+                                   "Look up countries, operators and their access parameters in the mobile broadband "
+                                   "provider database");
+    sub->add_option("country", o->country, "Country code or English name, any case");
+    sub->add_option("operator", o->op, "Operator name, any case");
+    sub->add_option("--apn", o->apn, "The data APN to use (default: the first)");
+    sub->add_option("--mms-apn", o->mms_apn, "The MMS APN to use (default: the first)");
+    sub->add_option("--database", o->database,
+                    std::string("The database file (default: $") + providers::kDatabaseEnvironment + " or " +
+                        providers::kStandardDatabasePath + ")");
+    sub->add_flag("--json", o->json, "Print the operator object that write takes, without its name");
+    sub->footer("Exit status: 0 found, 1 not found or the database cannot be read, 2 wrong usage.");
+    sub->callback([o, &exit_code] { exit_code = run_operators(*o, std::cout, std::cerr); });
+    return sub;
+}
+
+} // namespace tqr::cli
