@@ -8,13 +8,13 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
     -DTQR_FUZZ=ON -DTQR_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz --target store_file_fuzzer control_text_fuzzer json_description_fuzzer
+cmake --build build-fuzz --target store_file_fuzzer control_text_fuzzer json_description_fuzzer provider_database_fuzzer
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work"
 export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1
 status=0
-for target in store_file_fuzzer control_text_fuzzer json_description_fuzzer; do
+for target in store_file_fuzzer control_text_fuzzer json_description_fuzzer provider_database_fuzzer; do
     corpus=$work/$target
     mkdir -p "$corpus" "$work/findings"
     cp fuzz/corpus/"${target%_fuzzer}"/* "$corpus"/
