@@ -8,6 +8,7 @@
 #include "editors/camera_page.h"
 #include "editors/email_set_dialog.h"
 #include "editors/mail_check_dialog.h"
+#include "editors/operator_lookup_dialog.h"
 #include "editors/operator_param_dialog.h"
 #include "framework/ui_services.h"
 #include "resources/resource_ids.h"
@@ -112,6 +113,10 @@ int main(int argc, char** argv)
     OperatorParamDialog op;
     op.set_target(&custom);
     op.do_modal();
+    if (auto loaded = providers::load_database(providers::database_path()); loaded.database) {
+        OperatorLookupDialog picker(*loaded.database);
+        picker.do_modal();
+    }
 
     EmailBlock email =
         make_email_row({"mail.example.org", "587", 0x42, "me@example.org", "pw", "me@example.org", "me"});
