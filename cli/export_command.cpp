@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/manual_page.h"
+#include "cli/printable.h"
 #include "cli/profile_json.h"
 
 #include <CLI/CLI.hpp>
@@ -60,7 +61,9 @@ void replace_private(const std::string& path, const std::string& text)
 
 int run_export(const ExportOptions& o, std::ostream& out, std::ostream&)
 {
-    const std::string text = to_json(read_profile_file(o.file)).dump(2) + "\n";
+    // Escaped like every output, though JSON needs it for C1 characters
+    // only: "\u0085" reads back as the same character.
+    const std::string text = printable_lines(to_json(read_profile_file(o.file)).dump(2)) + "\n";
     if (o.output == "-")
         out << text;
     else

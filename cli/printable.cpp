@@ -1,5 +1,6 @@
 #include "cli/printable.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tqr::cli {
@@ -70,6 +71,19 @@ std::string printable(std::string_view text)
             out.append(text.substr(i, n));
             i += n;
         }
+    }
+    return out;
+}
+
+std::string printable_lines(std::string_view text)
+{
+    std::string out;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        out += printable(text.substr(start, end - start));
+        if (end < text.size())
+            out += '\n';
+        start = end + 1;
     }
     return out;
 }

@@ -15,5 +15,7 @@ namespace tqr::cli {
 // Inside a JSON text the code point escapes are JSON's own, so JSON stays
 // JSON.
 std::string printable(std::string_view text);
+// The same, line by line: the line feeds that end lines stay.
+std::string printable_lines(std::string_view text);
 
 } // namespace tqr::cli

@@ -14,7 +14,7 @@ int run_show(const ShowOptions& o, std::ostream& out, std::ostream&)
 {
     const ProfileDocument doc = read_profile_file(o.file);
     if (o.json)
-        out << printable(show_profile_json(doc, o.show_passwords).dump(2)) << "\n";
+        out << printable_lines(show_profile_json(doc, o.show_passwords).dump(2)) << "\n";
     else
         out << show_profile(doc, o.show_passwords);
     return 0;

@@ -173,14 +173,15 @@ TEST_F(CliTest, CheckListsEveryFindingWithTheDialogsMessage)
         std::string("gsm.daily_hour: ") + rules::kDailyTime,
         std::string("gsm.phones: ") + rules::kPhoneInvalid,
         std::string("gsm.max_size: ") + rules::kMaxSizeRange,
-        "camera.camera_mode: 2 is not one of Photo, Video",
+        "camera.camera_mode: expected 0 (Photo) or 1 (Video), not 2",
         "camera.start_hour: 24 - Please enter an integer between 0 and 23.",
-        "gsm.send_mode: 3 is not one of Instant, DailyReport, Off",
-        "gsm.send_via: 2 is not one of MMS, GPRS",
+        "gsm.send_mode: expected 0 (Instant), 1 (DailyReport) or 2 (Off), not 3",
+        "gsm.send_via: expected 0 (MMS) or 1 (GPRS), not 2",
         "gsm.rename_text: the text has no terminator within its 16 bytes",
-        "gsm.band: 6 is not one of GSM900, GSM1800, GSM1900, GSM900_1800, GSM850_1900, GSM850_900_1800_1900",
+        "gsm.band: expected 0 (GSM900), 1 (GSM1800), 2 (GSM1900), 3 (GSM900_1800), 4 (GSM850_1900) or 5 "
+        "(GSM850_900_1800_1900), not 6",
         "gsm.operator.mms_port: the text has no terminator within its 8 bytes",
-        "gsm.email.secure_type: 67 is not one of NO, SSL/TLS, STARTTLS",
+        "gsm.email.secure_type: expected 64 (NO), 65 (SSL/TLS) or 66 (STARTTLS), not 67",
         "camera.password_text: Please enter no more than 4 characters.",
         "gsm.operator_index: 12 is not an operator of Danmark",
     };
@@ -217,9 +218,9 @@ TEST_F(CliTest, WriteRefusesWithTheDialogsMessagesAndWritesOnlyProfileBin)
         {"emails", Json::array({"@x.org", "", "", ""}), "gsm.emails: The email's Format is error!"},
         {"country_index", 30, "gsm.country_index: 30 is not in the country list (0 to 24)"},
         {"operator_index", 9, "gsm.operator_index: 9 is not an operator of Germany"},
-        {"send_via", 9, "gsm.send_via: 9 is not one of MMS, GPRS"},
-        {"send_to", 7, "gsm.send_to: 7 is not one of Phone, Email, Both"},
-        {"send_mode", 5, "gsm.send_mode: 5 is not one of Instant, DailyReport, Off"},
+        {"send_via", 9, "gsm.send_via: expected 0 (MMS) or 1 (GPRS), not 9"},
+        {"send_to", 7, "gsm.send_to: expected 0 (Phone), 1 (Email) or 2 (Both), not 7"},
+        {"send_mode", 5, "gsm.send_mode: expected 0 (Instant), 1 (DailyReport) or 2 (Off), not 5"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);

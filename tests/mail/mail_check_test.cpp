@@ -53,7 +53,8 @@ struct LoginCase {
 
 const LoginCase kLoginCases[] = {
     {"PlainLogin", SmtpMode::plain, Security::none, kPassword, false, true,
-     "the server 127.0.0.1:{port} accepted the login of tester (no encryption)", true},
+     "the server 127.0.0.1:{port} accepted the login of tester (no encryption); the password travelled unencrypted",
+     true},
     {"SslTlsLogin", SmtpMode::tls, Security::ssl_tls, kPassword, true, true,
      "the server 127.0.0.1:{port} accepted the login of tester (SSL/TLS)", true},
     {"StartTlsLogin", SmtpMode::starttls, Security::starttls, kPassword, true, true,
@@ -201,7 +202,8 @@ TEST(MailCheckTest, ARefusedRecipientShowsTheServersReply)
     const CheckOutcome out = send_test_mail(loopback_account(server.port(), Security::none), {"nobody@refused.test"},
                                             TestNote{"Vodafone", "60"}, {});
     EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.message, "the server refused the test e-mail: 550 5.1.1 <nobody@refused.test>: no such user here");
+    EXPECT_EQ(out.message, "the server refused the test e-mail: 550 5.1.1 <nobody@refused.test>: no such user here; the "
+                          "password travelled unencrypted");
     EXPECT_TRUE(server.messages().empty());
 }
 
