@@ -24,8 +24,7 @@ CLI::App* add_check_command(CLI::App& app, int& exit_code)
     auto o = std::make_shared<CheckOptions>();
     auto* sub = app.add_subcommand("check", "List everything the dialog would refuse or could not produce, the "
                                             "dialog's first message first; for a JSON description a dry run of write");
-    sub->add_option("FILE", o->file, "PROFILE.BIN, store file or JSON description (- for standard input)")
-        ->required();
+    sub->add_option("FILE", o->file, "PROFILE.BIN, store file or JSON description (- for standard input)")->required();
     set_exit_codes(*sub, "nothing found", "something found, or the file cannot be read");
     sub->callback([o, &exit_code] { exit_code = run_check(*o, std::cout, std::cerr); });
     return sub;

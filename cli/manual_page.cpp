@@ -69,8 +69,8 @@ std::string manual_page(const CLI::App& app, const std::string& version)
                 const auto code = line.find_first_not_of(' ');
                 if (code == std::string::npos)
                     continue;
-                m << ".TP 4\n.B " << line[code] << "\n" << roff(line.substr(line.find_first_not_of(' ', code + 1)))
-                  << "\n";
+                m << ".TP 4\n.B " << line[code] << "\n"
+                  << roff(line.substr(line.find_first_not_of(' ', code + 1))) << "\n";
             }
             m << ".RE\n";
         }

@@ -45,8 +45,7 @@ std::size_t decode(std::string_view s, std::size_t i, char32_t& cp)
 
 bool unsafe(char32_t cp)
 {
-    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || (cp >= 0x202A && cp <= 0x202E) ||
-           (cp >= 0x2066 && cp <= 0x2069);
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
 }
 
 } // namespace

@@ -311,9 +311,8 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
 
     const CURLcode code = curl().easy_perform(c);
     // Whatever came of it, the user should know where the password went.
-    const std::string in_clear = account.security == Security::none && transcript.auth_sent
-                                     ? "; the password travelled unencrypted"
-                                     : "";
+    const std::string in_clear =
+        account.security == Security::none && transcript.auth_sent ? "; the password travelled unencrypted" : "";
     if (code != CURLE_OK) {
         CheckOutcome out{false, code == CURLE_ABORTED_BY_CALLBACK, ""};
         out.message = failure_text(code, account, transcript, options, recipients != nullptr) + in_clear;

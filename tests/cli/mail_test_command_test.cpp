@@ -92,10 +92,12 @@ const Case kCases[] = {
      "The server 127.0.0.1:{port} accepted the login of tester (SSL/TLS).\n", "", 0},
     {"StoreFileLogin", Kind::store_file, SmtpMode::plain, 0x40, kPassword, false, 0,
      "The server 127.0.0.1:{port} accepted the login of tester (no encryption); the password travelled "
-     "unencrypted.\n", "", 0},
+     "unencrypted.\n",
+     "", 0},
     {"WrongPassword", Kind::json, SmtpMode::plain, 0x40, "wrong-password", true, 1, "",
      "tqrprofile: the server refused the login: 535 5.7.8 Authentication credentials invalid; the password "
-     "travelled unencrypted\n", 0},
+     "travelled unencrypted\n",
+     0},
     {"SendDeliversOneMessage", Kind::store_file, SmtpMode::starttls, 0x42, kPassword, true, 0,
      "The server 127.0.0.1:{port} accepted the login of tester (STARTTLS).\n"
      "The test e-mail from camera@example.org to hunter@example.org, ranger@example.net was sent.\n",

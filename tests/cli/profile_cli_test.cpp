@@ -208,14 +208,7 @@ TEST_F(CliTest, WriteRefusesWithTheDialogsMessagesAndWritesOnlyProfileBin)
         const char* message;
     };
     const Case cases[] = {
-        {"instant_max", 100, "gsm.instant_max: Instant number is out of the range(0-99)!"},
-        {"daily_minute", 60, "gsm.daily_minute: Daily report time is error!"},
-        {"max_size", 34, "gsm.max_size: Max Size is out of the range(35-120)!"},
-        {"rename_text", "ab-c", "gsm.rename_text: The letters or/and digits are allowed for rename!"},
         {"rename_text", "abcdefghi", "gsm.rename_text: Please enter no more than 8 characters."},
-        {"phones", Json::array({"12a", "", "", ""}), "gsm.phones: Phone number is invalid!"},
-        {"phones", Json::array({"", "", "", ""}), "gsm.phones: The phone must not be null!"},
-        {"emails", Json::array({"@x.org", "", "", ""}), "gsm.emails: The email's Format is error!"},
         {"country_index", 30, "gsm.country_index: 30 is not in the country list (0 to 24)"},
         {"operator_index", 9, "gsm.operator_index: 9 is not an operator of Germany"},
         {"send_via", 9, "gsm.send_via: expected 0 (MMS) or 1 (GPRS), not 9"},

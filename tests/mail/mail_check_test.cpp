@@ -202,8 +202,9 @@ TEST(MailCheckTest, ARefusedRecipientShowsTheServersReply)
     const CheckOutcome out = send_test_mail(loopback_account(server.port(), Security::none), {"nobody@refused.test"},
                                             TestNote{"Vodafone", "60"}, {});
     EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.message, "the server refused the test e-mail: 550 5.1.1 <nobody@refused.test>: no such user here; the "
-                          "password travelled unencrypted");
+    EXPECT_EQ(out.message,
+              "the server refused the test e-mail: 550 5.1.1 <nobody@refused.test>: no such user here; the "
+              "password travelled unencrypted");
     EXPECT_TRUE(server.messages().empty());
 }
 
