@@ -55,6 +55,9 @@ int on_debug(CURL*, curl_infotype type, char* data, std::size_t size, void* user
         line.pop_back();
     if (line.empty())
         return 0;
+    // A login challenge ("334") says nothing about the outcome.
+    if (line.rfind("334", 0) == 0)
+        return 0;
     // "235" answers a successful AUTH in every mechanism.
     if (line.rfind("235", 0) == 0)
         t.logged_in = true;

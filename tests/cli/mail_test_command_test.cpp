@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace tqr;
@@ -177,4 +178,65 @@ TEST(MailTestCommandLine, TheProgramExitsOneWithTheReasonAndNeverPrintsThePasswo
     const auto missing = run("mailtest " + (env.work() / "nothing.bin").string());
     EXPECT_EQ(missing.first, 1);
     EXPECT_EQ(missing.second, "tqrprofile: " + (env.work() / "nothing.bin").string() + ": no such file\n");
+}
+
+namespace {
+std::string base64(const std::string& bytes)
+{
+    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        unsigned n = static_cast<unsigned char>(bytes[i]) << 16;
+        if (i + 1 < bytes.size())
+            n |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+        if (i + 2 < bytes.size())
+            n |= static_cast<unsigned char>(bytes[i + 2]);
+        for (std::size_t k = 0; k < 4; ++k)
+            out += i + k <= bytes.size() ? digits[(n >> (18 - 6 * k)) & 63] : '=';
+    }
+    return out;
+}
+} // namespace
+
+// Whatever the server does with the login, the password shows in no output:
+// neither as typed nor as the AUTH line carries it.
+TEST(MailTestCommandLine, ThePasswordAppearsInNoOutputInAnyForm)
+{
+    const std::string forms[] = {kPassword, base64(std::string("\0", 1) + kLogin + std::string("\0", 1) + kPassword),
+                                 base64(kPassword)};
+    for (const SmtpMode mode : {SmtpMode::hangup, SmtpMode::plain, SmtpMode::starttls}) {
+        TempEnv env;
+        LoopbackSmtp server(mode, kLogin, kPassword);
+        const fs::path file = env.work() / "cam.json";
+        write_settings(file, Kind::json,
+                       loopback_record(server.port(), mode == SmtpMode::starttls ? 0x42 : 0x40, kPassword));
+        const Outcome r = mailtest({file.string(), true, test::test_certificate().cert.string()});
+        EXPECT_EQ(r.status, mode == SmtpMode::hangup ? 1 : 0) << r.err;
+        EXPECT_NE(server.received().find(mode == SmtpMode::starttls ? "AUTH" : forms[1]), std::string::npos)
+            << "the password was at stake";
+        for (const auto& form : forms)
+            EXPECT_EQ((r.out + r.err).find(form), std::string::npos) << form << " in " << r.out << r.err;
+    }
+}
+
+// A device, a FIFO nobody writes to and a folder are refused at once.
+TEST(MailTestCommandLine, TheFileIsReadBoundedAndWithoutBlocking)
+{
+    TempEnv env;
+    const fs::path fifo = env.work() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string file;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"/dev/zero", "tqrprofile: /dev/zero: larger than 1048576 bytes, not a settings file or JSON description\n"},
+        {fifo.string(), "tqrprofile: " + fifo.string() + ": wrong size, 0 bytes (a PROFILE.BIN has 860, a store file 1672)\n"},
+        {env.work().string(), "tqrprofile: " + env.work().string() + ": is a folder, not a settings file or JSON description\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = mailtest({c.file, false, ""});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, c.says);
+    }
 }

@@ -22,7 +22,8 @@ enum class SmtpMode {
     plain,      // no TLS at all
     tls,        // TLS from the first byte
     starttls,   // offers STARTTLS
-    no_starttls // plain, and does not offer STARTTLS
+    no_starttls, // plain, and does not offer STARTTLS
+    hangup       // plain, and hangs up as soon as a login is tried
 };
 
 struct DeliveredMessage {
