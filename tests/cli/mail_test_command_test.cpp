@@ -231,8 +231,10 @@ TEST(MailTestCommandLine, TheFileIsReadBoundedAndWithoutBlocking)
     };
     const Case cases[] = {
         {"/dev/zero", "tqrprofile: /dev/zero: larger than 1048576 bytes, not a settings file or JSON description\n"},
-        {fifo.string(), "tqrprofile: " + fifo.string() + ": wrong size, 0 bytes (a PROFILE.BIN has 860, a store file 1672)\n"},
-        {env.work().string(), "tqrprofile: " + env.work().string() + ": is a folder, not a settings file or JSON description\n"},
+        {fifo.string(),
+         "tqrprofile: " + fifo.string() + ": wrong size, 0 bytes (a PROFILE.BIN has 860, a store file 1672)\n"},
+        {env.work().string(),
+         "tqrprofile: " + env.work().string() + ": is a folder, not a settings file or JSON description\n"},
     };
     for (const auto& c : cases) {
         const Outcome r = mailtest({c.file, false, ""});

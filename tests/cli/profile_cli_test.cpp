@@ -365,3 +365,68 @@ TEST_F(CliTest, FlattenNamesEveryLeafByItsPath)
     EXPECT_EQ(run_diff(DiffOptions{file("a.dat").string(), file("b.dat").string()}, out, err), 1);
     EXPECT_EQ(out.str(), "camera.photo_size: 1 -> 3\n");
 }
+
+// An address that carries ESC, BEL or CR cannot steer the terminal: show
+// and every message echo it escaped.
+TEST_F(CliTest, TextOutputEscapesControlCharacters)
+{
+    ProfileRecord r = default_record();
+    write_text(r.gsm.emails[1], "\x1B]0;owned\x07x\r@y.org");
+    write_text(r.gsm.operator_entry.name, "\x9D"
+                                          "2;t");
+    write_file(file("esc.dat"), store_bytes(r));
+    const RunResult shown = run("show " + file("esc.dat").string());
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_NE(shown.out.find("Email Recipients: cam@birchwatch.eu;\\x1B]0;owned\\x07x\\x0D@y.org;\n"),
+              std::string::npos)
+        << shown.out;
+    EXPECT_NE(shown.out.find("Operator in use: \\u009d2;t\n"), std::string::npos) << shown.out;
+    const RunResult json = run("show --json " + file("esc.dat").string());
+    EXPECT_EQ(parse_json_text(json.out)["Operator in use"], "\xC2\x9D"
+                                                            "2;t")
+        << "still JSON, still the same text";
+    for (const RunResult& any :
+         {shown, json, run("check " + file("esc.dat").string()), run("show " + file("\x1B[2J.dat").string())})
+        EXPECT_EQ(any.out.find_first_of("\x1B\x07\r"), std::string::npos) << any.out;
+}
+
+// export -o puts a new file readable by the user only in place of whatever
+// was there: an old file's looser mode does not survive, and a link is
+// replaced, not written through.
+TEST_F(CliTest, ExportReplacesTheOutputWithAPrivateFile)
+{
+    write_file(file("in.dat"), store_bytes(crafted_record()));
+    write_file(file("old.json"), "old");
+    fs::permissions(file("old.json"), fs::perms(0644));
+    write_file(file("elsewhere.txt"), "keep me");
+    fs::create_symlink(file("elsewhere.txt"), file("link.json"));
+    for (const char* name : {"old.json", "link.json"}) {
+        SCOPED_TRACE(name);
+        std::ostringstream out, err;
+        ASSERT_EQ(run_export(ExportOptions{file("in.dat").string(), file(name).string()}, out, err), 0);
+        const fs::file_status st = fs::symlink_status(file(name));
+        EXPECT_TRUE(fs::is_regular_file(st));
+        EXPECT_EQ(st.permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(from_json(parse_json_text(read_file(file(name)))).record.gsm.max_size, crafted_record().gsm.max_size);
+    }
+    EXPECT_EQ(read_file(file("elsewhere.txt")), "keep me");
+    EXPECT_EQ(test::stray_files(env.work()).size(), 4u) << "no temporary file left: in.dat, the two, elsewhere.txt";
+}
+
+// check on a description is a dry run of write: the same first refusal,
+// and choices named with their meaning.
+TEST_F(CliTest, CheckTakesADescription)
+{
+    Json j = to_json(ProfileDocument{FileKind::profile_bin, crafted_record(), {}});
+    j["gsm"]["email"]["secure_type"] = 70;
+    write_file(file("cam.json"), j.dump(2));
+    fs::create_directories(file("card"));
+    const RunResult check = run("check " + file("cam.json").string());
+    const RunResult write = run("write " + file("cam.json").string() + " " + file("card").string());
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(write.status, 1);
+    EXPECT_NE(check.out.find("gsm.email.secure_type: expected 64 (NO), 65 (SSL/TLS) or 66 (STARTTLS), not 70\n"),
+              std::string::npos)
+        << check.out;
+    EXPECT_EQ("refused: " + check.out.substr(0, check.out.find('\n') + 1), write.out);
+}

@@ -269,8 +269,9 @@ TEST(MailCheckTest, ControlTextNeverReachesTheDialogue)
     }
     EXPECT_EQ(server.received(), "") << "nothing reached the server";
 
-    const CheckOutcome sent = send_test_mail(
-        good, {"hunter@example.org"}, TestNote{"Op\r\n.\r\nMAIL FROM:<e@x.org>\r\nRCPT TO:<v@x.org>\r\nDATA\n", "60"}, {});
+    const CheckOutcome sent =
+        send_test_mail(good, {"hunter@example.org"},
+                       TestNote{"Op\r\n.\r\nMAIL FROM:<e@x.org>\r\nRCPT TO:<v@x.org>\r\nDATA\n", "60"}, {});
     ASSERT_TRUE(sent.ok) << sent.message;
     int commands = 0;
     const std::string received = server.received();
