@@ -180,30 +180,10 @@ TEST(MailTestCommandLine, TheProgramExitsOneWithTheReasonAndNeverPrintsThePasswo
     EXPECT_EQ(missing.second, "tqrprofile: " + (env.work() / "nothing.bin").string() + ": no such file\n");
 }
 
-namespace {
-std::string base64(const std::string& bytes)
-{
-    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        unsigned n = static_cast<unsigned char>(bytes[i]) << 16;
-        if (i + 1 < bytes.size())
-            n |= static_cast<unsigned char>(bytes[i + 1]) << 8;
-        if (i + 2 < bytes.size())
-            n |= static_cast<unsigned char>(bytes[i + 2]);
-        for (std::size_t k = 0; k < 4; ++k)
-            out += i + k <= bytes.size() ? digits[(n >> (18 - 6 * k)) & 63] : '=';
-    }
-    return out;
-}
-} // namespace
-
 // Whatever the server does with the login, the password shows in no output:
 // neither as typed nor as the AUTH line carries it.
 TEST(MailTestCommandLine, ThePasswordAppearsInNoOutputInAnyForm)
 {
-    const std::string forms[] = {kPassword, base64(std::string("\0", 1) + kLogin + std::string("\0", 1) + kPassword),
-                                 base64(kPassword)};
     for (const SmtpMode mode : {SmtpMode::hangup, SmtpMode::plain, SmtpMode::starttls}) {
         TempEnv env;
         LoopbackSmtp server(mode, kLogin, kPassword);
@@ -212,9 +192,12 @@ TEST(MailTestCommandLine, ThePasswordAppearsInNoOutputInAnyForm)
                        loopback_record(server.port(), mode == SmtpMode::starttls ? 0x42 : 0x40, kPassword));
         const Outcome r = mailtest({file.string(), true, test::test_certificate().cert.string()});
         EXPECT_EQ(r.status, mode == SmtpMode::hangup ? 1 : 0) << r.err;
-        EXPECT_NE(server.received().find(mode == SmtpMode::starttls ? "AUTH" : forms[1]), std::string::npos)
-            << "the password was at stake";
-        for (const auto& form : forms)
+        // The line after "AUTH PLAIN" carries the password in base64.
+        const std::string received = server.received();
+        const auto auth = received.find("AUTH PLAIN\r\n");
+        ASSERT_NE(auth, std::string::npos) << "the password was at stake";
+        const std::string line = received.substr(auth + 12, received.find("\r\n", auth + 12) - auth - 12);
+        for (const std::string& form : {std::string(kPassword), line})
             EXPECT_EQ((r.out + r.err).find(form), std::string::npos) << form << " in " << r.out << r.err;
     }
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 
 using namespace tqr;
 using namespace tqr::mail;
@@ -232,56 +233,31 @@ TEST(MailCheckTest, ControlTextNeverReachesTheDialogue)
     LoopbackSmtp server(SmtpMode::plain, kLogin, kPassword);
     const std::string smuggled = "x@y.org>\r\nDATA\r\nforged\r\n.\r\nRCPT TO:<victim@z.org";
     const MailAccount good = loopback_account(server.port(), Security::none);
-    const auto with = [&](auto change) {
-        MailAccount a = good;
-        change(a);
-        return a;
+    MailAccount sender = good, login = good, host = good, secure = good;
+    sender.sender = smuggled;
+    login.login = "tester\r\nRSET";
+    host.server = "127.0.0.1\n";
+    secure.security = security_of(0x43);
+    const std::string address = "a recipient address holds a control character, \"<\" or \">\"";
+    const std::pair<MailAccount, std::string> cases[] = {
+        {good, address},
+        {sender, "the sender address holds a control character, \"<\" or \">\""},
+        {login, "the account holds a control character"},
+        {host, "the SMTP server name holds a control character"},
+        {secure, "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent"},
     };
-    EmailBlock unknown_type{};
-    write_text(unknown_type.server.server, "127.0.0.1");
-    write_text(unknown_type.server.port, server.port());
-    unknown_type.server.secure_type = 0x43;
-    write_text(unknown_type.account.account, kLogin);
-    write_text(unknown_type.account.password, kPassword);
-    write_text(unknown_type.account.email, "camera@example.org");
-    struct Case {
-        MailAccount account;
-        std::string recipient;
-        const char* message;
-    };
-    const Case cases[] = {
-        {good, smuggled, "a recipient address holds a control character, \"<\" or \">\""},
-        {good, "a<b@example.org", "a recipient address holds a control character, \"<\" or \">\""},
-        {with([&](MailAccount& a) { a.sender = smuggled; }), "a@example.org",
-         "the sender address holds a control character, \"<\" or \">\""},
-        {with([](MailAccount& a) { a.login = "tester\r\nRSET"; }), "a@example.org",
-         "the account holds a control character"},
-        {with([](MailAccount& a) { a.server = "127.0.0.1\n"; }), "a@example.org",
-         "the SMTP server name holds a control character"},
-        {account_of(unknown_type.server, unknown_type.account), "a@example.org",
-         "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        const CheckOutcome out = send_test_mail(c.account, {c.recipient}, TestNote{"Vodafone", "60"}, {});
-        EXPECT_FALSE(out.ok);
-        EXPECT_EQ(out.message, c.message);
-    }
+    for (const auto& [account, message] : cases)
+        for (const char* to : {smuggled.c_str(), "a<b@example.org"})
+            EXPECT_EQ(send_test_mail(account, {to}, TestNote{"Op", "60"}, {}).message, message);
     EXPECT_EQ(server.received(), "") << "nothing reached the server";
 
-    const CheckOutcome sent =
-        send_test_mail(good, {"hunter@example.org"},
-                       TestNote{"Op\r\n.\r\nMAIL FROM:<e@x.org>\r\nRCPT TO:<v@x.org>\r\nDATA\n", "60"}, {});
-    ASSERT_TRUE(sent.ok) << sent.message;
+    const TestNote note{"Op\r\n.\r\nMAIL FROM:<e@x.org>\r\nRCPT TO:<v@x.org>\r\nDATA\n", "60"};
+    ASSERT_TRUE(send_test_mail(good, {"hunter@example.org"}, note, {}).ok);
+    std::istringstream lines(server.received());
     int commands = 0;
-    const std::string received = server.received();
-    for (std::size_t at = 0; at < received.size();) {
-        const std::size_t end = std::min(received.find("\r\n", at), received.size());
-        const std::string line = received.substr(at, end - at);
-        commands += line.rfind("MAIL FROM", 0) == 0 || line.rfind("RCPT TO", 0) == 0 || line == "DATA";
-        at = end + 2;
-    }
-    EXPECT_EQ(commands, 3) << received;
+    for (std::string line; std::getline(lines, line);)
+        commands += line.rfind("MAIL FROM", 0) == 0 || line.rfind("RCPT TO", 0) == 0 || line == "DATA\r";
+    EXPECT_EQ(commands, 3) << server.received();
     ASSERT_EQ(server.messages().size(), 1u);
     EXPECT_NE(server.messages()[0].content.find("Operator: Op??.??MAIL FROM:<e@x.org>??RCPT"), std::string::npos);
 }
