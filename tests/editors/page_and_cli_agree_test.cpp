@@ -130,19 +130,9 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
     tqr::test::FreshSettings fresh;
     tqr::test::TempEnv env;
     apply_factory_defaults();
-    std::set<std::string> page_messages{"Please enter no more than 8 characters.",
-                                        rules::kInstantRange,
-                                        rules::kDailyTime,
-                                        rules::kPhoneInvalid,
-                                        rules::kPhoneTooLong,
-                                        rules::kEmailTooLong,
-                                        rules::kEmailFormat,
-                                        rules::kPhoneMissing,
-                                        rules::kEmailMissing,
-                                        rules::kRenameChars,
-                                        rules::kMaxSizeRange,
-                                        rules::kPhoneTooMany,
-                                        rules::kEmailTooMany};
+    // Where check puts the page's own refusals.
+    const std::set<std::string> page_keys{"gsm.phones",       "gsm.emails",   "gsm.instant_max", "gsm.daily_hour",
+                                          "gsm.daily_minute", "gsm.max_size", "gsm.rename_text"};
     // Thousands of synced saves go to a tmpfs where the kernel lets us mount one.
     const fs::path card = env.work() / "card", dat = env.work() / "in.dat", json = env.work() / "in.json";
     fs::create_directories(card);
@@ -172,7 +162,7 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
         ASSERT_EQ(message_of(out.str()), ok_refuses ? ok_says : message_of(out.str())) << out.str();
         std::istringstream lines(out.str());
         for (std::string line; !ok_refuses && std::getline(lines, line);)
-            ASSERT_EQ(page_messages.count(message_of(line)), 0u) << line;
+            ASSERT_EQ(page_keys.count(line.substr(0, line.find(": "))), 0u) << line;
 
         const bool strict = on_stricter_list(r);
         stricter += strict && !ok_refuses;
@@ -197,12 +187,13 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
             cli::Json full = description;
             full["gsm"]["phones"][j] = std::string(kPhoneWidth, '7');
             tqr::test::write_file(json, full.dump());
+            std::string refusal;
             try {
                 cli::run_write({json.string(), card.string()}, wout, werr);
-                FAIL() << "a phone of 24 characters was written";
             } catch (const cli::ProfileError& e) {
-                ASSERT_EQ(std::string(e.what()), "gsm.phones[" + std::to_string(j) + "]: longer than 23 characters");
+                refusal = e.what();
             }
+            ASSERT_EQ(refusal, "gsm.phones[" + std::to_string(j) + "]: longer than 23 characters");
             ASSERT_FALSE(fs::exists(card / "PROFILE.BIN"));
         }
     }
