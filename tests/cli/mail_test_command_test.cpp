@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <sstream>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace tqr;
@@ -199,29 +198,5 @@ TEST(MailTestCommandLine, ThePasswordAppearsInNoOutputInAnyForm)
         const std::string line = received.substr(auth + 12, received.find("\r\n", auth + 12) - auth - 12);
         for (const std::string& form : {std::string(kPassword), line})
             EXPECT_EQ((r.out + r.err).find(form), std::string::npos) << form << " in " << r.out << r.err;
-    }
-}
-
-// A device, a FIFO nobody writes to and a folder are refused at once.
-TEST(MailTestCommandLine, TheFileIsReadBoundedAndWithoutBlocking)
-{
-    TempEnv env;
-    const fs::path fifo = env.work() / "fifo";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    struct Case {
-        std::string file;
-        std::string says;
-    };
-    const Case cases[] = {
-        {"/dev/zero", "tqrprofile: /dev/zero: larger than 1048576 bytes, not a settings file or JSON description\n"},
-        {fifo.string(),
-         "tqrprofile: " + fifo.string() + ": wrong size, 0 bytes (a PROFILE.BIN has 860, a store file 1672)\n"},
-        {env.work().string(),
-         "tqrprofile: " + env.work().string() + ": is a folder, not a settings file or JSON description\n"},
-    };
-    for (const auto& c : cases) {
-        const Outcome r = mailtest({c.file, false, ""});
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, c.says);
     }
 }

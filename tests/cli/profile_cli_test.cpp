@@ -16,6 +16,7 @@
 #include <cstring>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace tqr;
@@ -271,12 +272,16 @@ TEST_F(CliTest, ClearErrorsAndExitCodes)
     write_file(file("cam.json"), to_json(ProfileDocument{}).dump());
     write_file(file("huge.dat"), "");
     fs::resize_file(file("huge.dat"), std::uintmax_t{1} << 30); // sparse: nothing is written
+    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);         // nobody writes to it
 
     const Case cases[] = {
         {"show " + file("nope.bin").string(), 1, "no such file"},
         {"show /dev/zero", 1, "/dev/zero: larger than 1672 bytes, not a settings file"},
         {"show " + file("card").string(), 1, "is a folder, not a settings file"},
         {"show " + file("huge.dat").string(), 1, "larger than 1672 bytes"},
+        {"mailtest /dev/zero", 1, "/dev/zero: larger than 1048576 bytes, not a settings file or JSON description"},
+        {"mailtest " + file("fifo").string(), 1, "fifo: wrong size, 0 bytes"},
+        {"mailtest " + file("card").string(), 1, "is a folder, not a settings file or JSON description"},
         {"write " + file("card").string() + " " + file("cam.json").string(), 1, "is a folder, not a JSON description"},
         {"write " + file("cam.json").string() + " \"\"", 2, "not an empty name"},
         {"write " + file("cam.json").string() + " " + file("nowhere").string(), 1, "no such folder"},
@@ -403,12 +408,11 @@ TEST_F(CliTest, ExportReplacesTheOutputWithAPrivateFile)
     write_file(file("elsewhere.txt"), "keep me");
     fs::create_symlink(file("elsewhere.txt"), file("link.json"));
     for (const char* name : {"old.json", "link.json"}) {
-        SCOPED_TRACE(name);
         std::ostringstream out, err;
-        ASSERT_EQ(run_export(ExportOptions{file("in.dat").string(), file(name).string()}, out, err), 0);
-        const fs::file_status st = fs::symlink_status(file(name));
-        EXPECT_TRUE(fs::is_regular_file(st));
-        EXPECT_EQ(st.permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+        ASSERT_EQ(run_export(ExportOptions{file("in.dat").string(), file(name).string()}, out, err), 0) << name;
+        // A link left in place would show 0777.
+        EXPECT_EQ(fs::symlink_status(file(name)).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write);
         EXPECT_EQ(from_json(parse_json_text(read_file(file(name)))).record.gsm.max_size, crafted_record().gsm.max_size);
     }
     EXPECT_EQ(read_file(file("elsewhere.txt")), "keep me");
