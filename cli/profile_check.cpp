@@ -5,6 +5,7 @@
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tqr::cli {
@@ -142,10 +143,23 @@ std::vector<Finding> find_faults(const ProfileDocument& doc)
     return out;
 }
 
+namespace {
+// Not refused by write: the dialog's OK replaces the operator block and
+// writes the hidden settings itself.
+bool put_right_by_ok(const Finding& f)
+{
+    const schema::Field* field = schema::find(f.key);
+    return f.key == "gsm.operator" || (field != nullptr && written_by_ok(field->id));
+}
+} // namespace
+
 std::vector<std::string> check_profile(const ProfileDocument& doc)
 {
+    std::vector<Finding> faults = find_faults(doc);
+    // What write would refuse first, so that the first line is its refusal.
+    std::stable_partition(faults.begin(), faults.end(), [](const Finding& f) { return !put_right_by_ok(f); });
     std::vector<std::string> lines;
-    for (const auto& f : find_faults(doc))
+    for (const auto& f : faults)
         lines.push_back(f.key + ": " + f.message);
     return lines;
 }
@@ -155,12 +169,7 @@ std::optional<std::string> prepare_for_writing(ProfileRecord& record)
     ProfileDocument doc;
     doc.record = record;
     std::vector<Finding> faults = find_faults(doc);
-    // Not refused: the dialog's OK replaces the operator block and writes
-    // the hidden settings itself.
-    std::erase_if(faults, [](const Finding& f) {
-        const schema::Field* field = schema::find(f.key);
-        return f.key == "gsm.operator" || (field != nullptr && written_by_ok(field->id));
-    });
+    std::erase_if(faults, put_right_by_ok);
     if (!faults.empty())
         return faults.front().key + ": " + faults.front().message;
 

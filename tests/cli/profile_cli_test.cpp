@@ -179,12 +179,13 @@ TEST_F(CliTest, CheckListsEveryFindingWithTheDialogsMessage)
         "gsm.send_mode: expected 0 (Instant), 1 (DailyReport) or 2 (Off), not 3",
         "gsm.send_via: expected 0 (MMS) or 1 (GPRS), not 2",
         "gsm.rename_text: the text has no terminator within its 16 bytes",
-        "gsm.band: expected 0 (GSM900), 1 (GSM1800), 2 (GSM1900), 3 (GSM900_1800), 4 (GSM850_1900) or 5 "
-        "(GSM850_900_1800_1900), not 6",
         "gsm.operator.mms_port: the text has no terminator within its 8 bytes",
         "gsm.email.secure_type: expected 64 (NO), 65 (SSL/TLS) or 66 (STARTTLS), not 67",
         "camera.password_text: Please enter no more than 4 characters.",
         "gsm.operator_index: 12 is not an operator of Danmark",
+        // The hidden settings come last: write puts them right.
+        "gsm.band: expected 0 (GSM900), 1 (GSM1800), 2 (GSM1900), 3 (GSM900_1800), 4 (GSM850_1900) or 5 "
+        "(GSM850_900_1800_1900), not 6",
     };
     EXPECT_EQ(findings, expected);
 
