@@ -1,7 +1,5 @@
-// The GSM page's OK and tqrprofile give the same answer for any record: a
-// seeded generator makes records as hand-edited cards and crafted
-// descriptions come; each is loaded into the real page and put to the real
-// commands.
+// The GSM page's OK and tqrprofile give the same answer for any record that
+// a seeded generator makes, loaded into the real page and the real commands.
 #include "cli/commands.h"
 #include "cli/profile_json.h"
 #include "editors/gsm_page.h"
@@ -145,7 +143,6 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
     for (int i = 0; i < kRecords; ++i) {
         const ProfileRecord r = gen.record();
         SCOPED_TRACE("record " + std::to_string(i) + " of seed " + std::to_string(kSeed));
-
         ProfileRecord page_record = r;
         tqr::test::QuietUi quiet;
         GsmPage page;
@@ -157,7 +154,6 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
         const std::string ok_says = ok_refuses ? quiet.boxes.front().text : "";
         refused_by_ok += ok_refuses;
         both_missing += ok_says == rules::kPhoneMissing && r.gsm.send_to == 2 && r.gsm.send_via == 0;
-
         tqr::test::write_file(dat, tqr::test::scrambled(r) + std::string(792, '\0'));
         std::ostringstream out, err;
         const int check_status = cli::run_check({dat.string()}, out, err);

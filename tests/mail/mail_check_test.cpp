@@ -238,9 +238,8 @@ TEST(MailCheckTest, ControlTextNeverReachesTheDialogue)
     login.login = "tester\r\nRSET";
     host.server = "127.0.0.1\n";
     secure.security = security_of(0x43);
-    const std::string address = "a recipient address holds a control character, \"<\" or \">\"";
     const std::pair<MailAccount, std::string> cases[] = {
-        {good, address},
+        {good, "a recipient address holds a control character, \"<\" or \">\""},
         {sender, "the sender address holds a control character, \"<\" or \">\""},
         {login, "the account holds a control character"},
         {host, "the SMTP server name holds a control character"},
@@ -250,7 +249,6 @@ TEST(MailCheckTest, ControlTextNeverReachesTheDialogue)
         for (const char* to : {smuggled.c_str(), "a<b@example.org"})
             EXPECT_EQ(send_test_mail(account, {to}, TestNote{"Op", "60"}, {}).message, message);
     EXPECT_EQ(server.received(), "") << "nothing reached the server";
-
     const TestNote note{"Op\r\n.\r\nMAIL FROM:<e@x.org>\r\nRCPT TO:<v@x.org>\r\nDATA\n", "60"};
     ASSERT_TRUE(send_test_mail(good, {"hunter@example.org"}, note, {}).ok);
     std::istringstream lines(server.received());
