@@ -1,5 +1,5 @@
 #include "cli/commands.h"
-#include "cli/profile_check.h"
+#include "settings/profile_check.h"
 
 #include <CLI/CLI.hpp>
 

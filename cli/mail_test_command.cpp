@@ -1,6 +1,6 @@
 #include "cli/mail_test_command.h"
 
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 #include "cli/profile_json.h"
 #include "mail/mail_check.h"
 #include "mail/mail_record.h"

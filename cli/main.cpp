@@ -1,7 +1,7 @@
 // tqrprofile: read, check, compare and prepare camera settings files.
 #include "cli/commands.h"
 #include "cli/mail_test_command.h"
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 #include "settings/file_exception.h"
 
 #include <CLI/CLI.hpp>

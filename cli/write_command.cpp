@@ -1,6 +1,6 @@
 #include "cli/command_io.h"
 #include "cli/commands.h"
-#include "cli/profile_check.h"
+#include "settings/profile_check.h"
 #include "cli/profile_json.h"
 #include "settings/settings_files.h"
 

@@ -1,4 +1,4 @@
-#include "cli/profile_check.h"
+#include "settings/profile_check.h"
 #include "editors/gsm_page.h"
 #include "resources/email_set_ids.h"
 #include "resources/gsm_ids.h"
@@ -614,9 +614,9 @@ TEST_F(GsmPageTest, CheckFindsFirstWhatOkSaysFirst)
         apply_factory_defaults();
         write_text(record().phones[0], "0170123");
         c.spoil(record());
-        cli::ProfileDocument doc;
+        ProfileDocument doc;
         doc.record = current_profile;
-        const auto faults = cli::find_faults(doc);
+        const auto faults = find_faults(doc);
         ASSERT_FALSE(faults.empty());
 
         tqr::test::QuietUi quiet;

@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace tqr::cli {
+namespace tqr {
 
 // A file or description that cannot be used, with a message for the user.
 class ProfileError : public std::runtime_error {
@@ -36,4 +36,7 @@ struct ProfileDocument {
 // unscrambled record starts with the magic text; "-" reads standard input).
 ProfileDocument read_profile_file(const std::filesystem::path& path);
 
-} // namespace tqr::cli
+// Reads a camera's PROFILE.BIN the same way; any other size is refused.
+ProfileRecord read_card_file(const std::filesystem::path& path);
+
+} // namespace tqr

@@ -1,4 +1,4 @@
-#include "cli/profile_check.h"
+#include "settings/profile_check.h"
 
 #include "settings/record_schema.h"
 #include "settings/value_rules.h"
@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-namespace tqr::cli {
+namespace tqr {
 
 namespace {
 
@@ -145,6 +145,17 @@ std::vector<std::string> check_profile(const ProfileDocument& doc)
     return lines;
 }
 
+std::vector<Finding> values_no_control_produces(const ProfileRecord& record)
+{
+    std::vector<Finding> out;
+    impossible_values(record, out);
+    std::erase_if(out, [](const Finding& f) {
+        const schema::Field* field = schema::find(f.key);
+        return field != nullptr && written_by_ok(field->id);
+    });
+    return out;
+}
+
 std::optional<std::string> prepare_for_writing(ProfileRecord& record)
 {
     ProfileDocument doc;
@@ -169,4 +180,4 @@ std::optional<std::string> prepare_for_writing(ProfileRecord& record)
     return std::nullopt;
 }
 
-} // namespace tqr::cli
+} // namespace tqr
