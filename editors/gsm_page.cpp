@@ -171,6 +171,14 @@ void GsmPage::load_from_record()
     UpdateData(false);
 }
 
+void GsmPage::reload()
+{
+    // Loading appends the stored recipients to the texts it starts from.
+    phone_text_.clear();
+    email_text_.clear();
+    load_from_record();
+}
+
 void GsmPage::on_send_mode()
 {
     UpdateData(true);

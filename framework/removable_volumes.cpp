@@ -251,6 +251,15 @@ std::vector<RemovableVolume> removable_volumes(const MountTable& table)
     return out;
 }
 
+std::vector<std::string> removable_roots(const MountTable& table)
+{
+    std::vector<std::string> out;
+    for (const auto& m : visible_mounts(table))
+        if (is_removable(table, m))
+            out.push_back(m.mount_point);
+    return out;
+}
+
 std::optional<RemovableVolume> removable_volume_of(const MountTable& table, const std::string& folder)
 {
     const auto m = mount_holding(visible_mounts(table), canonical_or_same(folder));
