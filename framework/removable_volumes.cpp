@@ -1,6 +1,7 @@
 #include "framework/removable_volumes.h"
 
 #include <blkid/blkid.h>
+#include <dlfcn.h>
 #include <sys/statvfs.h>
 
 #include <filesystem>
@@ -48,6 +49,41 @@ std::string canonical_or_same(const std::string& p)
     return ec ? fs::path(p).lexically_normal().string() : c.string();
 }
 
+// libblkid is loaded when a label is first probed, not at start-up: only
+// the folder browser and a card's title need it, and most labels come from
+// udev's links anyway.
+struct Blkid {
+    decltype(&blkid_new_probe_from_filename) new_probe;
+    decltype(&blkid_probe_enable_superblocks) enable_superblocks;
+    decltype(&blkid_probe_set_superblocks_flags) set_superblocks_flags;
+    decltype(&blkid_do_safeprobe) do_safeprobe;
+    decltype(&blkid_probe_lookup_value) lookup_value;
+    decltype(&blkid_free_probe) free_probe;
+};
+
+template <typename F> bool resolve(void* handle, const char* name, F& fn)
+{
+    fn = reinterpret_cast<F>(dlsym(handle, name));
+    return fn != nullptr;
+}
+
+const Blkid* blkid()
+{
+    static const Blkid* lib = []() -> const Blkid* {
+        void* handle = dlopen("libblkid.so.1", RTLD_NOW | RTLD_LOCAL);
+        static Blkid b{};
+        if (handle == nullptr || !resolve(handle, "blkid_new_probe_from_filename", b.new_probe) ||
+            !resolve(handle, "blkid_probe_enable_superblocks", b.enable_superblocks) ||
+            !resolve(handle, "blkid_probe_set_superblocks_flags", b.set_superblocks_flags) ||
+            !resolve(handle, "blkid_do_safeprobe", b.do_safeprobe) ||
+            !resolve(handle, "blkid_probe_lookup_value", b.lookup_value) ||
+            !resolve(handle, "blkid_free_probe", b.free_probe))
+            return nullptr;
+        return &b;
+    }();
+    return lib;
+}
+
 class SystemMountTable final : public MountTable {
   public:
     std::vector<MountEntry> mounts() const override { return parse_mountinfo(read_small_file("/proc/self/mountinfo")); }
@@ -90,17 +126,20 @@ class SystemMountTable final : public MountTable {
   private:
     static std::optional<std::string> probe_label(const std::string& device)
     {
-        blkid_probe probe = blkid_new_probe_from_filename(device.c_str());
+        const Blkid* lib = blkid();
+        if (lib == nullptr)
+            return std::nullopt;
+        blkid_probe probe = lib->new_probe(device.c_str());
         if (probe == nullptr)
             return std::nullopt;
         std::optional<std::string> label;
-        blkid_probe_enable_superblocks(probe, 1);
-        blkid_probe_set_superblocks_flags(probe, BLKID_SUBLKS_LABEL);
+        lib->enable_superblocks(probe, 1);
+        lib->set_superblocks_flags(probe, BLKID_SUBLKS_LABEL);
         const char* value = nullptr;
-        if (blkid_do_safeprobe(probe) == 0 && blkid_probe_lookup_value(probe, "LABEL", &value, nullptr) == 0 &&
+        if (lib->do_safeprobe(probe) == 0 && lib->lookup_value(probe, "LABEL", &value, nullptr) == 0 &&
             value != nullptr && *value != '\0')
             label = value;
-        blkid_free_probe(probe);
+        lib->free_probe(probe);
         return label;
     }
 };
