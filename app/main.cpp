@@ -1,7 +1,7 @@
 #include "app/setup_app.h"
 
+#include <cstdio>
 #include <cstring>
-#include <iostream>
 
 namespace {
 tqr::SetupApp the_app;
@@ -23,11 +23,11 @@ int main(int argc, char** argv)
     // and in scripts.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << kUsage;
+            std::fputs(kUsage, stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::cout << "TQRSetup " << TQR_VERSION << "\n";
+            std::printf("TQRSetup %s\n", TQR_VERSION);
             return 0;
         }
     }

@@ -19,6 +19,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -84,11 +86,14 @@ class SilentUi final : public fw::UiServices {
     }
 };
 
+// The same folder, by device and inode, whatever path names it.
 bool is_home(const std::filesystem::path& folder)
 {
     const char* home = std::getenv("HOME");
-    std::error_code ec;
-    return home != nullptr && *home != '\0' && std::filesystem::equivalent(folder, home, ec);
+    struct stat here {};
+    struct stat there {};
+    return home != nullptr && *home != '\0' && ::stat(folder.c_str(), &here) == 0 && ::stat(home, &there) == 0 &&
+           here.st_dev == there.st_dev && here.st_ino == there.st_ino;
 }
 } // namespace
 

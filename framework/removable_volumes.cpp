@@ -4,11 +4,12 @@
 #include <dlfcn.h>
 #include <sys/statvfs.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 
 namespace tqr::fw {
 
@@ -16,10 +17,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// POSIX reads, not streams: the mount table is read at start-up, where
+// setting up iostreams alone would cost a third of a megabyte.
 std::string read_small_file(const fs::path& p)
 {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string text;
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return text;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) != 0;) {
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            break;
+        text.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return text;
 }
 
 // udev names its /dev/disk/by-label links with "\x20" for a space.
@@ -258,13 +273,22 @@ std::string unescape_mount_field(const std::string& field)
 std::vector<MountEntry> parse_mountinfo(const std::string& text)
 {
     std::vector<MountEntry> out;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::istringstream in(line);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
         std::vector<std::string> fields;
-        for (std::string f; in >> f;)
-            fields.push_back(f);
+        for (std::size_t i = start; i < end;) {
+            const std::size_t from = text.find_first_not_of(" \t", i);
+            if (from == std::string::npos || from >= end)
+                break;
+            std::size_t to = text.find_first_of(" \t", from);
+            to = to == std::string::npos || to > end ? end : to;
+            fields.push_back(text.substr(from, to - from));
+            i = to;
+        }
+        start = end + 1;
         // id parent major:minor root mount-point options [optional...] - type source super-options
         std::size_t dash = 6;
         while (dash < fields.size() && fields[dash] != "-")
