@@ -2,6 +2,7 @@
 // cameras does it: pick the card, answer the questions, press OK.
 #include "app/setup_app.h"
 #include "app/setup_dialog.h"
+#include "resources/gsm_ids.h"
 #include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
@@ -93,6 +94,19 @@ std::string profile_bin(const ProfileRecord& r)
     return test::scrambled(r, 20, 880);
 }
 
+// The page shows what a page created over the record would show.
+void expect_as_if_started_with(const GsmPage& page)
+{
+    GsmBlock block = current_profile.gsm;
+    GsmPage fresh;
+    fresh.set_block(&block);
+    fresh.create(nullptr);
+    for (const int id : gsm_ids::kAll)
+        EXPECT_TRUE(fresh.is_enabled(id) == page.is_enabled(id) && fresh.text(id) == page.text(id) &&
+                    fresh.check_state(id) == page.check_state(id))
+            << "control " << id;
+}
+
 struct OpenCardTest : ::testing::Test {
     test::FreshSettings fresh;
     test::TempEnv env;
@@ -174,6 +188,7 @@ TEST_F(OpenCardTest, EveryCardTheDialogWritesComesBackByteForByte)
             });
             ASSERT_TRUE(ui.done()) << "card " << i;
             EXPECT_EQ(d.window()->windowTitle().toStdString(), kTitle + " - CAM_A");
+            expect_as_if_started_with(d.page_host().gsm_page());
             pick(d, 1);
             EXPECT_EQ(d.window()->windowTitle().toStdString(), kTitle);
             press_ok(d, card_b);
