@@ -143,10 +143,12 @@ bool SetupDialog::on_init()
 // that card is where the user means to write.
 void SetupDialog::start_at_the_only_card()
 {
-    const auto roots = fw::removable_roots(fw::current_mount_table());
-    if (roots.size() != 1)
+    const auto cards = fw::unlabelled_removable_volumes(fw::current_mount_table());
+    if (cards.size() != 1)
         return;
-    path_ = roots.front();
+    path_ = cards.front().root;
+    // As if picked: a save notices the card going away.
+    picked_volume_ = cards.front();
     offer_at_show_ = true;
 }
 

@@ -314,12 +314,12 @@ std::vector<RemovableVolume> removable_volumes(const MountTable& table)
     return out;
 }
 
-std::vector<std::string> removable_roots(const MountTable& table)
+std::vector<RemovableVolume> unlabelled_removable_volumes(const MountTable& table)
 {
-    std::vector<std::string> out;
+    std::vector<RemovableVolume> out;
     for (const auto& m : visible_mounts(table))
         if (is_removable(table, m))
-            out.push_back(m.mount_point);
+            out.push_back({m.mount_point, {}, 0, m.device, m.dev_id});
     return out;
 }
 
