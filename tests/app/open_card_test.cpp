@@ -267,7 +267,11 @@ TEST_F(OpenCardTest, StartedAtHomeWithOneCardThePathIsThatCard)
     const std::string home = std::getenv("HOME");
     setenv("HOME", env.work().c_str(), 1);
     std::mt19937 rng(5);
-    write_file(card_a + "/PROFILE.BIN", profile_bin(random_card(rng)));
+    ProfileRecord card = random_card(rng);
+    card.gsm.operator_select = pack_operator_select(11, 2);
+    card.gsm.operator_entry = operator_row(11, 2);
+    write_text(card.gsm.operator_entry.mms_apn, "card.apn");
+    write_file(card_a + "/PROFILE.BIN", profile_bin(card));
     table.unmount(card_b);
     run(
         [&](SetupDialog& d) {
@@ -283,7 +287,10 @@ TEST_F(OpenCardTest, StartedAtHomeWithOneCardThePathIsThatCard)
             QTest::mouseClick(d.control(IDOK), Qt::LeftButton);
             QTest::qWait(0);
         },
-        [&] { expect_offer(card_a); });
+        [&] {
+            expect_offer(card_a);
+            ui.expect_box("The card's parameters for Vodafone (Germany) were replaced by the table's.");
+        });
     table.mount("/dev/sdb1", card_a).mount("/dev/sdc1", card_b);
     run([&](SetupDialog& d) { EXPECT_EQ(d.text(kPath), env.work().string()) << "two cards: none is chosen"; });
     setenv("HOME", home.c_str(), 1);
