@@ -224,15 +224,12 @@ TEST_F(OpenCardTest, AFileTheToolCannotHaveWrittenIsRefusedAndChangesNothing)
 TEST_F(OpenCardTest, ACustomOperatorOfTheCardReplacesTheStoredRowOnlyOnYes)
 {
     std::mt19937 rng(3);
-    ProfileRecord card;
-    do
-        card = random_card(rng);
-    while (unpack_operator_select(card.gsm.operator_select).country_index != kCustomerCountry);
-    const int row = unpack_operator_select(card.gsm.operator_select).operator_index;
+    ProfileRecord card = random_card(rng);
+    const int row = 1;
+    card.gsm.operator_select = pack_operator_select(kCustomerCountry, row);
+    card.gsm.operator_entry = CustomOperators[row];
     write_text(card.gsm.operator_entry.mms_apn, "card.apn");
     write_file(card_a + "/PROFILE.BIN", profile_bin(card));
-    const std::string question =
-        "The card uses different parameters for Customer" + std::to_string(row + 1) + ". Use the card's?";
     for (const int answer : {IDYES, IDNO}) {
         test::FreshSettings::reset();
         fs::remove(env.store_file());
@@ -243,10 +240,10 @@ TEST_F(OpenCardTest, ACustomOperatorOfTheCardReplacesTheStoredRowOnlyOnYes)
             QTest::keyClick(d.control(kPath), Qt::Key_A, Qt::ControlModifier);
             test::type(d.control(kPath), QString::fromStdString(card_a));
             expect_offer(card_a);
-            ui.expect_box(question, MB_ICONQUESTION | MB_YESNO, answer);
+            ui.expect_box("The card uses different parameters for Customer2. Use the card's?",
+                          MB_ICONQUESTION | MB_YESNO, answer);
             if (answer == IDNO)
-                ui.expect_box("The card's parameters for Customer" + std::to_string(row + 1) +
-                              " were not taken; the stored ones are used.");
+                ui.expect_box("The card's parameters for Customer2 were not taken; the stored ones are used.");
             QTest::keyClick(d.control(kPath), Qt::Key_Tab);
             QApplication::processEvents();
             ASSERT_TRUE(ui.done());
