@@ -1,6 +1,7 @@
 #include "cli/operators_command.h"
 
 #include "cli/commands.h"
+#include "cli/manual_page.h"
 #include "providers/operator_fill.h"
 #include "providers/provider_database.h"
 
@@ -128,7 +129,7 @@ CLI::App* add_operators_command(CLI::App& app, int& exit_code)
                     std::string("The database file (default: $") + providers::kDatabaseEnvironment + " or " +
                         providers::kStandardDatabasePath + ")");
     sub->add_flag("--json", o->json, "Print the operator object that write takes, without its name");
-    sub->footer("Exit status: 0 found, 1 not found or the database cannot be read, 2 wrong usage.");
+    set_exit_codes(*sub, "found", "not found, or the database cannot be read");
     sub->callback([o, &exit_code] { exit_code = run_operators(*o, std::cout, std::cerr); });
     return sub;
 }

@@ -24,6 +24,9 @@ class GsmPage : public fw::CDialog {
     // 0: stored; 1: refused, its message has been shown.
     int validate_and_store();
 
+    // Loads the block again into the existing window, as at its creation.
+    void reload();
+
   protected:
     void exchange_data(fw::CDataExchange& dx) override;
     bool on_init() override;
@@ -45,6 +48,9 @@ class GsmPage : public fw::CDialog {
 
     void on_send_mode();
     void on_minute_changed();
+    // What a handler writes back after a failed reading.
+    enum class WriteBack { all, radios, radios_and_minute };
+    void write_back(bool read_ok, WriteBack after_failure);
     void on_mms();
     void on_gprs();
     void on_send_to(int button);
@@ -74,6 +80,7 @@ class GsmPage : public fw::CDialog {
     int country_index_ = 0;
     int operator_index_ = 0;
     int email_reminder_shown_ = 0;
+    WriteBack write_back_ = WriteBack::all;
     GsmBlock* gsm_block_ = nullptr;
     const EmailProvider* email_providers_ = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -16,9 +18,24 @@ namespace tqr::fw {
 
 namespace {
 
+// A volume's name and folder come from whoever formatted the card: shown as
+// plain text, with control characters and the marks that reorder text
+// replaced, so a label can neither format itself nor pose as another.
+QString plain_name(const std::string& name)
+{
+    QString text = QString::fromStdString(name);
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x061C || u == 0x200E || u == 0x200F ||
+            (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return text;
+}
+
 QString volume_text(const RemovableVolume& v)
 {
-    const QString label = QString::fromStdString(v.label);
+    const QString label = plain_name(v.label);
     if (v.size_bytes == 0)
         return label;
     // Cards are sold in decimal gigabytes, so that is what their owners know.
@@ -39,7 +56,8 @@ class NamesOnly final : public QSortFilterProxyModel {
 
 } // namespace
 
-FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& title, std::vector<RemovableVolume> volumes)
+FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& title, std::vector<RemovableVolume> volumes,
+                                         const std::string& start)
     : QDialog(owner != nullptr ? owner->window() : nullptr), volumes_(std::move(volumes))
 {
     setWindowTitle(QStringLiteral("Folder Browser"));
@@ -53,7 +71,8 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
         volumes_list_->setAccessibleName(QStringLiteral("Removable volumes"));
         for (const auto& v : volumes_) {
             auto* item = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("media-flash")), volume_text(v));
-            item->setToolTip(QString::fromStdString(v.root));
+            // A tooltip that looks like markup would be shown as rich text.
+            item->setToolTip(Qt::convertFromPlainText(plain_name(v.root)));
             volumes_list_->addItem(item);
         }
         const int rows = static_cast<int>(std::min<std::size_t>(volumes_.size(), 4));
@@ -100,7 +119,14 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    if (volumes_.size() == 1) {
+    const int start_card = start.empty() ? -1 : volume_row(start);
+    if (start_card >= 0) {
+        volumes_list_->setCurrentRow(start_card);
+        volumes_list_->setFocus();
+    } else if (!start.empty() && QFileInfo(QString::fromStdString(start)).isDir()) {
+        select_folder(QString::fromStdString(start));
+        tree_->setFocus();
+    } else if (volumes_.size() == 1) {
         volumes_list_->setCurrentRow(0);
         volumes_list_->setFocus();
     } else {
@@ -119,6 +145,15 @@ void FolderBrowserDialog::select_folder(const QString& path)
     tree_->setCurrentIndex(index);
     tree_->scrollTo(index);
     picking_ = false;
+}
+
+int FolderBrowserDialog::volume_row(const std::string& folder) const
+{
+    const QString wanted = QDir::cleanPath(QString::fromStdString(folder));
+    for (std::size_t i = 0; i < volumes_.size(); ++i)
+        if (QDir::cleanPath(QString::fromStdString(volumes_[i].root)) == wanted)
+            return static_cast<int>(i);
+    return -1;
 }
 
 void FolderBrowserDialog::pick_volume(int row)
@@ -140,9 +175,9 @@ std::optional<std::string> FolderBrowserDialog::selected_folder() const
     return selected_.toStdString();
 }
 
-std::optional<std::string> run_folder_browser(QWidget* owner, const std::string& title)
+std::optional<std::string> run_folder_browser(QWidget* owner, const std::string& title, const std::string& start)
 {
-    FolderBrowserDialog dialog(owner, title, removable_volumes(current_mount_table()));
+    FolderBrowserDialog dialog(owner, title, removable_volumes(current_mount_table()), start);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selected_folder();

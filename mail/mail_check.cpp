@@ -1,6 +1,7 @@
 #include "mail/mail_check.h"
 
 #include "mail/curl_library.h"
+#include "settings/value_rules.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,18 +38,25 @@ struct Transcript {
     // brings a "221" that must not hide it.
     std::string last_refusal;
     bool logged_in = false;
+    // Whether the password left: an AUTH command went out.
+    bool auth_sent = false;
     const std::atomic<bool>* cancel = nullptr;
 };
 
 int on_debug(CURL*, curl_infotype type, char* data, std::size_t size, void* user)
 {
+    auto& t = *static_cast<Transcript*>(user);
+    if (type == CURLINFO_HEADER_OUT && size >= 4 && std::memcmp(data, "AUTH", 4) == 0)
+        t.auth_sent = true;
     if (type != CURLINFO_HEADER_IN)
         return 0;
-    auto& t = *static_cast<Transcript*>(user);
     std::string line(data, size);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.pop_back();
     if (line.empty())
+        return 0;
+    // A login challenge ("334") says nothing about the outcome.
+    if (line.rfind("334", 0) == 0)
         return 0;
     // "235" answers a successful AUTH in every mechanism.
     if (line.rfind("235", 0) == 0)
@@ -113,6 +121,7 @@ const char* security_name(Security s)
     case Security::none: return "no encryption";
     case Security::ssl_tls: return "SSL/TLS";
     case Security::starttls: return "STARTTLS";
+    case Security::unknown: break;
     }
     return "";
 }
@@ -134,6 +143,18 @@ std::string rfc_date(std::time_t now)
     return buffer;
 }
 
+// A text from the settings as one line of the message: a line break or
+// another control character in it would start a line of its own (or end
+// the data early, on servers that take a bare line feed as the end).
+std::string one_line(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (rules::has_control_character(std::string_view(&c, 1)))
+            c = '?';
+    return out;
+}
+
 std::string test_message(const MailAccount& account, const std::vector<std::string>& recipients, const TestNote& note)
 {
     const std::string date = rfc_date(std::time(nullptr));
@@ -149,22 +170,44 @@ std::string test_message(const MailAccount& account, const std::vector<std::stri
     m += "camera's settings. If it reached you, the camera can mail you its pictures.\r\n";
     m += "\r\n";
     m += "Date: " + date + "\r\n";
-    m += "Operator: " + note.operator_name + "\r\n";
-    m += "Max Size: " + note.max_size + "\r\n";
+    m += "Operator: " + one_line(note.operator_name) + "\r\n";
+    m += "Max Size: " + one_line(note.max_size) + "\r\n";
     return m;
 }
 
-// Everything that goes wrong before the first byte is sent.
-std::string refusal_of(const MailAccount& account)
+// An address as a mailbox of the envelope: a control character would end
+// the command and start another of the sender's choosing, and "<" or ">"
+// would end the mailbox early.
+bool plain_address(std::string_view address)
+{
+    return !rules::has_control_character(address) && address.find_first_of("<>") == std::string_view::npos;
+}
+
+// Everything that goes wrong before the first byte is sent. The texts are
+// not repeated in the messages: they may hold anything.
+std::string refusal_of(const MailAccount& account, const std::vector<std::string>* recipients)
 {
     if (account.server.empty())
         return "no SMTP server is set";
+    if (rules::has_control_character(account.server))
+        return "the SMTP server name holds a control character";
     if (!plain_host(account.server))
         return "\"" + account.server + "\" is not a server name";
     if (!valid_port(account.port))
         return "the port \"" + account.port + "\" is not a number from 1 to 65535";
     if (account.login.empty())
         return "no account is set";
+    if (rules::has_control_character(account.login))
+        return "the account holds a control character";
+    if (account.security == Security::unknown)
+        return "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent";
+    if (recipients != nullptr) {
+        if (!plain_address(account.sender))
+            return "the sender address holds a control character, \"<\" or \">\"";
+        for (const auto& r : *recipients)
+            if (!plain_address(r))
+                return "a recipient address holds a control character, \"<\" or \">\"";
+    }
     return {};
 }
 
@@ -204,7 +247,7 @@ std::string failure_text(CURLcode code, const MailAccount& account, const Transc
 CheckOutcome run(const MailAccount& account, const std::vector<std::string>* recipients, const TestNote& note,
                  const CheckOptions& options)
 {
-    if (const std::string refusal = refusal_of(account); !refusal.empty())
+    if (const std::string refusal = refusal_of(account, recipients); !refusal.empty())
         return {false, false, refusal};
     if (recipients != nullptr && recipients->empty())
         return {false, false, "there is no recipient for the test e-mail"};
@@ -270,9 +313,12 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
     }
 
     const CURLcode code = curl().easy_perform(c);
+    // Whatever came of it, the user should know where the password went.
+    const std::string in_clear =
+        account.security == Security::none && transcript.auth_sent ? "; the password travelled unencrypted" : "";
     if (code != CURLE_OK) {
         CheckOutcome out{false, code == CURLE_ABORTED_BY_CALLBACK, ""};
-        out.message = failure_text(code, account, transcript, options, recipients != nullptr);
+        out.message = failure_text(code, account, transcript, options, recipients != nullptr) + in_clear;
         return out;
     }
     // A server that offers no login lets curl skip AUTH; the camera would
@@ -282,10 +328,11 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
                 "the server " + server_name(account) + " offered no login with " + security_name(account.security) +
                     "; the account was not tried"};
     if (recipients != nullptr)
-        return {true, false, "the test e-mail from " + account.sender + " to " + joined(*recipients) + " was sent"};
+        return {true, false,
+                "the test e-mail from " + account.sender + " to " + joined(*recipients) + " was sent" + in_clear};
     return {true, false,
             "the server " + server_name(account) + " accepted the login of " + account.login + " (" +
-                security_name(account.security) + ")"};
+                security_name(account.security) + ")" + in_clear};
 }
 
 } // namespace

@@ -4,6 +4,15 @@
 
 namespace tqr::rules {
 
+namespace {
+// Only the plain space is a blank: a no-break space is a character the user
+// typed, which a phone number or an address cannot hold.
+bool is_blank(char c)
+{
+    return c == ' ';
+}
+} // namespace
+
 Refusal check_instant_max(int instant_max)
 {
     if (instant_max < 0 || instant_max > 99)
@@ -58,7 +67,7 @@ bool has_fifth_recipient(std::string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == ';')
             ++separators;
-        else if (separators >= 4 && text[i] != ' ')
+        else if (separators >= 4 && !is_blank(text[i]))
             return true;
     }
     return false;
@@ -77,7 +86,7 @@ std::string remove_blanks(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (const char c : text)
-        if (c != ' ')
+        if (!is_blank(c))
             out.push_back(c);
     return out;
 }
