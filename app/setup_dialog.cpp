@@ -2,6 +2,7 @@
 
 #include "app/about_dialog.h"
 #include "framework/data_exchange.h"
+#include "framework/translation.h"
 #include "framework/ui_services.h"
 #include "resources/app_icon.h"
 #include "resources/main_ids.h"
@@ -9,6 +10,7 @@
 #include "settings/file_exception.h"
 #include "settings/profile_record.h"
 #include "settings/settings_files.h"
+#include "settings/translatable.h"
 
 #include <QAction>
 #include <QShortcut>
@@ -46,7 +48,7 @@ bool SetupDialog::on_init()
     window()->setWindowTitle(QString::fromLatin1(title.c_str()));
     current_profile.model_index = kGsmModel;
     model_ = kGsmModel;
-    page_host_.InsertItem(0, "GSM");
+    page_host_.InsertItem(0, TQR_TR_NOOP("TQRSetup", "GSM"));
     page_host_.create_pages(current_profile);
     UpdateData(false);
     return true;
@@ -56,7 +58,7 @@ bool SetupDialog::on_init()
 // in the dialog's context menu and on F1.
 void SetupDialog::add_about_entry()
 {
-    auto* about = new QAction(QString::fromLatin1(res::kAboutMenuText), window());
+    auto* about = new QAction(fw::translated(res::kAboutMenuText), window());
     QObject::connect(about, &QAction::triggered, window(),
                      [this] { dispatch([this] { on_system_command(kAboutCommand); }); });
     window()->addAction(about);
@@ -76,7 +78,8 @@ void SetupDialog::on_system_command(int command)
 
 void SetupDialog::on_browse()
 {
-    const auto folder = fw::current_ui().browse_for_folder(window(), "Please Select the Path");
+    const auto folder = fw::current_ui().browse_for_folder(
+        window(), fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "Please Select the Path")));
     if (!folder)
         return;
     path_ = *folder;
@@ -92,12 +95,12 @@ void SetupDialog::on_ok()
     if (!UpdateData(true))
         return;
     if (path_.empty()) {
-        message_box("Please choose path to SD card Drive.");
+        message_box(TQR_TR_NOOP("TQRSetup", "Please choose path to SD card Drive."));
         return;
     }
     check_card_still_there();
     save_profile(path_);
-    message_box("PROFILE.BIN has been saved in " + path_);
+    message_box(TQR_TR_NOOP("TQRSetup", "PROFILE.BIN has been saved in %1"), {path_});
 }
 
 // A card unmounted while the dialog is open can leave its mount folder

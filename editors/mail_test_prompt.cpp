@@ -1,6 +1,8 @@
 #include "editors/mail_test_prompt.h"
 
 #include "editors/mail_check_dialog.h"
+#include "framework/translation.h"
+#include "settings/translatable.h"
 
 #include <optional>
 
@@ -44,21 +46,20 @@ void test_mail_account(fw::CDialog& owner, const mail::MailAccount& account, con
             o.cancel = &cancel;
             return mail::check_login(account, o);
         },
-        "Logging in to " + mail::server_name(account) + "...");
+        fw::translated_ansi(TQR_TR_NOOP("TQRSetup", "Logging in to %1..."), {mail::server_name(account)}));
     if (!login)
         return;
     if (!login->ok) {
-        owner.message_box("The mail account does not work: " + login->message + ".",
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account does not work: %1."), {login->message},
                           fw::MB_ICONEXCLAMATION | fw::MB_OK);
         return;
     }
-    const std::string works = "The mail account works: " + login->message + ".";
     if (recipients.empty()) {
-        owner.message_box(works, fw::MB_OK);
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account works: %1."), {login->message}, fw::MB_OK);
         return;
     }
-    if (owner.message_box(works + "\r\n\r\nSend a test e-mail to " + joined(recipients) + "?",
-                          fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
+    if (owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account works: %1.\r\n\r\nSend a test e-mail to %2?"),
+                          {login->message, joined(recipients)}, fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
         return;
 
     const auto sent = run_busy(
@@ -68,13 +69,14 @@ void test_mail_account(fw::CDialog& owner, const mail::MailAccount& account, con
             o.cancel = &cancel;
             return mail::send_test_mail(account, recipients, note, o);
         },
-        "Sending the test e-mail to " + joined(recipients) + "...");
+        fw::translated_ansi(TQR_TR_NOOP("TQRSetup", "Sending the test e-mail to %1..."), {joined(recipients)}));
     if (!sent)
         return;
     if (sent->ok)
         owner.message_box(sentence(sent->message), fw::MB_OK);
     else
-        owner.message_box("The test e-mail was not sent: " + sent->message + ".", fw::MB_ICONEXCLAMATION | fw::MB_OK);
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The test e-mail was not sent: %1."), {sent->message},
+                          fw::MB_ICONEXCLAMATION | fw::MB_OK);
 }
 
 } // namespace tqr

@@ -1,6 +1,7 @@
 #include "framework/accessible_names.h"
 
 #include "framework/ip_address_ctrl.h"
+#include "framework/translation.h"
 #include "resources/form_template.h"
 
 #include <QAbstractItemView>
@@ -16,7 +17,7 @@ namespace {
 // colon that ends it on screen.
 QString spoken(const std::string& text)
 {
-    QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    QString s = shown_text(text);
     s.remove(QLatin1Char('&'));
     s = s.trimmed();
     if (s.endsWith(QLatin1Char(':')))
