@@ -18,11 +18,19 @@ std::string joined(const std::vector<std::string>& items)
     return out;
 }
 
-std::string sentence(std::string text)
+// The outcome in the user's language; the server's reply it quotes stays
+// as the server wrote it.
+std::string told(const mail::CheckOutcome& outcome)
 {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text + ".";
+    return fw::translated_utf8(outcome.phrase.text, outcome.phrase.args);
+}
+
+std::string sentence(const mail::CheckOutcome& outcome)
+{
+    QString text = fw::translated(outcome.phrase.text, outcome.phrase.args);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return (text + u'.').toStdString();
 }
 
 // Runs `job` behind the busy window; nothing when the user cancelled.
@@ -50,16 +58,16 @@ void test_mail_account(fw::CDialog& owner, const mail::MailAccount& account, con
     if (!login)
         return;
     if (!login->ok) {
-        owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account does not work: %1."), {login->message},
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account does not work: %1."), {told(*login)},
                           fw::MB_ICONEXCLAMATION | fw::MB_OK);
         return;
     }
     if (recipients.empty()) {
-        owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account works: %1."), {login->message}, fw::MB_OK);
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account works: %1."), {told(*login)}, fw::MB_OK);
         return;
     }
     if (owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account works: %1.\r\n\r\nSend a test e-mail to %2?"),
-                          {login->message, joined(recipients)}, fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
+                          {told(*login), joined(recipients)}, fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
         return;
 
     const auto sent = run_busy(
@@ -73,9 +81,9 @@ void test_mail_account(fw::CDialog& owner, const mail::MailAccount& account, con
     if (!sent)
         return;
     if (sent->ok)
-        owner.message_box(sentence(sent->message), fw::MB_OK);
+        owner.message_box(sentence(*sent), fw::MB_OK);
     else
-        owner.message_box(TQR_TR_NOOP("TQRSetup", "The test e-mail was not sent: %1."), {sent->message},
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The test e-mail was not sent: %1."), {told(*sent)},
                           fw::MB_ICONEXCLAMATION | fw::MB_OK);
 }
 

@@ -638,5 +638,109 @@ Send a test e-mail to %2?</source>
         <source>Folders</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no SMTP server is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a server name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no account is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the check was cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server name %1 cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing answers at %1 (the connection was refused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 does not offer STARTTLS, so the password was not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no secure connection to %1 could be set up (is the secure type right?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the login%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the test e-mail%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 gave an unexpected answer%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connection to %1 broke off%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system&apos;s trusted certificates cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the CA file %1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the check failed: %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no recipient for the test e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mail check needs libcurl (libcurl.so.4), which could not be loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the check could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 offered no login with no encryption; the account was not tried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 offered no login with %2; the account was not tried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the test e-mail from %1 to %2 was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 accepted the login of %2 (no encryption)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server %1 accepted the login of %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
