@@ -5,742 +5,745 @@
     <name>TQRSetup</name>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado %1.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene una ruta no válida.</translation>
     </message>
     <message>
         <source>%1 could not be opened because there are too many open files.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir %1 porque hay demasiados archivos abiertos.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha denegado el acceso a %1.</translation>
     </message>
     <message>
         <source>An invalid file handle was associated with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 estaba asociado a un descriptor de archivo no válido.</translation>
     </message>
     <message>
         <source>%1 could not be removed because it is the current directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar %1 porque es la carpeta actual.</translation>
     </message>
     <message>
         <source>%1 could not be created because the directory is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear %1 porque la carpeta está llena.</translation>
     </message>
     <message>
         <source>Seek failed on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido posicionar en %1</translation>
     </message>
     <message>
         <source>A hardware I/O error was reported while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error de hardware al acceder a %1.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido una infracción de uso compartido al acceder a %1.</translation>
     </message>
     <message>
         <source>A locking violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido una infracción de bloqueo al acceder a %1.</translation>
     </message>
     <message>
         <source>Disk full while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El soporte está lleno (al acceder a %1).</translation>
     </message>
     <message>
         <source>An attempt was made to access %1 past its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha intentado acceder a %1 más allá de su final.</translation>
     </message>
     <message>
         <source>An unknown error occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error desconocido al acceder a %1.</translation>
     </message>
     <message>
         <source>an unnamed file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo sin nombre</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>3 MP</source>
-        <translation type="unfinished"></translation>
+        <translation>3 MP</translation>
     </message>
     <message>
         <source>5 MP</source>
-        <translation type="unfinished"></translation>
+        <translation>5 MP</translation>
     </message>
     <message>
         <source>6 MP</source>
-        <translation type="unfinished"></translation>
+        <translation>6 MP</translation>
     </message>
     <message>
         <source>8 MP</source>
-        <translation type="unfinished"></translation>
+        <translation>8 MP</translation>
     </message>
     <message>
         <source>1 Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>1 foto</translation>
     </message>
     <message>
         <source>2 Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>2 fotos</translation>
     </message>
     <message>
         <source>3 Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>3 fotos</translation>
     </message>
     <message>
         <source>QVGA</source>
-        <translation type="unfinished"></translation>
+        <translation>QVGA</translation>
     </message>
     <message>
         <source>VGA</source>
-        <translation type="unfinished"></translation>
+        <translation>VGA</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>6m/20ft</source>
-        <translation type="unfinished"></translation>
+        <translation>6 m</translation>
     </message>
     <message>
         <source>12m/40ft</source>
-        <translation type="unfinished"></translation>
+        <translation>12 m</translation>
     </message>
     <message>
         <source>Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>Inmediato</translation>
     </message>
     <message>
         <source>DailyReport</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario</translation>
     </message>
     <message>
         <source>MMS</source>
-        <translation type="unfinished"></translation>
+        <translation>MMS</translation>
     </message>
     <message>
         <source>GPRS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléf.</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Email</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Los 2</translation>
     </message>
     <message>
         <source>GSM900</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM900</translation>
     </message>
     <message>
         <source>GSM1800</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM1800</translation>
     </message>
     <message>
         <source>GSM1900</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM1900</translation>
     </message>
     <message>
         <source>GSM900_1800</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM900_1800</translation>
     </message>
     <message>
         <source>GSM850_1900</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM850_1900</translation>
     </message>
     <message>
         <source>GSM850_900_1800_1900</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM850_900_1800_1900</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>SSL/TLS</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL/TLS</translation>
     </message>
     <message>
         <source>STARTTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS</translation>
     </message>
     <message>
         <source>Instant number is out of the range(0-99)!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número de envíos inmediatos debe estar entre 0 y 99!</translation>
     </message>
     <message>
         <source>Daily report time is error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La hora del informe diario no es válida!</translation>
     </message>
     <message>
         <source>Phone number is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número de teléfono no es válido!</translation>
     </message>
     <message>
         <source>The phone is out of the max length!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número de teléfono es demasiado largo!</translation>
     </message>
     <message>
         <source>The email is out of the max length!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La dirección de correo es demasiado larga!</translation>
     </message>
     <message>
         <source>The email&apos;s Format is error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La dirección de correo está mal escrita!</translation>
     </message>
     <message>
         <source>The phone must not be null!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escriba un número de teléfono!</translation>
     </message>
     <message>
         <source>The email must not be null!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escriba una dirección de correo!</translation>
     </message>
     <message>
         <source>The letters or/and digits are allowed for rename!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Para renombrar solo se permiten letras y cifras!</translation>
     </message>
     <message>
         <source>Max Size is out of the range(35-120)!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El tamaño máximo debe estar entre 35 y 120!</translation>
     </message>
     <message>
         <source>At most 4 phone numbers can be stored!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Caben 4 números de teléfono como máximo!</translation>
     </message>
     <message>
         <source>At most 4 email addresses can be stored!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Caben 4 direcciones de correo como máximo!</translation>
     </message>
     <message>
         <source>Email is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La dirección de correo no es válida!</translation>
     </message>
     <message>
         <source>Port is out of the range(1-65535)!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El puerto debe estar entre 1 y 65535!</translation>
     </message>
     <message>
         <source>About TQR Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de TQR Setup</translation>
     </message>
     <message>
         <source>TQR Setup icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono de TQR Setup</translation>
     </message>
     <message>
         <source>TQR Setup Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>TQR Setup versión 1.0</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 TQR Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 TQR Setup</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Photo/Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto/Vídeo</translation>
     </message>
     <message>
         <source>Camera Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Photo Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Photo Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráfaga</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Video Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>PIR/Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor/Horario</translation>
     </message>
     <message>
         <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilidad</translation>
     </message>
     <message>
         <source>Start-Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario</translation>
     </message>
     <message>
         <source>Start hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio</translation>
     </message>
     <message>
         <source>Start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto de inicio</translation>
     </message>
     <message>
         <source>Stop hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin</translation>
     </message>
     <message>
         <source>Stop minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto de fin</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Time Lapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-lapse</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha/hora</translation>
     </message>
     <message>
         <source>Flash Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Password number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de la contraseña</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predet.</translation>
     </message>
     <message>
         <source>Email Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Select Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Proveedor</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Show password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar contraseña</translation>
     </message>
     <message>
         <source>SMTP Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Secure Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <source>SMTP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto SMTP</translation>
     </message>
     <message>
         <source>Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Send Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de envío</translation>
     </message>
     <message>
         <source>Max Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo</translation>
     </message>
     <message>
         <source>Daily report hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora del informe diario</translation>
     </message>
     <message>
         <source>Daily report minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto del informe diario</translation>
     </message>
     <message>
         <source>Send Via</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por</translation>
     </message>
     <message>
         <source>Send To</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a</translation>
     </message>
     <message>
         <source>Recipients</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatarios</translation>
     </message>
     <message>
         <source>Operator Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Operador móvil</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Operador</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Propio</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Rename text</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre de archivo</translation>
     </message>
     <message>
         <source>(a-z, A-Z, 0-9 only)</source>
-        <translation type="unfinished"></translation>
+        <translation>(solo a-z, A-Z, 0-9)</translation>
     </message>
     <message>
         <source>Max Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>(35-120KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>(35-120 KB)</translation>
     </message>
     <message>
         <source>SMS Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS</translation>
     </message>
     <message>
         <source>Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <source>Cmd Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Qmm Dbg</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuración</translation>
     </message>
     <message>
         <source>Email Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de correo</translation>
     </message>
     <message>
         <source>Settings pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas de ajustes</translation>
     </message>
     <message>
         <source>Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta:</translation>
     </message>
     <message>
         <source>Browse for the SD card folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta de la tarjeta SD</translation>
     </message>
     <message>
         <source>Operator Param</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del operador</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasarela</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Pto.</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>&amp;About TQR Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de TQR Setup...</translation>
     </message>
     <message>
         <source>The action could not be completed because of an unexpected error. Your entries are still there; please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido completar la acción por un error inesperado. Sus datos siguen ahí; vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un número entero.</translation>
     </message>
     <message>
         <source>Please enter a positive integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un número entero positivo.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba %1 caracteres como máximo.</translation>
     </message>
     <message>
         <source>The mail account cannot be tried: choose its Secure Type first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede probar la cuenta de correo: elija primero su seguridad.</translation>
     </message>
     <message>
         <source>Server must not be null!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escriba el servidor!</translation>
     </message>
     <message>
         <source>Port must not be null!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escriba el puerto!</translation>
     </message>
     <message>
         <source>Secure Type must not be null!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Elija la seguridad!</translation>
     </message>
     <message>
         <source>Account or Email must not be null!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escriba la cuenta y la dirección de correo!</translation>
     </message>
     <message>
         <source>Please Check and Set the Email!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Revise los ajustes de correo!</translation>
     </message>
     <message>
         <source>You&apos;ll restore the default setting,<byte value="xd"/>
 Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se restablecerán los ajustes predeterminados.<byte value="xd"/>
+¿Está seguro?</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando...</translation>
     </message>
     <message>
         <source>Logging in to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando sesión en %1...</translation>
     </message>
     <message>
         <source>The mail account does not work: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta de correo no funciona: %1.</translation>
     </message>
     <message>
         <source>The mail account works: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta de correo funciona: %1.</translation>
     </message>
     <message>
         <source>The mail account works: %1.<byte value="xd"/>
 <byte value="xd"/>
 Send a test e-mail to %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta de correo funciona: %1.<byte value="xd"/>
+<byte value="xd"/>
+¿Enviar un correo de prueba a %2?</translation>
     </message>
     <message>
         <source>Sending the test e-mail to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando el correo de prueba a %1...</translation>
     </message>
     <message>
         <source>The test e-mail was not sent: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El correo de prueba no se ha enviado: %1.</translation>
     </message>
     <message>
         <source>GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM</translation>
     </message>
     <message>
         <source>Please Select the Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta</translation>
     </message>
     <message>
         <source>Please choose path to SD card Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta de la tarjeta SD.</translation>
     </message>
     <message>
         <source>PROFILE.BIN has been saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFILE.BIN se ha guardado en %1</translation>
     </message>
     <message>
         <source>Folder Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir carpeta</translation>
     </message>
     <message>
         <source>Removable volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades extraíbles</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>no SMTP server is set</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún servidor SMTP</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a server name</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un nombre de servidor</translation>
     </message>
     <message>
         <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto «%1» no es un número de 1 a 65535</translation>
     </message>
     <message>
         <source>no account is set</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna cuenta</translation>
     </message>
     <message>
         <source>the check was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>la prueba se ha cancelado</translation>
     </message>
     <message>
         <source>the server name %1 cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra el servidor %1</translation>
     </message>
     <message>
         <source>nothing answers at %1 (the connection was refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>nadie responde en %1 (se ha rechazado la conexión)</translation>
     </message>
     <message>
         <source>no answer from %1 within %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta de %1 en %2</translation>
     </message>
     <message>
         <source>the server %1 does not offer STARTTLS, so the password was not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor %1 no ofrece STARTTLS, así que la contraseña no se ha enviado</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted</source>
-        <translation type="unfinished"></translation>
+        <translation>el certificado de %1 no es de confianza</translation>
     </message>
     <message>
         <source>no secure connection to %1 could be set up (is the secure type right?)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido establecer una conexión segura con %1 (¿es correcta la seguridad?)</translation>
     </message>
     <message>
         <source>the server refused the login%1</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor ha rechazado el inicio de sesión%1</translation>
     </message>
     <message>
         <source>the server refused the test e-mail%1</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor ha rechazado el correo de prueba%1</translation>
     </message>
     <message>
         <source>the server %1 gave an unexpected answer%2</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor %1 ha dado una respuesta inesperada%2</translation>
     </message>
     <message>
         <source>the connection to %1 broke off%2</source>
-        <translation type="unfinished"></translation>
+        <translation>la conexión con %1 se ha cortado%2</translation>
     </message>
     <message>
         <source>the system&apos;s trusted certificates cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer los certificados de confianza del sistema</translation>
     </message>
     <message>
         <source>the CA file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de CA %1</translation>
     </message>
     <message>
         <source>the check failed: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>la prueba ha fallado: %1%2</translation>
     </message>
     <message>
         <source>there is no recipient for the test e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>el correo de prueba no tiene destinatario</translation>
     </message>
     <message>
         <source>the mail check needs libcurl (libcurl.so.4), which could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>la prueba de correo necesita libcurl (libcurl.so.4), que no se ha podido cargar</translation>
     </message>
     <message>
         <source>the check could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido iniciar la prueba</translation>
     </message>
     <message>
         <source>the server %1 offered no login with no encryption; the account was not tried</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor %1 no ofrece inicio de sesión sin cifrado; no se ha probado la cuenta</translation>
     </message>
     <message>
         <source>the server %1 offered no login with %2; the account was not tried</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor %1 no ofrece inicio de sesión con %2; no se ha probado la cuenta</translation>
     </message>
     <message>
         <source>the test e-mail from %1 to %2 was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>el correo de prueba de %1 a %2 se ha enviado</translation>
     </message>
     <message>
         <source>the server %1 accepted the login of %2 (no encryption)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor %1 ha aceptado el inicio de sesión de %2 (sin cifrado)</translation>
     </message>
     <message>
         <source>the server %1 accepted the login of %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor %1 ha aceptado el inicio de sesión de %2 (%3)</translation>
     </message>
 </context>
 </TS>
