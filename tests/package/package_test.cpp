@@ -113,3 +113,17 @@ TEST(Package, TheMetainfoValidatesWithoutTheNetwork)
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("successful"), std::string::npos) << r.output;
 }
+
+TEST(Package, DesktopEntryAndMetainfoSpeakEveryLanguageOfTheDialog)
+{
+    const fs::path desktop = fs::path(TQR_SOURCE_DIR) / "resources" / (kAppId + ".desktop");
+    const fs::path meta = fs::path(TQR_SOURCE_DIR) / "packaging" / (kAppId + ".metainfo.xml");
+    const std::string entry = run("cat " + quoted(desktop)).output;
+    const std::string info = run("cat " + quoted(meta)).output;
+    for (const std::string lang : {"de", "fr", "es"}) {
+        for (const std::string key : {"Name", "GenericName", "Comment"})
+            EXPECT_NE(entry.find("\n" + key + "[" + lang + "]="), std::string::npos) << key << " " << lang;
+        EXPECT_NE(info.find("<summary xml:lang=\"" + lang + "\">"), std::string::npos) << lang;
+        EXPECT_NE(info.find("<p xml:lang=\"" + lang + "\">"), std::string::npos) << lang;
+    }
+}
