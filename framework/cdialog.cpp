@@ -194,11 +194,13 @@ class GroupFrame : public QWidget {
     GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleName(title); // as a group box is announced
     }
     QString title() const { return title_; }
     void set_title(const QString& title)
     {
         title_ = title;
+        setAccessibleName(title);
         update();
     }
 

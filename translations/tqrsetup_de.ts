@@ -745,5 +745,21 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>the server %1 accepted the login of %2 (%3)</source>
         <translation>der Server %1 hat die Anmeldung von %2 angenommen (%3)</translation>
     </message>
+    <message>
+        <source>%1, first number</source>
+        <translation>%1, erste Zahl</translation>
+    </message>
+    <message>
+        <source>%1, second number</source>
+        <translation>%1, zweite Zahl</translation>
+    </message>
+    <message>
+        <source>%1, third number</source>
+        <translation>%1, dritte Zahl</translation>
+    </message>
+    <message>
+        <source>%1, fourth number</source>
+        <translation>%1, vierte Zahl</translation>
+    </message>
 </context>
 </TS>

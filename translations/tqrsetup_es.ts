@@ -745,5 +745,21 @@ Send a test e-mail to %2?</source>
         <source>the server %1 accepted the login of %2 (%3)</source>
         <translation>el servidor %1 ha aceptado el inicio de sesión de %2 (%3)</translation>
     </message>
+    <message>
+        <source>%1, first number</source>
+        <translation>%1, primer número</translation>
+    </message>
+    <message>
+        <source>%1, second number</source>
+        <translation>%1, segundo número</translation>
+    </message>
+    <message>
+        <source>%1, third number</source>
+        <translation>%1, tercer número</translation>
+    </message>
+    <message>
+        <source>%1, fourth number</source>
+        <translation>%1, cuarto número</translation>
+    </message>
 </context>
 </TS>

@@ -745,5 +745,21 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>the server %1 accepted the login of %2 (%3)</source>
         <translation>le serveur %1 a accepté la connexion de %2 (%3)</translation>
     </message>
+    <message>
+        <source>%1, first number</source>
+        <translation>%1, premier nombre</translation>
+    </message>
+    <message>
+        <source>%1, second number</source>
+        <translation>%1, deuxième nombre</translation>
+    </message>
+    <message>
+        <source>%1, third number</source>
+        <translation>%1, troisième nombre</translation>
+    </message>
+    <message>
+        <source>%1, fourth number</source>
+        <translation>%1, quatrième nombre</translation>
+    </message>
 </context>
 </TS>
