@@ -1,6 +1,7 @@
 #include "framework/translation.h"
 
 #include "framework/text_codec.h"
+#include "settings/translatable.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -19,26 +20,26 @@ QString translated(std::string_view source)
 
 QString translated(std::string_view source, const std::vector<std::string>& args)
 {
-    const QString pattern = translated(source);
-    QString out;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (c == u'%' && i + 1 < pattern.size() && pattern[i + 1] >= u'1' && pattern[i + 1] <= u'9') {
-            const auto n = static_cast<std::size_t>(pattern[i + 1].unicode() - u'1');
-            if (n < args.size()) {
-                out += QString::fromUtf8(args[n].data(), static_cast<qsizetype>(args[n].size()));
-                ++i;
-                continue;
-            }
-        }
-        out += c;
-    }
-    return out;
+    return QString::fromStdString(translated_utf8(source, args));
 }
 
 std::string translated_utf8(std::string_view source, const std::vector<std::string>& args)
 {
-    return translated(source, args).toStdString();
+    // The arguments go in byte for byte: a folder's name need not be UTF-8.
+    const std::string pattern = translated(source).toStdString();
+    return Phrase{pattern.c_str(), args}.english();
+}
+
+std::string translated_ansi(std::string_view source, const std::vector<std::string>& args)
+{
+    return to_ansi(translated(source, args));
+}
+
+QString shown_text(std::string_view text)
+{
+    // Only ASCII texts are source texts; anything else is data to show as it is.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii && !text.empty() ? translated(text) : from_ansi(text);
 }
 
 namespace {
@@ -59,18 +60,6 @@ bool load_first(QTranslator& translator, const QLocale& locale)
 }
 
 } // namespace
-
-std::string translated_ansi(std::string_view source, const std::vector<std::string>& args)
-{
-    return to_ansi(translated(source, args));
-}
-
-QString shown_text(std::string_view text)
-{
-    // Only ASCII texts are source texts; anything else is data to show as it is.
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-    return ascii && !text.empty() ? translated(text) : from_ansi(text);
-}
 
 std::string install_translation(const std::string& language)
 {

@@ -20,7 +20,7 @@ QString translated(std::string_view source);
 // The same with %1, %2, ... replaced by `args` (UTF-8) in one pass, so an
 // argument that itself holds "%2" stays as it is.
 QString translated(std::string_view source, const std::vector<std::string>& args);
-// As UTF-8, for message boxes and window titles.
+// As UTF-8, for message boxes; the arguments go in byte for byte.
 std::string translated_utf8(std::string_view source, const std::vector<std::string>& args = {});
 // As the 8-bit text a control's set_text takes.
 std::string translated_ansi(std::string_view source, const std::vector<std::string>& args = {});
