@@ -25,8 +25,12 @@ QString translated(std::string_view source, const std::vector<std::string>& args
 
 std::string translated_utf8(std::string_view source, const std::vector<std::string>& args)
 {
-    // The arguments go in byte for byte: a folder's name need not be UTF-8.
-    const std::string pattern = translated(source).toStdString();
+    // Untranslated texts and the arguments go in byte for byte: a folder's
+    // name need not be UTF-8.
+    const QString t = translated(source);
+    const std::string pattern = t == QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size()))
+                                    ? std::string(source)
+                                    : t.toStdString();
     return Phrase{pattern.c_str(), args}.english();
 }
 
