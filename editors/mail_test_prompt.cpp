@@ -22,12 +22,12 @@ std::string joined(const std::vector<std::string>& items)
 // as the server wrote it.
 std::string told(const mail::CheckOutcome& outcome)
 {
-    return fw::translated_utf8(outcome.phrase.text, outcome.phrase.args);
+    return fw::translated_utf8(outcome.phrase);
 }
 
 std::string sentence(const mail::CheckOutcome& outcome)
 {
-    QString text = fw::translated(outcome.phrase.text, outcome.phrase.args);
+    QString text = QString::fromStdString(fw::translated_utf8(outcome.phrase));
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return (text + u'.').toStdString();

@@ -34,6 +34,14 @@ std::string translated_utf8(std::string_view source, const std::vector<std::stri
     return Phrase{pattern.c_str(), args}.english();
 }
 
+std::string translated_utf8(const Phrase& phrase)
+{
+    std::string out = translated_utf8(phrase.text, phrase.args);
+    for (const Phrase& next : phrase.then)
+        out += translated_utf8(next);
+    return out;
+}
+
 std::string translated_ansi(std::string_view source, const std::vector<std::string>& args)
 {
     return to_ansi(translated(source, args));

@@ -4,6 +4,8 @@
 // is the source text: where a language has no translation for it, or the
 // desktop's language is one we have none for, the English shows unchanged.
 
+#include "settings/translatable.h"
+
 #include <QString>
 
 #include <string>
@@ -22,6 +24,8 @@ QString translated(std::string_view source);
 QString translated(std::string_view source, const std::vector<std::string>& args);
 // As UTF-8, for message boxes; the arguments go in byte for byte.
 std::string translated_utf8(std::string_view source, const std::vector<std::string>& args = {});
+// A sentence put together from parts, each part translated.
+std::string translated_utf8(const Phrase& phrase);
 // As the 8-bit text a control's set_text takes.
 std::string translated_ansi(std::string_view source, const std::vector<std::string>& args = {});
 // A control's text as shown: its translation where `text` is a source text,

@@ -157,9 +157,7 @@ std::string test_message(const MailAccount& account, const std::vector<std::stri
 
 CheckOutcome outcome(bool ok, bool cancelled, Phrase phrase)
 {
-    CheckOutcome out{ok, cancelled, phrase.english(), {}};
-    out.phrase = std::move(phrase);
-    return out;
+    return CheckOutcome{ok, cancelled, phrase.english(), std::move(phrase)};
 }
 
 // Everything that goes wrong before the first byte is sent.

@@ -13,6 +13,8 @@ std::string Phrase::english() const
         }
         out += *p;
     }
+    for (const Phrase& next : then)
+        out += next.english();
     return out;
 }
 

@@ -15,8 +15,13 @@ namespace tqr {
 // what fills them (names, numbers, a server's reply), so that the dialog can
 // translate the sentence and the command line print the English.
 struct Phrase {
+    Phrase() = default;
+    explicit Phrase(const char* text_, std::vector<std::string> args_ = {}) : text(text_), args(std::move(args_)) {}
+
     const char* text = "";
     std::vector<std::string> args;
+    // What follows it, each with a source text of its own.
+    std::vector<Phrase> then;
 
     // The English with the arguments filled in, in one pass.
     std::string english() const;
