@@ -1,5 +1,8 @@
 #include "cli/commands.h"
+#include "cli/manual_page.h"
+#include "cli/printable.h"
 #include "cli/profile_check.h"
+#include "cli/profile_input.h"
 
 #include <CLI/CLI.hpp>
 
@@ -10,18 +13,19 @@ namespace tqr::cli {
 
 int run_check(const CheckOptions& o, std::ostream& out, std::ostream&)
 {
-    const auto findings = check_profile(read_profile_file(o.file));
+    const auto findings = check_profile(read_file_or_description(o.file));
     for (const auto& line : findings)
-        out << line << "\n";
+        out << printable(line) << "\n";
     return findings.empty() ? 0 : 1;
 }
 
 CLI::App* add_check_command(CLI::App& app, int& exit_code)
 {
     auto o = std::make_shared<CheckOptions>();
-    auto* sub = app.add_subcommand("check", "List everything the dialog would refuse or could not produce; exit 1 "
-                                            "if there is anything");
-    sub->add_option("FILE", o->file, "PROFILE.BIN or store file (- for standard input)")->required();
+    auto* sub = app.add_subcommand("check", "List everything the dialog would refuse or could not produce, the "
+                                            "dialog's first message first; for a JSON description a dry run of write");
+    sub->add_option("FILE", o->file, "PROFILE.BIN, store file or JSON description (- for standard input)")->required();
+    set_exit_codes(*sub, "nothing found", "something found, or the file cannot be read");
     sub->callback([o, &exit_code] { exit_code = run_check(*o, std::cout, std::cerr); });
     return sub;
 }

@@ -1,4 +1,6 @@
 #include "cli/commands.h"
+#include "cli/manual_page.h"
+#include "cli/printable.h"
 #include "cli/profile_json.h"
 
 #include <CLI/CLI.hpp>
@@ -19,7 +21,7 @@ int run_diff(const DiffOptions& o, std::ostream& out, std::ostream&)
         const auto it = b.find(key);
         if (key == "file" || it == b.end() || it->second == value_a)
             continue;
-        out << key << ": " << value_a << " -> " << it->second << "\n";
+        out << printable(key + ": " + value_a + " -> " + it->second) << "\n";
         ++differences;
     }
     return differences == 0 ? 0 : 1;
@@ -31,6 +33,7 @@ CLI::App* add_diff_command(CLI::App& app, int& exit_code)
     auto* sub = app.add_subcommand("diff", "List the settings that differ between two files; exit 1 if any");
     sub->add_option("A", o->a, "First file")->required();
     sub->add_option("B", o->b, "Second file")->required();
+    set_exit_codes(*sub, "the settings are the same", "they differ, or a file cannot be read");
     sub->callback([o, &exit_code] { exit_code = run_diff(*o, std::cout, std::cerr); });
     return sub;
 }

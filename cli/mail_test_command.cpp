@@ -1,7 +1,8 @@
 #include "cli/mail_test_command.h"
 
-#include "cli/profile_document.h"
-#include "cli/profile_json.h"
+#include "cli/manual_page.h"
+#include "cli/printable.h"
+#include "cli/profile_input.h"
 #include "mail/mail_check.h"
 #include "mail/mail_record.h"
 #include "settings/file_exception.h"
@@ -9,26 +10,12 @@
 #include <CLI/CLI.hpp>
 
 #include <cctype>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 
 namespace tqr::cli {
 
 namespace {
-
-// A JSON description starts with "{"; the two binary files are read by
-// their size and magic text.
-ProfileRecord read_settings(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    const std::string text(std::istreambuf_iterator<char>(in), {});
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (in && first != std::string::npos && text[first] == '{')
-        return from_json(parse_json_text(text)).record;
-    return read_profile_file(path).record;
-}
 
 std::string sentence(std::string text)
 {
@@ -43,9 +30,9 @@ int run_mail_test(const MailTestOptions& options, std::ostream& out, std::ostrea
 {
     ProfileRecord record{};
     try {
-        record = read_settings(options.file);
+        record = read_file_or_description(options.file).record;
     } catch (const ProfileError& e) {
-        err << "tqrprofile: " << e.what() << "\n";
+        err << "tqrprofile: " << printable(e.what()) << "\n";
         return 1;
     }
     const GsmBlock& g = record.gsm;
@@ -55,18 +42,18 @@ int run_mail_test(const MailTestOptions& options, std::ostream& out, std::ostrea
 
     const mail::CheckOutcome login = mail::check_login(account, check);
     if (!login.ok) {
-        err << "tqrprofile: " << login.message << "\n";
+        err << "tqrprofile: " << printable(login.message) << "\n";
         return 1;
     }
-    out << sentence(login.message) << "\n";
+    out << printable(sentence(login.message)) << "\n";
     if (!options.send)
         return 0;
     const mail::CheckOutcome sent = mail::send_test_mail(account, mail::recipients_of(g), mail::note_of(g), check);
     if (!sent.ok) {
-        err << "tqrprofile: " << sent.message << "\n";
+        err << "tqrprofile: " << printable(sent.message) << "\n";
         return 1;
     }
-    out << sentence(sent.message) << "\n";
+    out << printable(sentence(sent.message)) << "\n";
     return 0;
 }
 
@@ -81,6 +68,8 @@ CLI::App* add_mail_test_command(CLI::App& app, int& exit_code)
     sub->add_option("--ca-file", options->ca_file,
                     "Trust the certificates in FILE (a private CA) instead of the "
                     "system's");
+    set_exit_codes(*sub, "the login (and with --send the test e-mail) worked",
+                   "it did not, with the reason; or the file cannot be read");
     sub->callback([options, &exit_code] { exit_code = run_mail_test(*options, std::cout, std::cerr); });
     return sub;
 }

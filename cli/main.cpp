@@ -1,6 +1,8 @@
 // tqrprofile: read, check, compare and prepare camera settings files.
 #include "cli/commands.h"
 #include "cli/mail_test_command.h"
+#include "cli/manual_page.h"
+#include "cli/printable.h"
 #include "cli/profile_document.h"
 #include "settings/file_exception.h"
 
@@ -25,6 +27,7 @@ int main(int argc, char** argv)
     add_write_command(app, exit_code);
     add_diff_command(app, exit_code);
     add_mail_test_command(app, exit_code);
+    add_manual_flag(app, TQR_VERSION);
 
     // The commands run inside parse; whatever they meet ends here as a
     // message and an exit code, never as an abort.
@@ -34,13 +37,13 @@ int main(int argc, char** argv)
         const int code = app.exit(e);
         return code == 0 ? 0 : kUsageError;
     } catch (const ProfileError& e) {
-        std::cerr << "tqrprofile: " << e.what() << "\n";
+        std::cerr << "tqrprofile: " << printable(e.what()) << "\n";
         return 1;
     } catch (const CFileException& e) {
-        std::cerr << "tqrprofile: " << e.error_text() << "\n";
+        std::cerr << "tqrprofile: " << printable(e.error_text()) << "\n";
         return 1;
     } catch (const std::exception& e) {
-        std::cerr << "tqrprofile: " << e.what() << "\n";
+        std::cerr << "tqrprofile: " << printable(e.what()) << "\n";
         return 1;
     }
     return exit_code;

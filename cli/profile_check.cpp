@@ -1,9 +1,11 @@
 #include "cli/profile_check.h"
 
+#include "cli/field_manual.h"
 #include "settings/record_schema.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tqr::cli {
@@ -11,14 +13,6 @@ namespace tqr::cli {
 namespace {
 
 using schema::Id;
-
-std::string list_of(const schema::Field& f)
-{
-    std::string names;
-    for (const auto& c : *f.choices)
-        names += (names.empty() ? "" : ", ") + c;
-    return names;
-}
 
 // What the GSM page's OK refuses, in its order: the exchange's length
 // check, then the page's own checks.
@@ -35,10 +29,12 @@ void dialog_refusals(const GsmBlock& g, std::vector<Finding>& out)
         add(Id::instant_max, *m);
     if (const auto m = rules::check_daily_time(static_cast<int>(s.daily_hour), static_cast<int>(s.daily_minute)))
         add(s.daily_hour > 23 ? Id::daily_hour : Id::daily_minute, *m);
-    // The recipients as the page shows them and stores them again.
+    // The recipients as the page shows them and stores them again, with
+    // Send To as the page loads it: GPRS checks "Email" whatever was stored.
     GsmBlock stored = g;
+    const int send_to = g.send_via == 1 ? 1 : g.send_to;
     if (const auto m =
-            rules::store_recipients(stored, rules::phones_text(g), rules::emails_text(g), g.send_to, g.sms_switch)) {
+            rules::store_recipients(stored, rules::phones_text(g), rules::emails_text(g), send_to, g.sms_switch)) {
         const bool phone = *m == rules::kPhoneInvalid || *m == rules::kPhoneTooLong || *m == rules::kPhoneMissing ||
                            *m == rules::kPhoneTooMany;
         out.push_back({phone ? "gsm.phones" : "gsm.emails", std::string(*m)});
@@ -75,7 +71,7 @@ void impossible_values(const ProfileRecord& r, std::vector<Finding>& out)
         if (schema::allowed(f, v))
             continue;
         if (f.choices != nullptr)
-            out.push_back({f.key, std::to_string(v) + " is not one of " + list_of(f)});
+            out.push_back({f.key, "expected " + accepted_values(f) + ", not " + std::to_string(v)});
         else
             out.push_back({f.key, std::to_string(v) + " - Please enter an integer between " + std::to_string(f.min) +
                                       " and " + std::to_string(f.max) + "."});
@@ -90,6 +86,16 @@ void impossible_values(const ProfileRecord& r, std::vector<Finding>& out)
     // GPRS carries e-mail only: the page checks "Email" and greys the rest.
     if (r.gsm.send_via == 1 && r.gsm.send_to != 1)
         out.push_back({schema::field(Id::send_to).key, "with GPRS the pictures go to Email only (1)"});
+    // What "Email Set" refuses, though the page's OK does not check the
+    // e-mail block: a port no server listens on, and a sender that would
+    // break the camera's mail dialogue. An empty port is an account not
+    // set up at all.
+    const std::string port = read_text(r.gsm.email.server.port);
+    if (!port.empty() && rules::check_smtp_port(port))
+        out.push_back({schema::field(Id::email_port).key, rules::kPortRange});
+    const std::string sender = read_text(r.gsm.email.account.email);
+    if (rules::has_control_character(sender) || sender.find_first_of("<>") != std::string::npos)
+        out.push_back({schema::field(Id::email_address).key, rules::kSenderInvalid});
 
     const OperatorSelect sel = unpack_operator_select(r.gsm.operator_select);
     if (!valid_country(sel.country_index))
@@ -137,10 +143,23 @@ std::vector<Finding> find_faults(const ProfileDocument& doc)
     return out;
 }
 
+namespace {
+// Not refused by write: the dialog's OK replaces the operator block and
+// writes the hidden settings itself.
+bool put_right_by_ok(const Finding& f)
+{
+    const schema::Field* field = schema::find(f.key);
+    return f.key == "gsm.operator" || (field != nullptr && written_by_ok(field->id));
+}
+} // namespace
+
 std::vector<std::string> check_profile(const ProfileDocument& doc)
 {
+    std::vector<Finding> faults = find_faults(doc);
+    // What write would refuse first, so that the first line is its refusal.
+    std::stable_partition(faults.begin(), faults.end(), [](const Finding& f) { return !put_right_by_ok(f); });
     std::vector<std::string> lines;
-    for (const auto& f : find_faults(doc))
+    for (const auto& f : faults)
         lines.push_back(f.key + ": " + f.message);
     return lines;
 }
@@ -150,12 +169,7 @@ std::optional<std::string> prepare_for_writing(ProfileRecord& record)
     ProfileDocument doc;
     doc.record = record;
     std::vector<Finding> faults = find_faults(doc);
-    // Not refused: the dialog's OK replaces the operator block and writes
-    // the hidden settings itself.
-    std::erase_if(faults, [](const Finding& f) {
-        const schema::Field* field = schema::find(f.key);
-        return f.key == "gsm.operator" || (field != nullptr && written_by_ok(field->id));
-    });
+    std::erase_if(faults, put_right_by_ok);
     if (!faults.empty())
         return faults.front().key + ": " + faults.front().message;
 

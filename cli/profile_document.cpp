@@ -13,7 +13,11 @@ namespace fs = std::filesystem;
 
 ProfileDocument read_profile_file(const fs::path& path)
 {
-    const std::string data = read_bounded(path.string(), kSettingsFileLimit, "a settings file");
+    return parse_profile_bytes(read_bounded(path.string(), kSettingsFileLimit, "a settings file"), path.string());
+}
+
+ProfileDocument parse_profile_bytes(const std::string& data, const std::string& name)
+{
     const std::vector<std::uint8_t> bytes(data.begin(), data.end());
 
     ProfileDocument doc;
@@ -28,12 +32,12 @@ ProfileDocument read_profile_file(const fs::path& path)
         return doc;
     }
     if (bytes.size() < sizeof(ProfileRecord))
-        throw ProfileError(path.string() + ": wrong size, " + std::to_string(bytes.size()) +
+        throw ProfileError(name + ": wrong size, " + std::to_string(bytes.size()) +
                            " bytes (a PROFILE.BIN has 860, a store file 1672)");
     std::copy_n(bytes.begin(), sizeof(ProfileRecord), record.begin());
     unscramble_bytes(record);
     if (std::memcmp(doc.record.magic, kMagicText, kMagicSize) != 0)
-        throw ProfileError(path.string() + ": bad magic text, not a TQR Setup store file");
+        throw ProfileError(name + ": bad magic text, not a TQR Setup store file");
     doc.kind = FileKind::store_file;
     std::array<OperatorEntry, kCustomOperatorCount> custom{};
     const std::size_t rest = std::min(bytes.size() - sizeof(ProfileRecord), sizeof custom);

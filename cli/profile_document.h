@@ -35,5 +35,7 @@ struct ProfileDocument {
 // Reads a PROFILE.BIN (860 bytes) or a store file (880 to 1672 bytes whose
 // unscrambled record starts with the magic text; "-" reads standard input).
 ProfileDocument read_profile_file(const std::filesystem::path& path);
+// The same for bytes already read; `name` names them in messages.
+ProfileDocument parse_profile_bytes(const std::string& bytes, const std::string& name);
 
 } // namespace tqr::cli

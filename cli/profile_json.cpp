@@ -138,10 +138,11 @@ class ObjectReader {
         return static_cast<unsigned long>(n);
     }
 
-    void text(const std::string& key, std::span<char> field)
+    void text(const std::string& key, std::span<char> field) { text_value(at(key), join(key), field); }
+
+    // A text given as a string or as {"hex": ...}; `name` is its path.
+    static void text_value(const Json& v, const std::string& name, std::span<char> field)
     {
-        const Json& v = at(key);
-        const std::string name = join(key);
         if (v.is_string()) {
             const std::string text = utf8_to_ansi(v.get<std::string>(), name);
             if (text.size() >= field.size())
@@ -327,11 +328,8 @@ ProfileDocument from_json(const Json& json)
         const Json& list = gsm.at(key);
         if (!list.is_array() || list.size() != 4)
             throw ProfileError(std::string("gsm.") + key + ": expected a list of 4 texts");
-        for (std::size_t i = 0; i < 4; ++i) {
-            const Json wrapped = Json{{"slot", list[i]}};
-            ObjectReader holder(wrapped, std::string("gsm.") + key + "[" + std::to_string(i) + "]");
-            holder.text("slot", fields[i]);
-        }
+        for (std::size_t i = 0; i < 4; ++i)
+            ObjectReader::text_value(list[i], std::string("gsm.") + key + "[" + std::to_string(i) + "]", fields[i]);
     };
     slots("phones", g.phones);
     slots("emails", g.emails);

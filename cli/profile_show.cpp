@@ -1,5 +1,6 @@
 #include "cli/profile_show.h"
 
+#include "cli/printable.h"
 #include "settings/ansi_text.h"
 #include "settings/record_schema.h"
 #include "settings/value_rules.h"
@@ -108,7 +109,7 @@ std::string show_profile(const ProfileDocument& doc, bool show_passwords)
 {
     std::ostringstream out;
     for (const auto& [name, value] : settings(doc, show_passwords))
-        out << name << ": " << value << "\n";
+        out << name << ": " << printable(value) << "\n";
     return out.str();
 }
 

@@ -1,4 +1,6 @@
 #include "cli/commands.h"
+#include "cli/manual_page.h"
+#include "cli/printable.h"
 #include "cli/profile_show.h"
 
 #include <CLI/CLI.hpp>
@@ -12,7 +14,7 @@ int run_show(const ShowOptions& o, std::ostream& out, std::ostream&)
 {
     const ProfileDocument doc = read_profile_file(o.file);
     if (o.json)
-        out << show_profile_json(doc, o.show_passwords).dump(2) << "\n";
+        out << printable_lines(show_profile_json(doc, o.show_passwords).dump(2)) << "\n";
     else
         out << show_profile(doc, o.show_passwords);
     return 0;
@@ -25,6 +27,7 @@ CLI::App* add_show_command(CLI::App& app, int& exit_code)
     sub->add_option("FILE", o->file, "PROFILE.BIN or store file (- for standard input)")->required();
     sub->add_flag("--json", o->json, "Print the same as JSON");
     sub->add_flag("--show-passwords", o->show_passwords, "Show passwords instead of masking them");
+    set_exit_codes(*sub, "shown", "the file cannot be read or is no settings file");
     sub->callback([o, &exit_code] { exit_code = run_show(*o, std::cout, std::cerr); });
     return sub;
 }

@@ -1,5 +1,7 @@
 #include "cli/command_io.h"
 #include "cli/commands.h"
+#include "cli/manual_page.h"
+#include "cli/printable.h"
 #include "cli/profile_check.h"
 #include "cli/profile_json.h"
 #include "settings/settings_files.h"
@@ -20,11 +22,11 @@ int run_write(const WriteOptions& o, std::ostream& out, std::ostream& err)
     ProfileDocument doc = from_json(parse_json_text(read_bounded(o.json, kJsonLimit, "a JSON description")));
     require_folder(o.folder);
     if (const auto refusal = prepare_for_writing(doc.record)) {
-        err << "refused: " << *refusal << "\n";
+        err << "refused: " << printable(*refusal) << "\n";
         return 1;
     }
     save_profile_bin(o.folder, doc.record);
-    out << "PROFILE.BIN has been saved in " << o.folder << "\n";
+    out << "PROFILE.BIN has been saved in " << printable(o.folder) << "\n";
     return 0;
 }
 
@@ -34,6 +36,7 @@ CLI::App* add_write_command(CLI::App& app, int& exit_code)
     auto* sub = app.add_subcommand("write", "Check a JSON description like the dialog's OK and write PROFILE.BIN");
     sub->add_option("JSON", o->json, "JSON description (- for standard input)")->required();
     sub->add_option("FOLDER", o->folder, "Folder to write PROFILE.BIN into (the SD card)")->required();
+    set_exit_codes(*sub, "PROFILE.BIN written", "refused (nothing written), or a file cannot be read or written");
     sub->callback([o, &exit_code] { exit_code = run_write(*o, std::cout, std::cerr); });
     return sub;
 }

@@ -1,6 +1,7 @@
 #include "mail/mail_check.h"
 
 #include "mail/curl_library.h"
+#include "settings/value_rules.h"
 
 #include <algorithm>
 #include <cctype>
@@ -38,18 +39,25 @@ struct Transcript {
     // brings a "221" that must not hide it.
     std::string last_refusal;
     bool logged_in = false;
+    // Whether the password left: an AUTH command went out.
+    bool auth_sent = false;
     const std::atomic<bool>* cancel = nullptr;
 };
 
 int on_debug(CURL*, curl_infotype type, char* data, std::size_t size, void* user)
 {
+    auto& t = *static_cast<Transcript*>(user);
+    if (type == CURLINFO_HEADER_OUT && size >= 4 && std::memcmp(data, "AUTH", 4) == 0)
+        t.auth_sent = true;
     if (type != CURLINFO_HEADER_IN)
         return 0;
-    auto& t = *static_cast<Transcript*>(user);
     std::string line(data, size);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.pop_back();
     if (line.empty())
+        return 0;
+    // A login challenge ("334") says nothing about the outcome.
+    if (line.rfind("334", 0) == 0)
         return 0;
     // "235" answers a successful AUTH in every mechanism.
     if (line.rfind("235", 0) == 0)
@@ -114,6 +122,7 @@ const char* security_name(Security s)
     case Security::none: return "no encryption";
     case Security::ssl_tls: return "SSL/TLS";
     case Security::starttls: return "STARTTLS";
+    case Security::unknown: break;
     }
     return "";
 }
@@ -135,6 +144,18 @@ std::string rfc_date(std::time_t now)
     return buffer;
 }
 
+// A text from the settings as one line of the message: a line break or
+// another control character in it would start a line of its own (or end
+// the data early, on servers that take a bare line feed as the end).
+std::string one_line(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (rules::has_control_character(std::string_view(&c, 1)))
+            c = '?';
+    return out;
+}
+
 std::string test_message(const MailAccount& account, const std::vector<std::string>& recipients, const TestNote& note)
 {
     const std::string date = rfc_date(std::time(nullptr));
@@ -150,27 +171,52 @@ std::string test_message(const MailAccount& account, const std::vector<std::stri
     m += "camera's settings. If it reached you, the camera can mail you its pictures.\r\n";
     m += "\r\n";
     m += "Date: " + date + "\r\n";
-    m += "Operator: " + note.operator_name + "\r\n";
-    m += "Max Size: " + note.max_size + "\r\n";
+    m += "Operator: " + one_line(note.operator_name) + "\r\n";
+    m += "Max Size: " + one_line(note.max_size) + "\r\n";
     return m;
 }
 
-CheckOutcome outcome(bool ok, bool cancelled, Phrase phrase)
+CheckOutcome outcome(bool ok, bool cancelled, Phrase phrase, bool in_clear = false)
 {
+    if (in_clear)
+        phrase.then.emplace_back(TQR_TR_NOOP("TQRSetup", "; the password travelled unencrypted"));
     return CheckOutcome{ok, cancelled, phrase.english(), std::move(phrase)};
 }
 
-// Everything that goes wrong before the first byte is sent.
-std::optional<Phrase> refusal_of(const MailAccount& account)
+// An address as a mailbox of the envelope: a control character would end
+// the command and start another of the sender's choosing, and "<" or ">"
+// would end the mailbox early.
+bool plain_address(std::string_view address)
+{
+    return !rules::has_control_character(address) && address.find_first_of("<>") == std::string_view::npos;
+}
+
+// Everything that goes wrong before the first byte is sent. The texts are
+// not repeated in the messages: they may hold anything.
+std::optional<Phrase> refusal_of(const MailAccount& account, const std::vector<std::string>* recipients)
 {
     if (account.server.empty())
-        return Phrase{TQR_TR_NOOP("TQRSetup", "no SMTP server is set"), {}};
+        return Phrase{TQR_TR_NOOP("TQRSetup", "no SMTP server is set")};
+    if (rules::has_control_character(account.server))
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the SMTP server name holds a control character")};
     if (!plain_host(account.server))
         return Phrase{TQR_TR_NOOP("TQRSetup", "\"%1\" is not a server name"), {account.server}};
     if (!valid_port(account.port))
         return Phrase{TQR_TR_NOOP("TQRSetup", "the port \"%1\" is not a number from 1 to 65535"), {account.port}};
     if (account.login.empty())
-        return Phrase{TQR_TR_NOOP("TQRSetup", "no account is set"), {}};
+        return Phrase{TQR_TR_NOOP("TQRSetup", "no account is set")};
+    if (rules::has_control_character(account.login))
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the account holds a control character")};
+    if (account.security == Security::unknown)
+        return Phrase{TQR_TR_NOOP("TQRSetup",
+                                  "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent")};
+    if (recipients != nullptr) {
+        if (!plain_address(account.sender))
+            return Phrase{TQR_TR_NOOP("TQRSetup", "the sender address holds a control character, \"<\" or \">\"")};
+        for (const auto& r : *recipients)
+            if (!plain_address(r))
+                return Phrase{TQR_TR_NOOP("TQRSetup", "a recipient address holds a control character, \"<\" or \">\"")};
+    }
     return std::nullopt;
 }
 
@@ -219,7 +265,7 @@ Phrase failure_text(CURLcode code, const MailAccount& account, const Transcript&
 CheckOutcome run(const MailAccount& account, const std::vector<std::string>* recipients, const TestNote& note,
                  const CheckOptions& options)
 {
-    if (auto refusal = refusal_of(account))
+    if (auto refusal = refusal_of(account, recipients))
         return outcome(false, false, std::move(*refusal));
     if (recipients != nullptr && recipients->empty())
         return outcome(false, false, Phrase{TQR_TR_NOOP("TQRSetup", "there is no recipient for the test e-mail"), {}});
@@ -288,9 +334,11 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
     }
 
     const CURLcode code = curl().easy_perform(c);
+    // Whatever came of it, the user should know where the password went.
+    const bool in_clear = account.security == Security::none && transcript.auth_sent;
     if (code != CURLE_OK) {
         return outcome(false, code == CURLE_ABORTED_BY_CALLBACK,
-                       failure_text(code, account, transcript, options, recipients != nullptr));
+                       failure_text(code, account, transcript, options, recipients != nullptr), in_clear);
     }
     // A server that offers no login lets curl skip AUTH; the camera would
     // then be refused later, so a check without a login is no success.
@@ -307,12 +355,14 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
     if (recipients != nullptr)
         return outcome(true, false,
                        Phrase{TQR_TR_NOOP("TQRSetup", "the test e-mail from %1 to %2 was sent"),
-                              {account.sender, joined(*recipients)}});
+                              {account.sender, joined(*recipients)}},
+                       in_clear);
     return outcome(true, false,
                    plain ? Phrase{TQR_TR_NOOP("TQRSetup", "the server %1 accepted the login of %2 (no encryption)"),
                                   {server_name(account), account.login}}
                          : Phrase{TQR_TR_NOOP("TQRSetup", "the server %1 accepted the login of %2 (%3)"),
-                                  {server_name(account), account.login, security_name(account.security)}});
+                                  {server_name(account), account.login, security_name(account.security)}},
+                   in_clear);
 }
 
 } // namespace

@@ -13,7 +13,9 @@
 
 namespace tqr::mail {
 
-enum class Security { none, ssl_tls, starttls };
+// `unknown`: a secure type the camera does not know; the check refuses it
+// rather than guess.
+enum class Security { none, ssl_tls, starttls, unknown };
 
 // One SMTP account as the camera's settings hold it; texts as typed.
 struct MailAccount {

@@ -5,9 +5,10 @@ namespace tqr::mail {
 Security security_of(SecureType type)
 {
     switch (secure_index(type)) {
+    case 0: return Security::none;
     case 1: return Security::ssl_tls;
     case 2: return Security::starttls;
-    default: return Security::none;
+    default: return Security::unknown;
     }
 }
 

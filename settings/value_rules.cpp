@@ -4,6 +4,15 @@
 
 namespace tqr::rules {
 
+namespace {
+// A no-break space (0xA0 in code page 1252) looks like a space and is one
+// to the recipient boxes, which hand it over as a plain space.
+bool is_blank(char c)
+{
+    return c == ' ' || c == '\xA0';
+}
+} // namespace
+
 Refusal check_instant_max(int instant_max)
 {
     if (instant_max < 0 || instant_max > 99)
@@ -58,7 +67,7 @@ bool has_fifth_recipient(std::string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == ';')
             ++separators;
-        else if (separators >= 4 && text[i] != ' ')
+        else if (separators >= 4 && !is_blank(text[i]))
             return true;
     }
     return false;
@@ -77,7 +86,7 @@ std::string remove_blanks(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (const char c : text)
-        if (c != ' ')
+        if (!is_blank(c))
             out.push_back(c);
     return out;
 }

@@ -761,5 +761,29 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>%1, fourth number</source>
         <translation>%1, vierte Zahl</translation>
     </message>
+    <message>
+        <source>; the password travelled unencrypted</source>
+        <translation>; das Passwort wurde unverschlüsselt übertragen</translation>
+    </message>
+    <message>
+        <source>the SMTP server name holds a control character</source>
+        <translation>der Name des SMTP-Servers enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the account holds a control character</source>
+        <translation>das Konto enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent</source>
+        <translation>die Sicherheit ist weder Keine noch SSL/TLS noch STARTTLS, daher wurde das Passwort nicht gesendet</translation>
+    </message>
+    <message>
+        <source>the sender address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>die Absenderadresse enthält ein Steuerzeichen, „&lt;“ oder „&gt;“</translation>
+    </message>
+    <message>
+        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>eine Empfängeradresse enthält ein Steuerzeichen, „&lt;“ oder „&gt;“</translation>
+    </message>
 </context>
 </TS>

@@ -761,5 +761,29 @@ Send a test e-mail to %2?</source>
         <source>%1, fourth number</source>
         <translation>%1, cuarto número</translation>
     </message>
+    <message>
+        <source>; the password travelled unencrypted</source>
+        <translation>; la contraseña viajó sin cifrar</translation>
+    </message>
+    <message>
+        <source>the SMTP server name holds a control character</source>
+        <translation>el nombre del servidor SMTP contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>the account holds a control character</source>
+        <translation>la cuenta contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent</source>
+        <translation>la seguridad no es Ninguna, SSL/TLS ni STARTTLS, así que la contraseña no se ha enviado</translation>
+    </message>
+    <message>
+        <source>the sender address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>la dirección del remitente contiene un carácter de control, «&lt;» o «&gt;»</translation>
+    </message>
+    <message>
+        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>una dirección de destinatario contiene un carácter de control, «&lt;» o «&gt;»</translation>
+    </message>
 </context>
 </TS>

@@ -761,5 +761,29 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>%1, fourth number</source>
         <translation>%1, quatrième nombre</translation>
     </message>
+    <message>
+        <source>; the password travelled unencrypted</source>
+        <translation> ; le mot de passe a circulé sans chiffrement</translation>
+    </message>
+    <message>
+        <source>the SMTP server name holds a control character</source>
+        <translation>le nom du serveur SMTP contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the account holds a control character</source>
+        <translation>le compte contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent</source>
+        <translation>la sécurité n&apos;est ni Aucune, ni SSL/TLS, ni STARTTLS, le mot de passe n&apos;a donc pas été envoyé</translation>
+    </message>
+    <message>
+        <source>the sender address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>l&apos;adresse de l&apos;expéditeur contient un caractère de contrôle, « &lt; » ou « &gt; »</translation>
+    </message>
+    <message>
+        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>une adresse de destinataire contient un caractère de contrôle, « &lt; » ou « &gt; »</translation>
+    </message>
 </context>
 </TS>

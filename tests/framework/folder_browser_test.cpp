@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeView>
 
@@ -186,4 +187,18 @@ TEST_F(BrowserTest, TheDesktopBrowserListsTheCardsOfTheMountTable)
     const auto folder = current_ui().browse_for_folder(nullptr, "Please Select the Path");
     EXPECT_TRUE(shown);
     EXPECT_EQ(folder, card_b);
+}
+
+// Labels and folders come from whoever formatted the card: they are shown as
+// plain text, without control characters or marks that reorder the text.
+TEST(FolderBrowser, VolumeNamesAndTooltipsArePlainText)
+{
+    const std::string root = "/media/u/<b>CAM</b>\x1B[2J";
+    FolderBrowserDialog dlg(nullptr, "Please Select the Path",
+                            {RemovableVolume{root, "CAM\xE2\x80\xAEgpj.exe\x07", 0, "/dev/sdz1", "8:1"}});
+    const QListWidgetItem* item = dlg.volume_list()->item(0);
+    EXPECT_EQ(item->text(), QString::fromUtf8("CAM\xEF\xBF\xBDgpj.exe\xEF\xBF\xBD"));
+    QTextDocument shown;
+    shown.setHtml(item->toolTip());
+    EXPECT_EQ(shown.toPlainText(), QString::fromUtf8("/media/u/<b>CAM</b>\xEF\xBF\xBD[2J"));
 }

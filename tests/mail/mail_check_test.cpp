@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 
 using namespace tqr;
 using namespace tqr::mail;
@@ -53,7 +54,8 @@ struct LoginCase {
 
 const LoginCase kLoginCases[] = {
     {"PlainLogin", SmtpMode::plain, Security::none, kPassword, false, true,
-     "the server 127.0.0.1:{port} accepted the login of tester (no encryption)", true},
+     "the server 127.0.0.1:{port} accepted the login of tester (no encryption); the password travelled unencrypted",
+     true},
     {"SslTlsLogin", SmtpMode::tls, Security::ssl_tls, kPassword, true, true,
      "the server 127.0.0.1:{port} accepted the login of tester (SSL/TLS)", true},
     {"StartTlsLogin", SmtpMode::starttls, Security::starttls, kPassword, true, true,
@@ -201,7 +203,9 @@ TEST(MailCheckTest, ARefusedRecipientShowsTheServersReply)
     const CheckOutcome out = send_test_mail(loopback_account(server.port(), Security::none), {"nobody@refused.test"},
                                             TestNote{"Vodafone", "60"}, {});
     EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.message, "the server refused the test e-mail: 550 5.1.1 <nobody@refused.test>: no such user here");
+    EXPECT_EQ(out.message,
+              "the server refused the test e-mail: 550 5.1.1 <nobody@refused.test>: no such user here; the "
+              "password travelled unencrypted");
     EXPECT_TRUE(server.messages().empty());
 }
 
@@ -218,4 +222,40 @@ TEST(MailRecordTest, SecureTypeByteReadsByItsLowFourBits)
     EXPECT_EQ(security_of(0x00), Security::none);
     EXPECT_EQ(security_of(0x41), Security::ssl_tls);
     EXPECT_EQ(security_of(0x42), Security::starttls);
+}
+
+// A crafted description cannot put commands of its own into the mail
+// dialogue: every text that goes into a command is refused before the
+// connection, an unknown secure type too, and no text of the message can
+// start a line of its own.
+TEST(MailCheckTest, ControlTextNeverReachesTheDialogue)
+{
+    LoopbackSmtp server(SmtpMode::plain, kLogin, kPassword);
+    const std::string smuggled = "x@y.org>\r\nDATA\r\nforged\r\n.\r\nRCPT TO:<victim@z.org";
+    const MailAccount good = loopback_account(server.port(), Security::none);
+    MailAccount sender = good, login = good, host = good, secure = good;
+    sender.sender = smuggled;
+    login.login = "tester\r\nRSET";
+    host.server = "127.0.0.1\n";
+    secure.security = security_of(0x43);
+    const std::pair<MailAccount, std::string> cases[] = {
+        {good, "a recipient address holds a control character, \"<\" or \">\""},
+        {sender, "the sender address holds a control character, \"<\" or \">\""},
+        {login, "the account holds a control character"},
+        {host, "the SMTP server name holds a control character"},
+        {secure, "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent"},
+    };
+    for (const auto& [account, message] : cases)
+        for (const char* to : {smuggled.c_str(), "a<b@example.org"})
+            EXPECT_EQ(send_test_mail(account, {to}, TestNote{"Op", "60"}, {}).message, message);
+    EXPECT_EQ(server.received(), "") << "nothing reached the server";
+    const TestNote note{"Op\r\n.\r\nMAIL FROM:<e@x.org>\r\nRCPT TO:<v@x.org>\r\nDATA\n", "60"};
+    ASSERT_TRUE(send_test_mail(good, {"hunter@example.org"}, note, {}).ok);
+    std::istringstream lines(server.received());
+    int commands = 0;
+    for (std::string line; std::getline(lines, line);)
+        commands += line.rfind("MAIL FROM", 0) == 0 || line.rfind("RCPT TO", 0) == 0 || line == "DATA\r";
+    EXPECT_EQ(commands, 3) << server.received();
+    ASSERT_EQ(server.messages().size(), 1u);
+    EXPECT_NE(server.messages()[0].content.find("Operator: Op??.??MAIL FROM:<e@x.org>??RCPT"), std::string::npos);
 }

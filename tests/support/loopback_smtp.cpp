@@ -130,6 +130,7 @@ LoopbackSmtp::LoopbackSmtp(SmtpMode mode, std::string login, std::string passwor
     const char* mode_name = mode == SmtpMode::plain      ? "plain"
                             : mode == SmtpMode::tls      ? "tls"
                             : mode == SmtpMode::starttls ? "starttls"
+                            : mode == SmtpMode::hangup   ? "hangup"
                                                          : "no-starttls";
     std::vector<std::string> argv{"/usr/bin/python3",
                                   TQR_SMTP_SERVER_SCRIPT,

@@ -19,10 +19,11 @@ struct TestCertificate {
 const TestCertificate& test_certificate();
 
 enum class SmtpMode {
-    plain,      // no TLS at all
-    tls,        // TLS from the first byte
-    starttls,   // offers STARTTLS
-    no_starttls // plain, and does not offer STARTTLS
+    plain,       // no TLS at all
+    tls,         // TLS from the first byte
+    starttls,    // offers STARTTLS
+    no_starttls, // plain, and does not offer STARTTLS
+    hangup       // plain, and hangs up as soon as a login is tried
 };
 
 struct DeliveredMessage {

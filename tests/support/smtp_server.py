@@ -55,7 +55,7 @@ def main():
     # aiosmtpd warns about its own use of a deprecated attribute.
     warnings.filterwarnings("ignore", category=DeprecationWarning)
     p = argparse.ArgumentParser()
-    p.add_argument("--mode", choices=["plain", "tls", "starttls", "no-starttls"], required=True)
+    p.add_argument("--mode", choices=["plain", "tls", "starttls", "no-starttls", "hangup"], required=True)
     p.add_argument("--cert")
     p.add_argument("--key")
     p.add_argument("--login", required=True)
@@ -73,6 +73,8 @@ def main():
         ok = (isinstance(data, LoginPassword) and data.login == a.login.encode("latin-1")
               and data.password == a.password.encode("latin-1"))
         log.write(event="auth", mechanism=mechanism, ok=ok)
+        if a.mode == "hangup":
+            server.transport.close()
         # Not handled here: the server then answers 535 itself.
         return AuthResult(success=ok, handled=False)
 
