@@ -47,6 +47,12 @@ void PageTabCtrl::layout_pages()
     }
 }
 
+void PageTabCtrl::reload_pages()
+{
+    camera_page_.reload();
+    gsm_page_.reload();
+}
+
 void PageTabCtrl::on_left_button_down()
 {
     const int focus = GetCurFocus();

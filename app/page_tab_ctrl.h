@@ -18,6 +18,8 @@ class PageTabCtrl : public fw::CTabCtrl {
 
     void create_pages(ProfileRecord& record);
     void layout_pages();
+    // Both pages load their blocks again, in the order of their creation.
+    void reload_pages();
     // 0 when the GSM page's entries were valid and are stored, 1 when not.
     int validate_and_store();
 

@@ -1,21 +1,33 @@
 #include "app/setup_dialog.h"
 
 #include "app/about_dialog.h"
+#include "app/card_settings.h"
 #include "framework/data_exchange.h"
 #include "framework/translation.h"
 #include "framework/ui_services.h"
 #include "resources/app_icon.h"
 #include "resources/main_ids.h"
 #include "resources/resource_ids.h"
+#include "settings/factory_defaults.h"
 #include "settings/file_exception.h"
 #include "settings/profile_record.h"
 #include "settings/settings_files.h"
 #include "settings/translatable.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QShortcut>
+#include <QTimer>
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 namespace tqr {
 
@@ -23,12 +35,76 @@ namespace {
 using namespace main_ids;
 constexpr int kPathLimit = 128;
 constexpr int kAboutCommand = 0x10;
+constexpr const char* kOpenCardMenuText = TQR_TR_NOOP("TQRSetup", "Open settings from card...");
+
+// Watches the dialog's window and its path edit for what the framework
+// does not report: the first show and the edit losing the focus.
+class DialogEvents final : public QObject {
+  public:
+    DialogEvents(QWidget* window, QWidget* path_edit, std::function<void()> shown, std::function<void()> path_left)
+        : window_(window), path_edit_(path_edit), shown_(std::move(shown)), path_left_(std::move(path_left))
+    {
+        window->installEventFilter(this);
+        path_edit->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && event->type() == QEvent::Show && shown_) {
+            // Once, after the window is on screen, never inside its show.
+            QTimer::singleShot(0, window_, std::exchange(shown_, nullptr));
+        } else if (watched == path_edit_ && event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // A box or menu over the dialog, or the user switching windows,
+            // is no leaving of the edit.
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                QTimer::singleShot(0, window_, path_left_);
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+    QWidget* path_edit_;
+    std::function<void()> shown_;
+    std::function<void()> path_left_;
+};
+
+// Deciding whether a card differs runs the page's OK, whose messages no
+// one must see then.
+class SilentUi final : public fw::UiServices {
+  public:
+    int message_box(const fw::MessageBoxRequest& r) override
+    {
+        return (r.style & fw::kButtonMask) == fw::MB_YESNO ? fw::IDNO : fw::IDOK;
+    }
+    int run_modal(fw::CDialog& dialog) override
+    {
+        dialog.end_dialog(fw::IDCANCEL);
+        return fw::IDCANCEL;
+    }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+};
+
+// The same folder, by device and inode, whatever path names it.
+bool is_home(const std::filesystem::path& folder)
+{
+    const char* home = std::getenv("HOME");
+    struct stat here {};
+    struct stat there {};
+    return home != nullptr && *home != '\0' && ::stat(folder.c_str(), &here) == 0 && ::stat(home, &there) == 0 &&
+           here.st_dev == there.st_dev && here.st_ino == there.st_ino;
+}
 } // namespace
 
 SetupDialog::SetupDialog() : CDialog(res::kMainForm), icon_(res::app_icon())
 {
     on_clicked(kBrowse, [this] { on_browse(); });
 }
+
+SetupDialog::~SetupDialog() = default;
 
 void SetupDialog::exchange_data(fw::CDataExchange& dx)
 {
@@ -41,17 +117,47 @@ bool SetupDialog::on_init()
 {
     add_about_entry();
     window()->setWindowIcon(icon_);
-    const std::string title = std::string(kMagicText) + "D";
+    title_ = std::string(kMagicText) + "D";
     std::error_code ec;
     const std::filesystem::path cwd = std::filesystem::current_path(ec);
     path_ = ec ? std::string() : cwd.string();
-    window()->setWindowTitle(QString::fromLatin1(title.c_str()));
+    if (!ec && is_home(cwd))
+        start_at_the_only_card();
+    show_title({});
     current_profile.model_index = kGsmModel;
     model_ = kGsmModel;
     page_host_.InsertItem(0, TQR_TR_NOOP("TQRSetup", "GSM"));
     page_host_.create_pages(current_profile);
     UpdateData(false);
+    examined_path_ = path_;
+    events_ = std::make_unique<DialogEvents>(
+        window(), control(kPath),
+        [this] {
+            if (offer_at_show_)
+                dispatch([this] { folder_picked(path_); });
+        },
+        [this] { dispatch([this] { on_path_left(); }); });
     return true;
+}
+
+// Started from the application menu, the current folder is the home
+// folder, where no card's settings belong; with one card in the machine
+// that card is where the user means to write.
+void SetupDialog::start_at_the_only_card()
+{
+    const auto cards = fw::unlabelled_removable_volumes(fw::current_mount_table());
+    if (cards.size() != 1)
+        return;
+    path_ = cards.front().root;
+    // As if picked: a save notices the card going away.
+    picked_volume_ = cards.front();
+    offer_at_show_ = true;
+}
+
+void SetupDialog::show_title(const std::string& card_label)
+{
+    const std::string title = card_label.empty() ? title_ : title_ + " - " + card_label;
+    window()->setWindowTitle(QString::fromUtf8(title.c_str()));
 }
 
 // The window system owns the title-bar menu here, so the About entry lives
@@ -62,6 +168,9 @@ void SetupDialog::add_about_entry()
     QObject::connect(about, &QAction::triggered, window(),
                      [this] { dispatch([this] { on_system_command(kAboutCommand); }); });
     window()->addAction(about);
+    auto* open = new QAction(fw::translated(kOpenCardMenuText), window());
+    QObject::connect(open, &QAction::triggered, window(), [this] { dispatch([this] { on_open_card(); }); });
+    window()->addAction(open);
     window()->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window());
     QObject::connect(help, &QShortcut::activated, window(),
@@ -79,12 +188,99 @@ void SetupDialog::on_system_command(int command)
 void SetupDialog::on_browse()
 {
     const auto folder = fw::current_ui().browse_for_folder(
-        window(), fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "Please Select the Path")));
+        window(), fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "Please Select the Path")), text(kPath));
     if (!folder)
         return;
     path_ = *folder;
     picked_volume_ = fw::removable_volume_of(fw::current_mount_table(), path_);
     UpdateData(false);
+    folder_picked(path_);
+}
+
+void SetupDialog::on_path_left()
+{
+    // Leaving the edit for OK or Cancel is no picking of a folder: OK
+    // writes, and never offers to open the card first.
+    const QWidget* to = QApplication::focusWidget();
+    if (to == control(fw::IDOK) || to == control(fw::IDCANCEL) || window()->isHidden())
+        return;
+    const std::string folder = text(kPath);
+    if (folder != examined_path_ && !folder.empty())
+        folder_picked(folder);
+}
+
+void SetupDialog::folder_picked(const std::string& folder)
+{
+    examined_path_ = folder;
+    offer_at_show_ = false;
+    if (folder != loaded_folder_) {
+        loaded_folder_.clear();
+        show_title({});
+    }
+    const CardFile card = read_card(folder);
+    if (card.state == CardFile::State::refused) {
+        message_box(card.refusal, fw::MB_ICONEXCLAMATION | fw::MB_OK);
+        return;
+    }
+    if (card.state != CardFile::State::readable)
+        return;
+    const auto ours = record_ok_would_write();
+    if (ours && same_card_file(*ours, card.record))
+        return;
+    if (message_box(TQR_TR_NOOP("TQRSetup", "PROFILE.BIN in %1 holds other settings than the dialog shows. Open them?"),
+                    {folder}, fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
+        return;
+    open_card(folder, card.record);
+}
+
+void SetupDialog::on_open_card()
+{
+    const std::string folder = text(kPath);
+    if (folder.empty()) {
+        message_box(TQR_TR_NOOP("TQRSetup", "Please choose path to SD card Drive."));
+        return;
+    }
+    examined_path_ = folder;
+    const CardFile card = read_card(folder);
+    if (card.state == CardFile::State::none)
+        message_box(TQR_TR_NOOP("TQRSetup", "There is no PROFILE.BIN in %1."), {folder});
+    else if (card.state == CardFile::State::refused)
+        message_box(card.refusal, fw::MB_ICONEXCLAMATION | fw::MB_OK);
+    else
+        open_card(folder, card.record);
+}
+
+void SetupDialog::open_card(const std::string& folder, const ProfileRecord& card)
+{
+    const std::string notes = take_card(card, window());
+    page_host_.reload_pages();
+    loaded_folder_ = folder;
+    show_title(card_label(folder));
+    if (!notes.empty())
+        message_box(notes);
+}
+
+// What OK would write now, found by running the page's OK on a copy of
+// the settings; nothing when the page would refuse.
+std::optional<ProfileRecord> SetupDialog::record_ok_would_write()
+{
+    const ProfileRecord record = current_profile;
+    OperatorEntry custom[kCustomOperatorCount];
+    std::copy(std::begin(CustomOperators), std::end(CustomOperators), custom);
+    QWidget* focus = QApplication::focusWidget();
+    std::optional<ProfileRecord> result;
+    {
+        SilentUi silent;
+        fw::ScopedUi scope(silent);
+        current_profile.model_index = static_cast<std::uint16_t>(model_ & 0xFFFF);
+        if (page_host_.validate_and_store() == 0)
+            result = current_profile;
+    }
+    current_profile = record;
+    std::copy(std::begin(custom), std::end(custom), CustomOperators);
+    if (focus != nullptr)
+        focus->setFocus(Qt::OtherFocusReason);
+    return result;
 }
 
 void SetupDialog::on_ok()

@@ -6,8 +6,11 @@
 
 #include <QIcon>
 
+#include <memory>
 #include <optional>
 #include <string>
+
+class QObject;
 
 namespace tqr {
 
@@ -16,6 +19,7 @@ namespace tqr {
 class SetupDialog : public fw::CDialog {
   public:
     SetupDialog();
+    ~SetupDialog() override;
 
     PageTabCtrl& page_host() { return page_host_; }
     // A window-menu command; 0x10 to 0x1F open the About box.
@@ -30,8 +34,23 @@ class SetupDialog : public fw::CDialog {
     void on_browse();
     void add_about_entry();
     void check_card_still_there() const;
+    void start_at_the_only_card();
+
+    // Opening a card: offered when a folder is picked whose PROFILE.BIN is
+    // not what OK would write now; asked for from the context menu.
+    void folder_picked(const std::string& folder);
+    void on_path_left();
+    void on_open_card();
+    void open_card(const std::string& folder, const ProfileRecord& card);
+    std::optional<ProfileRecord> record_ok_would_write();
+    void show_title(const std::string& card_label);
 
     std::string path_;
+    std::string title_;
+    std::string examined_path_; // the path a card was last looked for in
+    std::string loaded_folder_; // the folder whose card the dialog shows
+    bool offer_at_show_ = false;
+    std::unique_ptr<QObject> events_;
     // The card the path was picked on, to notice it going away before OK.
     std::optional<fw::RemovableVolume> picked_volume_;
     QIcon icon_;

@@ -27,7 +27,7 @@ class ShowUntilPaintedUi final : public tqr::fw::UiServices {
         dialog.end_dialog(tqr::fw::IDCANCEL);
         return tqr::fw::IDCANCEL;
     }
-    std::optional<std::string> browse_for_folder(QWidget*, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override { return std::nullopt; }
 };
 
 class BenchApp : public tqr::SetupApp {

@@ -1,6 +1,6 @@
 #include "cli/command_io.h"
 
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -13,65 +13,6 @@
 namespace tqr::cli {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string read_at_most(int fd, std::size_t limit, const std::string& name)
-{
-    std::string bytes;
-    char buf[8192];
-    // One byte past the limit tells a file that is too large.
-    while (bytes.size() <= limit) {
-        const ssize_t n = ::read(fd, buf, std::min(sizeof buf, limit + 1 - bytes.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw ProfileError(name + ": cannot be read (" + std::strerror(errno) + ")");
-        if (n == 0)
-            break;
-        bytes.append(buf, static_cast<std::size_t>(n));
-    }
-    return bytes;
-}
-
-std::string too_large(const std::string& name, std::size_t limit, const char* what)
-{
-    return name + ": larger than " + std::to_string(limit) + " bytes, not " + what;
-}
-
-} // namespace
-
-std::string read_bounded(const std::string& path, std::size_t limit, const char* what)
-{
-    if (path == "-") {
-        const std::string bytes = read_at_most(STDIN_FILENO, limit, "standard input");
-        if (bytes.size() > limit)
-            throw ProfileError(too_large("standard input", limit, what));
-        return bytes;
-    }
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (!fs::exists(st))
-        throw ProfileError(path + ": no such file");
-    if (fs::is_directory(st))
-        throw ProfileError(path + ": is a folder, not " + what);
-    if (fs::is_regular_file(st) && fs::file_size(path, ec) > limit)
-        throw ProfileError(too_large(path, limit, what));
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        throw ProfileError(path + ": cannot be read (" + std::strerror(errno) + ")");
-    std::string bytes;
-    try {
-        bytes = read_at_most(fd, limit, path);
-    } catch (...) {
-        ::close(fd);
-        throw;
-    }
-    ::close(fd);
-    if (bytes.size() > limit)
-        throw ProfileError(too_large(path, limit, what));
-    return bytes;
-}
 
 void write_private(const std::string& path, const std::string& text)
 {

@@ -10,9 +10,6 @@
 
 namespace tqr::cli {
 
-// The values a field takes: "0 (MMS) or 1 (GPRS)", "0 (5 sec) to 55 (60 sec)", "35 to 120".
-std::string accepted_values(const schema::Field& f);
-
 // One sentence on what the field holds.
 std::string field_meaning(schema::Id id);
 

@@ -3,7 +3,7 @@
 #include "cli/mail_test_command.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 #include "settings/file_exception.h"
 
 #include <CLI/CLI.hpp>

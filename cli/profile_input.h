@@ -5,7 +5,7 @@
 // description and without blocking, so a device, a FIFO or a folder given
 // by mistake is refused at once.
 
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // numbers, texts as strings (the record's 8-bit characters in UTF-8), and a text
 // field that is not plain text followed by zeros as {"hex": "..."}.
 
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 
 #include <nlohmann/json.hpp>
 

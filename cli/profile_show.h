@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 #include "cli/profile_json.h"
 
 #include <string>

@@ -16,6 +16,8 @@ class CameraPage : public fw::CDialog {
 
     // The record's camera block; set before the window is created.
     void set_block(const CameraBlock* block) { camera_block_ = block; }
+    // Loads the block again into the existing window, as at its creation.
+    void reload() { load_from_record(); }
 
   protected:
     void exchange_data(fw::CDataExchange& dx) override;

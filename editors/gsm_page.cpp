@@ -173,6 +173,17 @@ void GsmPage::load_from_record()
     UpdateData(false);
 }
 
+void GsmPage::reload()
+{
+    // Loading appends the stored recipients to the texts it starts from,
+    // and greys the Send To radios for GPRS only: a new window has them on.
+    phone_text_.clear();
+    email_text_.clear();
+    for (int id : {kToPhone, kToEmail, kToBoth})
+        enable(id, true);
+    load_from_record();
+}
+
 void GsmPage::on_send_mode()
 {
     UpdateData(true);

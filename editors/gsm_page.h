@@ -24,6 +24,9 @@ class GsmPage : public fw::CDialog {
     // 0: stored; 1: refused, its message has been shown.
     int validate_and_store();
 
+    // Loads the block again into the existing window, as at its creation.
+    void reload();
+
   protected:
     void exchange_data(fw::CDataExchange& dx) override;
     bool on_init() override;

@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -58,7 +59,8 @@ class NamesOnly final : public QSortFilterProxyModel {
 
 } // namespace
 
-FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& title, std::vector<RemovableVolume> volumes)
+FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& title, std::vector<RemovableVolume> volumes,
+                                         const std::string& start)
     : QDialog(owner != nullptr ? owner->window() : nullptr), volumes_(std::move(volumes))
 {
     setWindowTitle(translated(TQR_TR_NOOP("TQRSetup", "Folder Browser")));
@@ -120,7 +122,14 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    if (volumes_.size() == 1) {
+    const int start_card = start.empty() ? -1 : volume_row(start);
+    if (start_card >= 0) {
+        volumes_list_->setCurrentRow(start_card);
+        volumes_list_->setFocus();
+    } else if (!start.empty() && QFileInfo(QString::fromStdString(start)).isDir()) {
+        select_folder(QString::fromStdString(start));
+        tree_->setFocus();
+    } else if (volumes_.size() == 1) {
         volumes_list_->setCurrentRow(0);
         volumes_list_->setFocus();
     } else {
@@ -139,6 +148,15 @@ void FolderBrowserDialog::select_folder(const QString& path)
     tree_->setCurrentIndex(index);
     tree_->scrollTo(index);
     picking_ = false;
+}
+
+int FolderBrowserDialog::volume_row(const std::string& folder) const
+{
+    const QString wanted = QDir::cleanPath(QString::fromStdString(folder));
+    for (std::size_t i = 0; i < volumes_.size(); ++i)
+        if (QDir::cleanPath(QString::fromStdString(volumes_[i].root)) == wanted)
+            return static_cast<int>(i);
+    return -1;
 }
 
 void FolderBrowserDialog::pick_volume(int row)
@@ -160,9 +178,9 @@ std::optional<std::string> FolderBrowserDialog::selected_folder() const
     return selected_.toStdString();
 }
 
-std::optional<std::string> run_folder_browser(QWidget* owner, const std::string& title)
+std::optional<std::string> run_folder_browser(QWidget* owner, const std::string& title, const std::string& start)
 {
-    FolderBrowserDialog dialog(owner, title, removable_volumes(current_mount_table()));
+    FolderBrowserDialog dialog(owner, title, removable_volumes(current_mount_table()), start);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selected_folder();

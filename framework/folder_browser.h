@@ -21,7 +21,10 @@ namespace tqr::fw {
 // "OK" (the default button) and "Cancel".
 class FolderBrowserDialog : public QDialog {
   public:
-    FolderBrowserDialog(QWidget* owner, const std::string& title, std::vector<RemovableVolume> volumes);
+    // Opens at `start` when that is a folder (a card's row selected when it
+    // is that card's root); otherwise at the only card, or at home.
+    FolderBrowserDialog(QWidget* owner, const std::string& title, std::vector<RemovableVolume> volumes,
+                        const std::string& start = {});
 
     // The folder picked so far; nothing while none is.
     std::optional<std::string> selected_folder() const;
@@ -37,6 +40,8 @@ class FolderBrowserDialog : public QDialog {
   private:
     void select_folder(const QString& path);
     void pick_volume(int row);
+    // The row of the card whose root is `folder`; -1 for none.
+    int volume_row(const std::string& folder) const;
 
     std::vector<RemovableVolume> volumes_;
     QListWidget* volumes_list_ = nullptr;
@@ -49,8 +54,8 @@ class FolderBrowserDialog : public QDialog {
     bool picking_ = false; // the tree follows a pick, it is not the user's choice
 };
 
-// Runs the browser modally over the removable volumes now mounted. Returns
-// the chosen folder, or nothing.
-std::optional<std::string> run_folder_browser(QWidget* owner, const std::string& title);
+// Runs the browser modally over the removable volumes now mounted, opening
+// at `start`. Returns the chosen folder, or nothing.
+std::optional<std::string> run_folder_browser(QWidget* owner, const std::string& title, const std::string& start);
 
 } // namespace tqr::fw

@@ -1,13 +1,15 @@
 #include "framework/removable_volumes.h"
 
 #include <blkid/blkid.h>
+#include <dlfcn.h>
 #include <sys/statvfs.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 
 namespace tqr::fw {
 
@@ -15,10 +17,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// POSIX reads, not streams: the mount table is read at start-up, where
+// setting up iostreams alone would cost a third of a megabyte.
 std::string read_small_file(const fs::path& p)
 {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string text;
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return text;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) != 0;) {
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            break;
+        text.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return text;
 }
 
 // udev names its /dev/disk/by-label links with "\x20" for a space.
@@ -46,6 +62,41 @@ std::string canonical_or_same(const std::string& p)
     std::error_code ec;
     const fs::path c = fs::weakly_canonical(fs::path(p), ec);
     return ec ? fs::path(p).lexically_normal().string() : c.string();
+}
+
+// libblkid is loaded when a label is first probed, not at start-up: only
+// the folder browser and a card's title need it, and most labels come from
+// udev's links anyway.
+struct Blkid {
+    decltype(&blkid_new_probe_from_filename) new_probe;
+    decltype(&blkid_probe_enable_superblocks) enable_superblocks;
+    decltype(&blkid_probe_set_superblocks_flags) set_superblocks_flags;
+    decltype(&blkid_do_safeprobe) do_safeprobe;
+    decltype(&blkid_probe_lookup_value) lookup_value;
+    decltype(&blkid_free_probe) free_probe;
+};
+
+template <typename F> bool resolve(void* handle, const char* name, F& fn)
+{
+    fn = reinterpret_cast<F>(dlsym(handle, name));
+    return fn != nullptr;
+}
+
+const Blkid* blkid()
+{
+    static const Blkid* lib = []() -> const Blkid* {
+        void* handle = dlopen("libblkid.so.1", RTLD_NOW | RTLD_LOCAL);
+        static Blkid b{};
+        if (handle == nullptr || !resolve(handle, "blkid_new_probe_from_filename", b.new_probe) ||
+            !resolve(handle, "blkid_probe_enable_superblocks", b.enable_superblocks) ||
+            !resolve(handle, "blkid_probe_set_superblocks_flags", b.set_superblocks_flags) ||
+            !resolve(handle, "blkid_do_safeprobe", b.do_safeprobe) ||
+            !resolve(handle, "blkid_probe_lookup_value", b.lookup_value) ||
+            !resolve(handle, "blkid_free_probe", b.free_probe))
+            return nullptr;
+        return &b;
+    }();
+    return lib;
 }
 
 class SystemMountTable final : public MountTable {
@@ -90,17 +141,20 @@ class SystemMountTable final : public MountTable {
   private:
     static std::optional<std::string> probe_label(const std::string& device)
     {
-        blkid_probe probe = blkid_new_probe_from_filename(device.c_str());
+        const Blkid* lib = blkid();
+        if (lib == nullptr)
+            return std::nullopt;
+        blkid_probe probe = lib->new_probe(device.c_str());
         if (probe == nullptr)
             return std::nullopt;
         std::optional<std::string> label;
-        blkid_probe_enable_superblocks(probe, 1);
-        blkid_probe_set_superblocks_flags(probe, BLKID_SUBLKS_LABEL);
+        lib->enable_superblocks(probe, 1);
+        lib->set_superblocks_flags(probe, BLKID_SUBLKS_LABEL);
         const char* value = nullptr;
-        if (blkid_do_safeprobe(probe) == 0 && blkid_probe_lookup_value(probe, "LABEL", &value, nullptr) == 0 &&
+        if (lib->do_safeprobe(probe) == 0 && lib->lookup_value(probe, "LABEL", &value, nullptr) == 0 &&
             value != nullptr && *value != '\0')
             label = value;
-        blkid_free_probe(probe);
+        lib->free_probe(probe);
         return label;
     }
 };
@@ -219,13 +273,22 @@ std::string unescape_mount_field(const std::string& field)
 std::vector<MountEntry> parse_mountinfo(const std::string& text)
 {
     std::vector<MountEntry> out;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::istringstream in(line);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
         std::vector<std::string> fields;
-        for (std::string f; in >> f;)
-            fields.push_back(f);
+        for (std::size_t i = start; i < end;) {
+            const std::size_t from = text.find_first_not_of(" \t", i);
+            if (from == std::string::npos || from >= end)
+                break;
+            std::size_t to = text.find_first_of(" \t", from);
+            to = to == std::string::npos || to > end ? end : to;
+            fields.push_back(text.substr(from, to - from));
+            i = to;
+        }
+        start = end + 1;
         // id parent major:minor root mount-point options [optional...] - type source super-options
         std::size_t dash = 6;
         while (dash < fields.size() && fields[dash] != "-")
@@ -248,6 +311,15 @@ std::vector<RemovableVolume> removable_volumes(const MountTable& table)
     for (const auto& m : visible_mounts(table))
         if (is_removable(table, m))
             out.push_back(volume_from(table, m));
+    return out;
+}
+
+std::vector<RemovableVolume> unlabelled_removable_volumes(const MountTable& table)
+{
+    std::vector<RemovableVolume> out;
+    for (const auto& m : visible_mounts(table))
+        if (is_removable(table, m))
+            out.push_back({m.mount_point, {}, 0, m.device, m.dev_id});
     return out;
 }
 

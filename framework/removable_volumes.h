@@ -58,6 +58,10 @@ struct RemovableVolume {
 // /run/media/<user>/, or on a device flagged removable.
 std::vector<RemovableVolume> removable_volumes(const MountTable& table);
 
+// The removable volumes without their labels and sizes, in mount order:
+// nothing is read from the devices, so this is cheap enough for start-up.
+std::vector<RemovableVolume> unlabelled_removable_volumes(const MountTable& table);
+
 // The removable volume that holds `folder` (the volume's root included).
 std::optional<RemovableVolume> removable_volume_of(const MountTable& table, const std::string& folder);
 

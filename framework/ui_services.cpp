@@ -54,9 +54,10 @@ class DesktopUi final : public UiServices {
         return dialog.result();
     }
 
-    std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title) override
+    std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title,
+                                                 const std::string& start) override
     {
-        return run_folder_browser(owner, title);
+        return run_folder_browser(owner, title, start);
     }
 };
 

@@ -27,8 +27,10 @@ class UiServices {
     virtual int message_box(const MessageBoxRequest& request) = 0;
     // Runs an initialised modal dialog until it ends; returns its result.
     virtual int run_modal(CDialog& dialog) = 0;
-    // Lets the user pick a folder; nothing when cancelled.
-    virtual std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title) = 0;
+    // Lets the user pick a folder, starting at `start` where that is one;
+    // nothing when cancelled.
+    virtual std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title,
+                                                         const std::string& start) = 0;
 };
 
 // The services in force: the innermost ScopedUi, or the desktop's.

@@ -24,7 +24,7 @@ class SilentUi final : public fw::UiServices {
         dialog.end_dialog(fw::IDCANCEL);
         return fw::IDCANCEL;
     }
-    std::optional<std::string> browse_for_folder(QWidget*, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override { return std::nullopt; }
 };
 
 // Starts the application object once and installs the silent UI; returns

@@ -372,4 +372,19 @@ void apply_factory_values(ProfileRecord& record)
     }
 }
 
+std::string accepted_values(const Field& f)
+{
+    if (f.choices == nullptr)
+        return std::to_string(f.min) + " to " + std::to_string(f.max);
+    const auto item = [&](std::size_t i) { return std::to_string(f.code_base + i) + " (" + (*f.choices)[i] + ")"; };
+    const std::size_t n = f.choices->size();
+    // A long list of steps reads best as its two ends.
+    if (n > 6)
+        return item(0) + " to " + item(n - 1);
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i)
+        text += (i == 0 ? "" : i + 1 == n ? " or " : ", ") + item(i);
+    return text;
+}
+
 } // namespace tqr::schema

@@ -155,4 +155,7 @@ std::span<const RowText> operator_texts();
 // rows are left alone.
 void apply_factory_values(ProfileRecord& record);
 
+// The values a field takes: "0 (MMS) or 1 (GPRS)", "0 (5 sec) to 55 (60 sec)", "35 to 120".
+std::string accepted_values(const Field& f);
+
 } // namespace tqr::schema

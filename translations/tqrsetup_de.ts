@@ -785,5 +785,41 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
         <translation>eine Empfängeradresse enthält ein Steuerzeichen, „&lt;“ oder „&gt;“</translation>
     </message>
+    <message>
+        <source>The card&apos;s settings cannot be opened: %1</source>
+        <translation>Die Einstellungen der Karte lassen sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a value this tool cannot have written (%2: %3)</source>
+        <translation>%1 enthält einen Wert, den dieses Programm nicht geschrieben haben kann (%2: %3)</translation>
+    </message>
+    <message>
+        <source>The card uses different parameters for %1. Use the card&apos;s?</source>
+        <translation>Die Karte hat andere Daten für %1. Die Daten der Karte übernehmen?</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 were not taken; the stored ones are used.</source>
+        <translation>Die Daten der Karte für %1 wurden nicht übernommen; die gespeicherten gelten.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 (%2) were replaced by the table&apos;s.</source>
+        <translation>Die Daten der Karte für %1 (%2) wurden durch die der Tabelle ersetzt.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s hidden band, command log and debug settings are written as this tool&apos;s on OK.</source>
+        <translation>Die verborgenen Einstellungen der Karte für Frequenzband, Befehlsprotokoll und Fehlersuche werden bei OK durch die dieses Programms ersetzt.</translation>
+    </message>
+    <message>
+        <source>Open settings from card...</source>
+        <translation>Einstellungen von der Karte öffnen...</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN in %1 holds other settings than the dialog shows. Open them?</source>
+        <translation>PROFILE.BIN in %1 enthält andere Einstellungen als der Dialog. Öffnen?</translation>
+    </message>
+    <message>
+        <source>There is no PROFILE.BIN in %1.</source>
+        <translation>In %1 gibt es keine PROFILE.BIN.</translation>
+    </message>
 </context>
 </TS>

@@ -785,5 +785,41 @@ Send a test e-mail to %2?</source>
         <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
         <translation>una dirección de destinatario contiene un carácter de control, «&lt;» o «&gt;»</translation>
     </message>
+    <message>
+        <source>The card&apos;s settings cannot be opened: %1</source>
+        <translation>No se pueden abrir los ajustes de la tarjeta: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a value this tool cannot have written (%2: %3)</source>
+        <translation>%1 contiene un valor que esta herramienta no puede haber escrito (%2: %3)</translation>
+    </message>
+    <message>
+        <source>The card uses different parameters for %1. Use the card&apos;s?</source>
+        <translation>La tarjeta tiene otros datos para %1. ¿Usar los de la tarjeta?</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 were not taken; the stored ones are used.</source>
+        <translation>No se han tomado los datos de la tarjeta para %1; se usan los guardados.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 (%2) were replaced by the table&apos;s.</source>
+        <translation>Los datos de la tarjeta para %1 (%2) se han sustituido por los de la tabla.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s hidden band, command log and debug settings are written as this tool&apos;s on OK.</source>
+        <translation>Los ajustes ocultos de la tarjeta (banda, registro de órdenes, depuración) se escribirán con los de esta herramienta al pulsar Aceptar.</translation>
+    </message>
+    <message>
+        <source>Open settings from card...</source>
+        <translation>Abrir ajustes de la tarjeta...</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN in %1 holds other settings than the dialog shows. Open them?</source>
+        <translation>PROFILE.BIN en %1 tiene otros ajustes que los mostrados. ¿Abrirlos?</translation>
+    </message>
+    <message>
+        <source>There is no PROFILE.BIN in %1.</source>
+        <translation>No hay ningún PROFILE.BIN en %1.</translation>
+    </message>
 </context>
 </TS>

@@ -785,5 +785,41 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
         <translation>une adresse de destinataire contient un caractère de contrôle, « &lt; » ou « &gt; »</translation>
     </message>
+    <message>
+        <source>The card&apos;s settings cannot be opened: %1</source>
+        <translation>Impossible d&apos;ouvrir les réglages de la carte : %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a value this tool cannot have written (%2: %3)</source>
+        <translation>%1 contient une valeur que cet outil n&apos;a pas pu écrire (%2 : %3)</translation>
+    </message>
+    <message>
+        <source>The card uses different parameters for %1. Use the card&apos;s?</source>
+        <translation>La carte a d&apos;autres paramètres pour %1. Utiliser ceux de la carte ?</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 were not taken; the stored ones are used.</source>
+        <translation>Les paramètres de la carte pour %1 n&apos;ont pas été repris ; ceux enregistrés sont utilisés.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 (%2) were replaced by the table&apos;s.</source>
+        <translation>Les paramètres de la carte pour %1 (%2) ont été remplacés par ceux de la table.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s hidden band, command log and debug settings are written as this tool&apos;s on OK.</source>
+        <translation>Les réglages cachés de la carte (bande, journal des commandes, débogage) seront écrits avec les valeurs de cet outil à l&apos;OK.</translation>
+    </message>
+    <message>
+        <source>Open settings from card...</source>
+        <translation>Ouvrir les réglages de la carte...</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN in %1 holds other settings than the dialog shows. Open them?</source>
+        <translation>PROFILE.BIN dans %1 contient d&apos;autres réglages que ceux affichés. Les ouvrir ?</translation>
+    </message>
+    <message>
+        <source>There is no PROFILE.BIN in %1.</source>
+        <translation>Il n&apos;y a pas de PROFILE.BIN dans %1.</translation>
+    </message>
 </context>
 </TS>

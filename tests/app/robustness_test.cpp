@@ -236,7 +236,7 @@ class RecordingUi final : public UiServices {
         dialog.click(IDCANCEL);
         return dialog.result();
     }
-    std::optional<std::string> browse_for_folder(QWidget*, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override { return std::nullopt; }
 };
 
 ProfileRecord with_magic()

@@ -83,7 +83,7 @@ bool untranslated(QString text)
 // folders, and the lists of countries, operators and providers.
 void collect(QWidget* window, std::vector<QString>& texts)
 {
-    if (window->windowTitle() != QStringLiteral("TQR Setup V3.28D"))
+    if (!window->windowTitle().startsWith(QStringLiteral("TQR Setup V3.28D"))) // with a card's name
         texts.push_back(window->windowTitle());
     for (QAction* a : window->actions())
         texts.push_back(a->text());
@@ -128,7 +128,7 @@ struct ProbeUi final : UiServices {
             d.end_dialog(IDCANCEL);
         return d.result();
     }
-    std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title) override
+    std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title, const std::string&) override
     {
         FolderBrowserDialog browser(owner, title, {});
         collect(&browser, texts);

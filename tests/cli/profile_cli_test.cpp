@@ -1,6 +1,6 @@
 #include "cli/commands.h"
-#include "cli/profile_check.h"
-#include "cli/profile_document.h"
+#include "settings/profile_check.h"
+#include "settings/profile_document.h"
 #include "cli/profile_json.h"
 #include "cli/profile_show.h"
 #include "settings/settings_files.h"

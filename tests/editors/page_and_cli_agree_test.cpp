@@ -165,7 +165,7 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
 
         const bool strict = on_stricter_list(r);
         stricter += strict && !ok_refuses;
-        const cli::Json description = cli::to_json(cli::ProfileDocument{cli::FileKind::profile_bin, r, {}});
+        const cli::Json description = cli::to_json(ProfileDocument{FileKind::profile_bin, r, {}});
         tqr::test::write_file(json, description.dump());
         fs::remove(card / "PROFILE.BIN");
         std::ostringstream wout, werr;
@@ -176,7 +176,7 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
         // check is a dry run of write: its first line is write's refusal.
         ASSERT_EQ(werr.str(), written == 1 ? "refused: " + out.str().substr(0, out.str().find('\n') + 1) : "");
         if (written == 0) {
-            const GsmBlock& g = cli::read_profile_file(card / "PROFILE.BIN").record.gsm;
+            const GsmBlock& g = read_profile_file(card / "PROFILE.BIN").record.gsm;
             ASSERT_EQ(std::memcmp(g.phones, page_record.gsm.phones, sizeof g.phones + sizeof g.emails), 0);
         }
 
@@ -191,7 +191,7 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
             std::string refusal;
             try {
                 cli::run_write({json.string(), card.string()}, wout, werr);
-            } catch (const cli::ProfileError& e) {
+            } catch (const ProfileError& e) {
                 refusal = e.what();
             }
             ASSERT_EQ(refusal, "gsm.phones[" + std::to_string(j) + "]: longer than 23 characters");

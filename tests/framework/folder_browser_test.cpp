@@ -184,7 +184,7 @@ TEST_F(BrowserTest, TheDesktopBrowserListsTheCardsOfTheMountTable)
         EXPECT_TRUE(dlg->isModal());
         QTest::keyClick(dlg->volume_list(), Qt::Key_Enter);
     });
-    const auto folder = current_ui().browse_for_folder(nullptr, "Please Select the Path");
+    const auto folder = current_ui().browse_for_folder(nullptr, "Please Select the Path", "");
     EXPECT_TRUE(shown);
     EXPECT_EQ(folder, card_b);
 }

@@ -1,5 +1,8 @@
 #include "tests/support/scripted_ui.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace tqr::test {
@@ -27,7 +30,13 @@ ScriptedUi& ScriptedUi::expect_dialog(int form_id, std::function<void(fw::CDialo
 
 ScriptedUi& ScriptedUi::expect_browse(std::optional<std::string> folder)
 {
-    script_.push_back(Browse{std::move(folder)});
+    script_.push_back(Browse{std::move(folder), nullptr});
+    return *this;
+}
+
+ScriptedUi& ScriptedUi::expect_real_browser(std::function<void(fw::FolderBrowserDialog&)> act)
+{
+    script_.push_back(Browse{std::nullopt, std::move(act)});
     return *this;
 }
 
@@ -83,8 +92,10 @@ int ScriptedUi::run_modal(fw::CDialog& dialog)
     return dialog.result();
 }
 
-std::optional<std::string> ScriptedUi::browse_for_folder(QWidget*, const std::string& title)
+std::optional<std::string> ScriptedUi::browse_for_folder(QWidget* owner, const std::string& title,
+                                                         const std::string& start)
 {
+    browse_starts.push_back(start);
     if (script_.empty() || !std::holds_alternative<Browse>(script_.front())) {
         ADD_FAILURE() << "unexpected folder browser \"" << title << "\"";
         return std::nullopt;
@@ -92,7 +103,23 @@ std::optional<std::string> ScriptedUi::browse_for_folder(QWidget*, const std::st
     const Browse step = std::get<Browse>(script_.front());
     script_.pop_front();
     EXPECT_EQ(title, "Please Select the Path");
-    return step.folder;
+    if (!step.act)
+        return step.folder;
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+        auto* browser = dynamic_cast<fw::FolderBrowserDialog*>(QApplication::activeModalWidget());
+        acted = browser != nullptr;
+        if (browser == nullptr)
+            return;
+        step.act(*browser);
+        if (browser->isVisible()) {
+            ADD_FAILURE() << "the folder browser is still open after the script acted in it";
+            browser->reject();
+        }
+    });
+    const auto folder = fw::run_folder_browser(owner, title, start);
+    EXPECT_TRUE(acted) << "the folder browser was not the active modal window";
+    return folder;
 }
 
 } // namespace tqr::test

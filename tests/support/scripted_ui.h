@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/cdialog.h"
+#include "framework/folder_browser.h"
 #include "framework/ui_services.h"
 
 #include <deque>
@@ -29,6 +30,9 @@ class ScriptedUi final : public fw::UiServices {
     ScriptedUi& expect_dialog(int form_id, std::function<void(fw::CDialog&)> act);
     // Expects the folder browser; it answers `folder` (nothing: cancelled).
     ScriptedUi& expect_browse(std::optional<std::string> folder);
+    // Expects the folder browser and opens the real one; `act` plays the
+    // user in it and must end it.
+    ScriptedUi& expect_real_browser(std::function<void(fw::FolderBrowserDialog&)> act);
 
     // Fails the test for every expectation still waiting.
     void verify();
@@ -36,10 +40,13 @@ class ScriptedUi final : public fw::UiServices {
 
     // Every box shown, in order.
     std::vector<fw::MessageBoxRequest> boxes;
+    // Where the folder browser was asked to start, each time.
+    std::vector<std::string> browse_starts;
 
     int message_box(const fw::MessageBoxRequest& request) override;
     int run_modal(fw::CDialog& dialog) override;
-    std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title) override;
+    std::optional<std::string> browse_for_folder(QWidget* owner, const std::string& title,
+                                                 const std::string& start) override;
 
   private:
     struct Box {
@@ -53,6 +60,7 @@ class ScriptedUi final : public fw::UiServices {
     };
     struct Browse {
         std::optional<std::string> folder;
+        std::function<void(fw::FolderBrowserDialog&)> act; // the real browser, when set
     };
     using Step = std::variant<Box, Dialog, Browse>;
     static std::string describe(const Step& step);
@@ -76,7 +84,10 @@ class QuietUi final : public fw::UiServices {
         dialog.end_dialog(fw::IDCANCEL);
         return fw::IDCANCEL;
     }
-    std::optional<std::string> browse_for_folder(QWidget*, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
 
   private:
     int answer_;

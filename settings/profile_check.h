@@ -4,13 +4,13 @@
 // same code the dialog runs: `check` lists what is wrong, `write` refuses
 // the first of it or makes the changes the dialog's OK makes.
 
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace tqr::cli {
+namespace tqr {
 
 struct Finding {
     std::string key; // JSON path of the field
@@ -27,10 +27,14 @@ std::vector<Finding> find_faults(const ProfileDocument& doc);
 // find_faults as "key: message" lines.
 std::vector<std::string> check_profile(const ProfileDocument& doc);
 
+// The values of `record` that no control of the dialog can produce and
+// its OK would not write over: a record the dialog cannot have written.
+std::vector<Finding> values_no_control_produces(const ProfileRecord& record);
+
 // The dialog's OK on a description about to be written: refuses with the
 // first finding ("key: message"), or stores the recipients as the dialog
 // does, puts the table's operator row in place and the hidden band,
 // command log and debug flag as the dialog writes them.
 std::optional<std::string> prepare_for_writing(ProfileRecord& record);
 
-} // namespace tqr::cli
+} // namespace tqr

@@ -1,6 +1,5 @@
-#include "cli/profile_check.h"
+#include "settings/profile_check.h"
 
-#include "cli/field_manual.h"
 #include "settings/record_schema.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
@@ -8,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace tqr::cli {
+namespace tqr {
 
 namespace {
 
@@ -71,7 +70,7 @@ void impossible_values(const ProfileRecord& r, std::vector<Finding>& out)
         if (schema::allowed(f, v))
             continue;
         if (f.choices != nullptr)
-            out.push_back({f.key, "expected " + accepted_values(f) + ", not " + std::to_string(v)});
+            out.push_back({f.key, "expected " + schema::accepted_values(f) + ", not " + std::to_string(v)});
         else
             out.push_back({f.key, std::to_string(v) + " - Please enter an integer between " + std::to_string(f.min) +
                                       " and " + std::to_string(f.max) + "."});
@@ -164,6 +163,17 @@ std::vector<std::string> check_profile(const ProfileDocument& doc)
     return lines;
 }
 
+std::vector<Finding> values_no_control_produces(const ProfileRecord& record)
+{
+    std::vector<Finding> out;
+    impossible_values(record, out);
+    std::erase_if(out, [](const Finding& f) {
+        const schema::Field* field = schema::find(f.key);
+        return field != nullptr && written_by_ok(field->id);
+    });
+    return out;
+}
+
 std::optional<std::string> prepare_for_writing(ProfileRecord& record)
 {
     ProfileDocument doc;
@@ -183,4 +193,4 @@ std::optional<std::string> prepare_for_writing(ProfileRecord& record)
     return std::nullopt;
 }
 
-} // namespace tqr::cli
+} // namespace tqr

@@ -1,15 +1,33 @@
-#include "cli/profile_document.h"
+#include "settings/profile_document.h"
 
-#include "cli/command_io.h"
+#include "settings/bounded_read.h"
 #include "settings/settings_files.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-namespace tqr::cli {
+namespace tqr {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// A PROFILE.BIN holds the two blocks; the header is the magic text and the
+// GSM model.
+ProfileRecord record_of_profile_bin(const std::vector<std::uint8_t>& bytes)
+{
+    ProfileRecord r{};
+    auto record = bytes_of(r);
+    std::copy(bytes.begin(), bytes.end(), record.begin() + offsetof(ProfileRecord, camera));
+    unscramble_bytes(record);
+    std::memcpy(r.magic, kMagicText, kMagicSize);
+    r.model_index = kGsmModel;
+    r.header_reserved = 0;
+    return r;
+}
+
+} // namespace
 
 ProfileDocument read_profile_file(const fs::path& path)
 {
@@ -24,11 +42,7 @@ ProfileDocument parse_profile_bytes(const std::string& data, const std::string& 
     auto record = bytes_of(doc.record);
     if (bytes.size() == kProfileFileSize) {
         doc.kind = FileKind::profile_bin;
-        std::copy(bytes.begin(), bytes.end(), record.begin() + offsetof(ProfileRecord, camera));
-        unscramble_bytes(record);
-        std::memcpy(doc.record.magic, kMagicText, kMagicSize);
-        doc.record.model_index = kGsmModel;
-        doc.record.header_reserved = 0;
+        doc.record = record_of_profile_bin(bytes);
         return doc;
     }
     if (bytes.size() < sizeof(ProfileRecord))
@@ -46,4 +60,13 @@ ProfileDocument parse_profile_bytes(const std::string& data, const std::string& 
     return doc;
 }
 
-} // namespace tqr::cli
+ProfileRecord read_card_file(const fs::path& path)
+{
+    const std::string data = read_bounded(path.string(), kProfileFileSize, "a PROFILE.BIN");
+    if (data.size() != kProfileFileSize)
+        throw ProfileError(path.string() + ": wrong size, " + std::to_string(data.size()) +
+                           " bytes (a PROFILE.BIN has 860)");
+    return record_of_profile_bin(std::vector<std::uint8_t>(data.begin(), data.end()));
+}
+
+} // namespace tqr

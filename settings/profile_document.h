@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace tqr::cli {
+namespace tqr {
 
 // A file or description that cannot be used, with a message for the user.
 class ProfileError : public std::runtime_error {
@@ -38,4 +38,7 @@ ProfileDocument read_profile_file(const std::filesystem::path& path);
 // The same for bytes already read; `name` names them in messages.
 ProfileDocument parse_profile_bytes(const std::string& bytes, const std::string& name);
 
-} // namespace tqr::cli
+// Reads a camera's PROFILE.BIN the same way; any other size is refused.
+ProfileRecord read_card_file(const std::filesystem::path& path);
+
+} // namespace tqr
