@@ -46,7 +46,10 @@ class SnapshotUi final : public fw::UiServices {
         dialog.end_dialog(fw::IDCANCEL);
         return fw::IDCANCEL;
     }
-    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
 
   private:
     QString dir_;
