@@ -136,15 +136,11 @@ struct ProbeUi final : UiServices {
     }
 };
 
-struct Session {
-    std::string profile, store;
-    std::vector<QString> texts;
-};
-
 // One run through the dialog: every refusal of OK, the About box, the
 // operator dialog, Email Set with its refusals and the outcomes of Test...,
 // the folder browser, a failed save and a save.
-Session run_session()
+// Returns the card file, the store file and every text seen.
+std::tuple<std::string, std::string, std::vector<QString>> run_session()
 {
     test::TempEnv env;
     test::FreshSettings fresh;
@@ -212,22 +208,22 @@ Session run_session()
 
 TEST(Translation, UnderAPseudoLanguageEveryTextIsTranslatedAndTheFilesStayTheSame)
 {
-    const Session english = run_session();
+    const auto [profile, store, unused] = run_session();
     PseudoLanguage pseudo;
     QCoreApplication::installTranslator(&pseudo);
-    const Session translated = run_session();
+    const auto [pseudo_profile, pseudo_store, texts] = run_session();
     QCoreApplication::removeTranslator(&pseudo);
 
-    EXPECT_EQ(translated.profile, english.profile);
-    EXPECT_EQ(translated.store, english.store);
-    EXPECT_EQ(translated.profile.size(), 860u) << "the run ends with a save";
-    for (const QString& text : translated.texts)
+    EXPECT_EQ(pseudo_profile, profile);
+    EXPECT_EQ(pseudo_store, store);
+    EXPECT_EQ(profile.size(), 860u) << "the run ends with a save";
+    for (const QString& text : texts)
         EXPECT_FALSE(untranslated(text)) << text.toStdString();
     // Some of what the run must have met: refusals, outcomes, windows.
     for (const char* sample : {rules::kPhoneTooMany, rules::kEmailTooLong, rules::kSenderInvalid, "nothing answers at",
                                "the server refused the login", "the test e-mail from", "contains an invalid path",
                                "PROFILE.BIN has been saved in", "Operator Param", "About TQR Setup", "Folder Browser"})
-        EXPECT_TRUE(std::any_of(translated.texts.begin(), translated.texts.end(), [&](const QString& t) {
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const QString& t) {
             return t.startsWith(QStringLiteral("[!")) && t.contains(QString::fromUtf8(sample));
         })) << sample;
 }
@@ -237,10 +233,10 @@ TEST(Translation, EachLanguageIsCompleteKeepsThePlaceholdersAndLoads)
     const auto sources = scanned_sources();
     ASSERT_GT(sources.size(), 150u);
     test::QuietUi ui;
-    for (const auto& [lang, phone_missing] :
-         std::map<std::string, std::string>{{"de", "Bitte geben Sie eine Telefonnummer ein!"},
-                                            {"fr", "Veuillez saisir un numéro de téléphone !"},
-                                            {"es", "¡Escriba un número de teléfono!"}}) {
+    // clang-format off
+    for (const auto& [lang, phone_missing] : std::map<std::string, std::string>{{"de", "Bitte geben Sie eine Telefonnummer ein!"},
+             {"fr", "Veuillez saisir un numéro de téléphone !"}, {"es", "¡Escriba un número de teléfono!"}}) {
+        // clang-format on
         QTranslator built;
         ASSERT_TRUE(built.load(QStringLiteral(":/i18n/tqrsetup_") + QString::fromStdString(lang)));
         for (const QString& source : sources) {
@@ -268,13 +264,11 @@ TEST(Translation, FollowsTheDesktopsLanguage)
         return;
     }
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-    for (const auto& [vars, lang] : std::map<std::string, std::string>{{"LANG=de_DE.UTF-8", "de"},
-                                                                       {"LC_ALL=C LANG=de_DE.UTF-8", ""},
-                                                                       {"LC_MESSAGES=es_ES.UTF-8 LANG=C", "es"},
-                                                                       {"LANGUAGE=fr:de LANG=de_DE.UTF-8", "fr"},
-                                                                       {"LANGUAGE=en_GB:de LANG=de_DE.UTF-8", ""},
-                                                                       {"LANG=it_IT.UTF-8", ""},
-                                                                       {"", ""}}) {
+    // clang-format off
+    for (const auto& [vars, lang] : std::map<std::string, std::string>{
+             {"LANG=de_DE.UTF-8", "de"}, {"LC_ALL=C LANG=de_DE.UTF-8", ""}, {"LC_MESSAGES=es_ES.UTF-8 LANG=C", "es"},
+             {"LANGUAGE=fr:de LANG=de_DE.UTF-8", "fr"}, {"LANGUAGE=en_GB:de LANG=de_DE.UTF-8", ""}, {"LANG=it_IT.UTF-8", ""}, {"", ""}}) {
+        // clang-format on
         const std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG " + vars +
                                     " TQR_EXPECT_LANGUAGE=" + lang + " '" + self +
                                     "' --gtest_filter=Translation.FollowsTheDesktopsLanguage >/dev/null";
