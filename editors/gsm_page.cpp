@@ -45,6 +45,11 @@ void GsmPage::exchange_data(fw::CDataExchange& dx)
     fw::DDX_Radio(dx, kInstant, send_mode_);
     fw::DDX_Radio(dx, kMms, send_via_);
     fw::DDX_Radio(dx, kToPhone, send_to_);
+    if (write_back_ != WriteBack::all) {
+        if (write_back_ == WriteBack::radios_and_minute)
+            fw::DDX_Text(dx, kDailyMinute, daily_minute_);
+        return;
+    }
     fw::DDX_Text(dx, kInstantMax, instant_max_);
     fw::DDX_Text(dx, kDailyHour, daily_hour_);
     fw::DDX_Text(dx, kDailyMinute, daily_minute_);
@@ -191,34 +196,38 @@ void GsmPage::on_send_mode()
     apply_email_set_rule();
 }
 
-// A reading that fails has shown its message; writing the members back then
-// would overwrite what the user typed after the failing edit with stale
-// values, so these handlers stop there and let the user correct that edit.
+// A reading that fails has shown its message and stopped at the failing
+// edit, so the members from there on are stale. The handlers still apply
+// their rules, but then write back only the radios (and the minute handler
+// its edit), so every other edit keeps what the user typed.
+void GsmPage::write_back(bool read_ok, WriteBack after_failure)
+{
+    write_back_ = read_ok ? WriteBack::all : after_failure;
+    UpdateData(false);
+    write_back_ = WriteBack::all;
+}
 
 void GsmPage::on_minute_changed()
 {
-    if (!UpdateData(true))
-        return;
+    const bool ok = UpdateData(true);
     if (daily_minute_ > 59)
         daily_minute_ = 59;
-    UpdateData(false);
+    write_back(ok, WriteBack::radios_and_minute);
 }
 
 void GsmPage::on_mms()
 {
-    if (!UpdateData(true))
-        return;
+    const bool ok = UpdateData(true);
     apply_email_set_rule();
     email_reminder_shown_ = 0;
     for (int id : {kToPhone, kToEmail, kToBoth})
         enable(id, true);
-    UpdateData(false);
+    write_back(ok, WriteBack::radios);
 }
 
 void GsmPage::on_gprs()
 {
-    if (!UpdateData(true))
-        return;
+    const bool ok = UpdateData(true);
     apply_email_set_rule();
     if (email_reminder_shown_ == 0)
         message_box(kEmailReminder, fw::MB_ICONEXCLAMATION | fw::MB_OK);
@@ -226,7 +235,7 @@ void GsmPage::on_gprs()
     force_email_recipients();
     apply_phone_rule();
     apply_email_rule();
-    UpdateData(false);
+    write_back(ok, WriteBack::radios);
 }
 
 void GsmPage::on_send_to(int button)
@@ -403,15 +412,19 @@ void GsmPage::on_email_set()
         return;
     if (country_index_ == kEuropeCountry && email_dialog_.current_provider() <= 0)
         return;
-    if (!UpdateData(true))
-        return;
+    const bool ok = UpdateData(true);
+    if (!ok)
+        email_text_ = text(kEmails); // as typed: the reading may have stopped before it
     if (std::count(email_text_.begin(), email_text_.end(), '@') >= 4)
         return;
     const std::string address = read_text(gsm_block_->email.account.email);
     if (email_text_.find(address) != std::string::npos)
         return;
     email_text_ = address + ";" + email_text_;
-    UpdateData(false);
+    if (ok)
+        UpdateData(false);
+    else
+        set_text(kEmails, email_text_);
 }
 
 } // namespace tqr

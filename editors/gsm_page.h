@@ -48,6 +48,9 @@ class GsmPage : public fw::CDialog {
 
     void on_send_mode();
     void on_minute_changed();
+    // What a handler writes back after a failed reading.
+    enum class WriteBack { all, radios, radios_and_minute };
+    void write_back(bool read_ok, WriteBack after_failure);
     void on_mms();
     void on_gprs();
     void on_send_to(int button);
@@ -77,6 +80,7 @@ class GsmPage : public fw::CDialog {
     int country_index_ = 0;
     int operator_index_ = 0;
     int email_reminder_shown_ = 0;
+    WriteBack write_back_ = WriteBack::all;
     GsmBlock* gsm_block_ = nullptr;
     const EmailProvider* email_providers_ = nullptr;
 

@@ -3,8 +3,10 @@
 #include "framework/accessible_names.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_units.h"
+#include "framework/edit_typing.h"
 #include "framework/etched_frame.h"
 #include "framework/ip_address_ctrl.h"
+#include "framework/radio_groups.h"
 #include "framework/tab_ctrl.h"
 #include "framework/text_codec.h"
 #include "framework/translation.h"
@@ -19,17 +21,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QIcon>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValidator>
 
 #include <algorithm>
 #include <stdexcept>
@@ -57,135 +55,6 @@ class FormDialogWindow : public QDialog {
 };
 
 namespace {
-
-// What the user may type into a single-line edit, as the classic edit
-// styles have it: digits only where the form says so, no more characters
-// than the limit, and only characters the record can hold (a paste keeps
-// those that are). A longer text that the program put into the edit is not
-// cut.
-class EditInputValidator : public QValidator {
-  public:
-    EditInputValidator(QLineEdit* edit, bool digits_only, bool record_text)
-        : QValidator(edit), digits_(digits_only), record_text_(record_text)
-    {
-        QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { shown_ = t.size(); });
-    }
-
-    void set_limit(int limit) { limit_ = limit; }
-
-    State validate(QString& input, int& pos) const override
-    {
-        if (digits_)
-            for (const QChar c : input)
-                if (c < u'0' || c > u'9')
-                    return Invalid;
-        if (record_text_)
-            for (qsizetype i = input.size(); i-- > 0;)
-                if (!is_ansi(input[i])) {
-                    input.remove(i, 1);
-                    if (i < pos)
-                        --pos;
-                }
-        if (limit_ >= 0 && input.size() > limit_ && input.size() > shown_)
-            return Invalid;
-        return Acceptable;
-    }
-
-  private:
-    bool digits_;
-    bool record_text_;
-    int limit_ = -1;
-    qsizetype shown_ = 0; // length of the text the edit shows now
-};
-
-EditInputValidator* input_validator(QLineEdit* edit)
-{
-    return const_cast<EditInputValidator*>(dynamic_cast<const EditInputValidator*>(edit->validator()));
-}
-
-QString record_chars_only(const QString& text)
-{
-    QString out;
-    for (const QChar c : text)
-        if (is_ansi(c) || c == u'\n')
-            out += c;
-    return out;
-}
-
-// A multi-line edit as the classic one without the want-return style:
-// Enter is the dialog's (its default button), Ctrl+Enter breaks the line.
-// It takes only characters the record can hold.
-class MultiLineEdit : public QPlainTextEdit {
-  public:
-    MultiLineEdit(QWidget* parent, bool want_return) : QPlainTextEdit(parent), want_return_(want_return)
-    {
-        setTabChangesFocus(true);
-        setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    }
-
-  protected:
-    void keyPressEvent(QKeyEvent* e) override
-    {
-        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-        const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
-        if (enter && !want_return_) {
-            if (mods == Qt::ControlModifier) {
-                insertPlainText(QStringLiteral("\n"));
-                e->accept();
-            } else {
-                e->ignore(); // on to the dialog
-            }
-            return;
-        }
-        const QString typed = e->text();
-        if (!typed.isEmpty() && typed.at(0).isPrint() && record_chars_only(typed) != typed) {
-            e->accept(); // refused, as a digits-only edit refuses a letter
-            return;
-        }
-        QPlainTextEdit::keyPressEvent(e);
-    }
-
-    void insertFromMimeData(const QMimeData* source) override
-    {
-        if (source->hasText())
-            insertPlainText(record_chars_only(source->text()));
-    }
-
-    void inputMethodEvent(QInputMethodEvent* e) override
-    {
-        const QString commit = record_chars_only(e->commitString());
-        if (commit == e->commitString()) {
-            QPlainTextEdit::inputMethodEvent(e);
-            return;
-        }
-        QInputMethodEvent filtered(e->preeditString(), e->attributes());
-        filtered.setCommitString(commit, e->replacementStart(), e->replacementLength());
-        QPlainTextEdit::inputMethodEvent(&filtered);
-    }
-
-  private:
-    bool want_return_;
-};
-
-// Multi-line edits keep their line breaks as CR LF, as the camera's files
-// and the classic window system do.
-std::string to_crlf(const QString& text)
-{
-    std::string out;
-    for (const char c : to_ansi(text)) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
-
-QString from_crlf(std::string_view text)
-{
-    QString out = from_ansi(text);
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return out;
-}
 
 // A group box as the classic dialogs draw it: an etched frame whose title
 // sits on its top line. Plain lines, so it paints quickly.
@@ -242,16 +111,7 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
         b->setDefault(c.kind == ControlKind::DefPushButton);
         return b;
     }
-    case ControlKind::Edit:
-        if (c.style & res::kMultiLine) {
-            return new MultiLineEdit(parent, (c.style & res::kWantReturn) != 0);
-        } else {
-            auto* e = new QLineEdit(parent);
-            e->setValidator(new EditInputValidator(e, (c.style & res::kDigits) != 0, (c.style & res::kPathText) == 0));
-            if (c.style & res::kPassword)
-                e->setEchoMode(QLineEdit::Password);
-            return e;
-        }
+    case ControlKind::Edit: return make_edit(parent, c.style);
     case ControlKind::Static: {
         auto* l = new QLabel(text, parent);
         l->setTextFormat(Qt::PlainText);
@@ -336,6 +196,7 @@ void CDialog::build(QWidget* parent, bool modal)
     std::vector<int>* group = nullptr;
     QButtonGroup* buttons = nullptr;
     std::vector<QWidget*> made;
+    std::vector<std::pair<std::vector<QRadioButton*>, bool>> keyed_groups;
     for (const auto& c : f.controls) {
         QWidget* ctl = make_control(c, w);
         made.push_back(ctl);
@@ -359,9 +220,11 @@ void CDialog::build(QWidget* parent, bool modal)
                 group = &radio_groups_.back();
                 buttons = new QButtonGroup(w);
                 buttons->setExclusive(true);
+                keyed_groups.push_back({{}, (c.style & res::kTabStop) != 0});
             }
             group->push_back(c.id);
             buttons->addButton(static_cast<QRadioButton*>(ctl));
+            keyed_groups.back().first.push_back(static_cast<QRadioButton*>(ctl));
         } else {
             group = nullptr;
         }
@@ -371,6 +234,8 @@ void CDialog::build(QWidget* parent, bool modal)
         if (c.style & res::kPathText)
             path_controls_.push_back(c.id);
     }
+    for (const auto& [radios, tab_stop] : keyed_groups)
+        make_radio_group(radios, tab_stop);
     name_controls(f, made);
     connect_handlers();
 }
@@ -591,7 +456,7 @@ std::string CDialog::text(int id) const
     if (auto* e = qobject_cast<QLineEdit*>(c))
         return path ? to_path_bytes(e->text()) : to_ansi(e->text());
     if (auto* pe = qobject_cast<QPlainTextEdit*>(c))
-        return to_crlf(pe->toPlainText());
+        return multi_line_text(pe);
     if (auto* b = qobject_cast<QAbstractButton*>(c))
         return to_ansi(b->text());
     if (auto* l = qobject_cast<QLabel*>(c))
@@ -608,9 +473,9 @@ void CDialog::set_text(int id, std::string_view text)
     QWidget* c = control(id);
     const bool path = is_path_control(id);
     if (auto* e = qobject_cast<QLineEdit*>(c))
-        e->setText(path ? from_path_bytes(text) : from_ansi(text));
+        set_edit_text(e, path ? from_path_bytes(text) : from_ansi(text));
     else if (auto* pe = qobject_cast<QPlainTextEdit*>(c))
-        pe->setPlainText(from_crlf(text));
+        set_multi_line_text(pe, text);
     else if (auto* b = qobject_cast<QAbstractButton*>(c))
         b->setText(shown_text(text));
     else if (auto* l = qobject_cast<QLabel*>(c))
@@ -687,8 +552,7 @@ void CDialog::set_selection(int id, int index)
 void CDialog::limit_text(int id, int max_chars)
 {
     if (auto* e = qobject_cast<QLineEdit*>(control(id)))
-        if (auto* v = input_validator(e))
-            v->set_limit(max_chars);
+        set_edit_limit(e, max_chars);
 }
 
 void CDialog::set_password_masked(int id, bool masked)

@@ -211,7 +211,7 @@ TEST_F(GsmPageTest, SmsSwitchKeepsThePhoneEditOpen)
     EXPECT_FALSE(page.is_enabled(kEmails));
 }
 
-TEST_F(GsmPageTest, TheMinuteIsClampedAndAClearedMinuteStaysClearedForTheUser)
+TEST_F(GsmPageTest, TheMinuteIsClampedAndAClearedMinuteShowsThePreviousOne)
 {
     record().send_schedule = pack_send_schedule({1, 10, 7, 30});
     open();
@@ -222,9 +222,10 @@ TEST_F(GsmPageTest, TheMinuteIsClampedAndAClearedMinuteStaysClearedForTheUser)
     ui.expect_box("Please enter an integer.", MB_ICONEXCLAMATION | MB_OK);
     QTest::keyClick(minute, Qt::Key_Backspace);
     QTest::keyClick(minute, Qt::Key_Backspace);
-    EXPECT_EQ(page.text(kDailyMinute), "") << "the stale minute is not written back over the edit";
-    QTest::keyClicks(minute, "5");
-    EXPECT_EQ(page.text(kDailyMinute), "5");
+    EXPECT_EQ(page.text(kDailyMinute), "5") << "the previous minute comes back";
+    minute->selectAll();
+    QTest::keyClicks(minute, "8");
+    EXPECT_EQ(page.text(kDailyMinute), "8");
     page.set_text(kDailyMinute, "07");
     EXPECT_EQ(page.text(kDailyMinute), "7") << "a leading zero goes at once";
 }
