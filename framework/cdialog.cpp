@@ -97,6 +97,14 @@ QString shown_choice(const std::string& item)
     return translated("%1" + item.substr(space), {item.substr(0, space)});
 }
 
+// The entry a list showed after the program or the user last chose one.
+constexpr const char* kShownEntry = "tqrShownEntry";
+
+void remember_shown_entry(QComboBox* box)
+{
+    box->setProperty(kShownEntry, box->currentIndex());
+}
+
 QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
 {
     using res::ControlKind;
@@ -126,6 +134,7 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
         for (const auto& item : c.items)
             box->addItem(shown_choice(item));
         box->setCurrentIndex(-1);
+        remember_shown_entry(box);
         return box;
     }
     case ControlKind::TabControl: return new TabControlWidget(parent);
@@ -264,9 +273,15 @@ void CDialog::connect_handlers()
                                  [this, id] { notify(Notification::clicked, id); });
             break;
         case Notification::selection_changed:
+            // As in a classic list, choosing the entry it already shows
+            // changes nothing and notifies no one.
             if (auto* box = qobject_cast<QComboBox*>(ctl))
-                QObject::connect(box, &QComboBox::activated, window_,
-                                 [this, id] { notify(Notification::selection_changed, id); });
+                QObject::connect(box, &QComboBox::activated, window_, [this, id, box](int index) {
+                    if (box->property(kShownEntry).toInt() == index)
+                        return;
+                    box->setProperty(kShownEntry, index);
+                    notify(Notification::selection_changed, id);
+                });
             break;
         case Notification::text_changed:
             if (auto* e = qobject_cast<QLineEdit*>(ctl))
@@ -516,7 +531,9 @@ void CDialog::set_check(int id, int state)
 
 void CDialog::reset_list(int id)
 {
-    qobject_cast<QComboBox*>(control(id))->clear();
+    auto* box = qobject_cast<QComboBox*>(control(id));
+    box->clear();
+    remember_shown_entry(box);
 }
 
 void CDialog::add_item(int id, std::string_view text)
@@ -526,6 +543,7 @@ void CDialog::add_item(int id, std::string_view text)
     box->addItem(from_ansi(text));
     // Adding to an empty list selects nothing.
     box->setCurrentIndex(current);
+    remember_shown_entry(box);
 }
 
 int CDialog::item_count(int id) const
@@ -547,6 +565,7 @@ void CDialog::set_selection(int id, int index)
 {
     auto* box = qobject_cast<QComboBox*>(control(id));
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    remember_shown_entry(box);
 }
 
 void CDialog::limit_text(int id, int max_chars)

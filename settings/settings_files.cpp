@@ -313,8 +313,16 @@ void load_settings()
         apply_factory_defaults();
         return;
     }
-    std::FILE* f = std::fopen(path->c_str(), "rb");
+    // Opened without waiting and kept only when it is a regular file: a FIFO
+    // or a device in its place would block start-up or never end.
+    const int fd = ::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    std::FILE* f = nullptr;
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        f = ::fdopen(fd, "rb");
     if (f == nullptr) {
+        if (fd >= 0)
+            ::close(fd);
         apply_factory_defaults();
         return;
     }

@@ -5,11 +5,11 @@
 namespace tqr::rules {
 
 namespace {
-// A no-break space (0xA0 in code page 1252) looks like a space and is one
-// to the recipient boxes, which hand it over as a plain space.
+// Only the plain space is a blank: a no-break space is a character the user
+// typed, which a phone number or an address cannot hold.
 bool is_blank(char c)
 {
-    return c == ' ' || c == '\xA0';
+    return c == ' ';
 }
 } // namespace
 

@@ -53,8 +53,8 @@ bool has_fifth_recipient(std::string_view text);
 // carry it as part of a command.
 bool has_control_character(std::string_view text);
 
-// Removes every space character, no-break spaces included; other white
-// space stays.
+// Removes every space character; other white space, a no-break space
+// included, stays.
 std::string remove_blanks(std::string_view text);
 
 // A phone piece (blanks already removed): an optional leading "+" and

@@ -4,6 +4,9 @@
 #include "framework/folder_browser.h"
 #include "framework/ip_address_ctrl.h"
 #include "framework/message_box.h"
+#include "resources/gsm_ids.h"
+#include "resources/main_ids.h"
+#include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 #include "tests/support/fake_mount_table.h"
 #include "tests/support/record_fixtures.h"
@@ -82,24 +85,24 @@ TEST(Accessibility, ControlsAreNamedByTheLabelBeforeThemOrByTheirFormData)
     QWidget holder;
     CDialog gsm(res::kGsmForm);
     gsm.create(&holder);
-    EXPECT_EQ(accessible_name(gsm.control(1017)), "Max Num");
-    EXPECT_EQ(accessible_name(gsm.control(1018)), "Daily report hour");
-    EXPECT_EQ(accessible_name(gsm.control(1019)), "Daily report minute") << "not the \":\" before it";
-    EXPECT_EQ(accessible_name(gsm.control(1028)), "Phone");
-    EXPECT_EQ(accessible_name(gsm.control(1015)), "Country");
-    EXPECT_EQ(accessible_name(gsm.control(1059)), "Rename text");
+    EXPECT_EQ(accessible_name(gsm.control(gsm_ids::kInstantMax)), "Max Num");
+    EXPECT_EQ(accessible_name(gsm.control(gsm_ids::kDailyHour)), "Daily report hour");
+    EXPECT_EQ(accessible_name(gsm.control(gsm_ids::kDailyMinute)), "Daily report minute") << "not the \":\" before it";
+    EXPECT_EQ(accessible_name(gsm.control(gsm_ids::kPhones)), "Phone");
+    EXPECT_EQ(accessible_name(gsm.control(gsm_ids::kCountry)), "Country");
+    EXPECT_EQ(accessible_name(gsm.control(gsm_ids::kRenameText)), "Rename text");
 
     CDialog op(res::kOperatorParamForm);
     op.create(&holder);
-    auto* gateway = dynamic_cast<IpAddressWidget*>(op.control(1044));
+    auto* gateway = dynamic_cast<IpAddressWidget*>(op.control(operator_param_ids::kGateway));
     ASSERT_NE(gateway, nullptr);
     EXPECT_EQ(accessible_name(gateway->field(0)), "Gateway, first number");
     EXPECT_EQ(accessible_name(gateway->field(3)), "Gateway, fourth number");
 
     CDialog main(res::kMainForm);
     main.create(&holder);
-    EXPECT_EQ(accessible_name(main.control(1034)), "Path");
-    EXPECT_EQ(accessible_name(main.control(1026)), "Browse for the SD card folder");
+    EXPECT_EQ(accessible_name(main.control(main_ids::kPath)), "Path");
+    EXPECT_EQ(accessible_name(main.control(main_ids::kBrowse)), "Browse for the SD card folder");
 }
 
 TEST(Accessibility, TheRunningMainDialogWithItsPagesHasNoNamelessControl)

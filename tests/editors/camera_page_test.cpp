@@ -95,6 +95,7 @@ TEST_F(CameraPageTest, StartStopFollowsUnlessTheStartHourIsBad)
     EXPECT_FALSE(time_edits_enabled()) << "the bad start hour stops the exchange before Start-Stop";
 
     page.set_text(kStartHour, "5");
+    page.choose(kStartStop, 0); // the list shows On already: choosing it again would change nothing
     page.set_text(kStopMinute, "60");
     ui.expect_box("Please enter an integer between 0 and 59.", MB_ICONEXCLAMATION | MB_OK);
     page.choose(kStartStop, 1);

@@ -105,6 +105,9 @@ TEST_F(EmailDialogTest, AShortAddressOpensEmptyOnTheFirstProvider)
         ui.expect_box("Account or Email must not be null!");
         d.click(IDOK);
         d.choose(kProvider, 0);
+        EXPECT_EQ(d.text(kEmail), "") << "the entry the list shows already changes nothing";
+        d.choose(kProvider, 1);
+        d.choose(kProvider, 0);
         EXPECT_EQ(d.text(kEmail), read_text(ProviderTable[0].account.email));
         d.click(IDOK);
     });

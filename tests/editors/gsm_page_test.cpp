@@ -177,7 +177,8 @@ TEST_F(GsmPageTest, TheEmailAccountFollowsTheCountry)
     page.choose(kCountry, 7);
     EXPECT_EQ(std::memcmp(&record().email, &ProviderTable[0], sizeof(EmailBlock)), 0);
     write_text(record().email.account.email, "you@example.org");
-    page.choose(kOperator, 0);
+    page.choose(kCountry, 11);
+    page.choose(kCountry, 7);
     EXPECT_EQ(std::memcmp(&record().email, &ProviderTable[0], sizeof(EmailBlock)), 0)
         << "Europe replaces the account every time";
     std::memset(&record().email, 0, sizeof(EmailBlock));

@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace tqr;
@@ -98,6 +101,20 @@ TEST_F(FilesTest, NoStoreFileGivesTheFactoryDefaults)
     EXPECT_EQ(current_profile.model_index, 6);
     EXPECT_EQ(current_profile.gsm.operator_select, 0x0700);
     EXPECT_EQ(std::memcmp(&CustomOperators[0], "Customer1", 10), 0);
+}
+
+TEST_F(FilesTest, AFifoInPlaceOfTheStoreFileIsUnreadableAndNeverBlocks)
+{
+    const auto path = *store_file_path();
+    fs::create_directories(path.parent_path());
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    auto loading = std::async(std::launch::async, [] { load_settings(); });
+    const bool finished = loading.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    if (!finished) // let the blocked reader go, then fail
+        ::close(::open(path.c_str(), O_WRONLY | O_NONBLOCK));
+    loading.wait();
+    EXPECT_TRUE(finished) << "start-up waits for a writer to the FIFO";
+    EXPECT_EQ(current_profile.gsm.operator_select, 0x0700) << "factory defaults, as for an unreadable file";
 }
 
 TEST_F(FilesTest, NoLocationAtAllStillGivesTheFactoryDefaults)
