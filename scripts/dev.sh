@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 # own translations name a message box's buttons in the user's language.
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libblkid-dev libgtest-dev fonts-liberation2
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-    nlohmann-json3-dev libcli11-dev help2man
+    nlohmann-json3-dev libcli11-dev
     exfatprogs exfat-fuse dosfstools libcurl4-openssl-dev ca-certificates)
 # The mail check's tests run a real mail server on 127.0.0.1 with a
 # certificate made at test time. The others: a loop-mounted ext4 card, the
