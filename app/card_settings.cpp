@@ -2,11 +2,13 @@
 
 #include "framework/message_box.h"
 #include "framework/removable_volumes.h"
+#include "framework/translation.h"
 #include "settings/factory_defaults.h"
 #include "settings/profile_check.h"
 #include "settings/profile_document.h"
 #include "settings/record_schema.h"
 #include "settings/settings_files.h"
+#include "settings/translatable.h"
 #include "tables/operator_table.h"
 
 #include <cstring>
@@ -25,7 +27,7 @@ CardFile read_card(const std::string& folder)
         return card;
     const auto refuse = [&](const std::string& why) {
         card.state = CardFile::State::refused;
-        card.refusal = "The card's settings cannot be opened: " + why;
+        card.refusal = fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "The card's settings cannot be opened: %1"), {why});
         return card;
     };
     try {
@@ -35,8 +37,9 @@ CardFile read_card(const std::string& folder)
     }
     const auto faults = values_no_control_produces(card.record);
     if (!faults.empty())
-        return refuse(file.string() + " holds a value this tool cannot have written (" + faults.front().key + ": " +
-                      faults.front().message + ")");
+        return refuse(
+            fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "%1 holds a value this tool cannot have written (%2: %3)"),
+                                {file.string(), faults.front().key, faults.front().message}));
     card.state = CardFile::State::readable;
     return card;
 }
@@ -47,7 +50,9 @@ std::string take_card(const ProfileRecord& card, QWidget* owner)
     current_profile.gsm = card.gsm;
     GsmBlock& g = current_profile.gsm;
     std::string notes;
-    const auto note = [&](const std::string& text) { notes += (notes.empty() ? "" : "\r\n") + text; };
+    const auto note = [&](const char* text, const std::vector<std::string>& args) {
+        notes += (notes.empty() ? "" : "\r\n") + fw::translated_utf8(text, args);
+    };
 
     const OperatorSelect sel = unpack_operator_select(g.operator_select);
     if (sel.country_index == kCustomerCountry) {
@@ -56,26 +61,31 @@ std::string take_card(const ProfileRecord& card, QWidget* owner)
             std::string name = read_text(stored.name);
             if (name.empty())
                 name = read_text(operator_row(sel.country_index, sel.operator_index).name);
-            if (fw::message_box(owner, "The card uses different parameters for " + name + ". Use the card's?",
-                                fw::MB_ICONQUESTION | fw::MB_YESNO) == fw::IDYES) {
+            if (fw::message_box(owner,
+                                TQR_TR_NOOP("TQRSetup", "The card uses different parameters for %1. Use the card's?"),
+                                {name}, fw::MB_ICONQUESTION | fw::MB_YESNO) == fw::IDYES) {
                 stored = g.operator_entry;
             } else {
                 g.operator_entry = stored;
-                note("The card's parameters for " + name + " were not taken; the stored ones are used.");
+                note(TQR_TR_NOOP("TQRSetup", "The card's parameters for %1 were not taken; the stored ones are used."),
+                     {name});
             }
         }
     } else {
         const OperatorEntry& row = operator_row(sel.country_index, sel.operator_index);
         if (std::memcmp(&row, &g.operator_entry, sizeof row) != 0) {
             g.operator_entry = row;
-            note("The card's parameters for " + read_text(row.name) + " (" +
-                 std::string(country_name(sel.country_index)) + ") were replaced by the table's.");
+            note(TQR_TR_NOOP("TQRSetup", "The card's parameters for %1 (%2) were replaced by the table's."),
+                 {read_text(row.name), std::string(country_name(sel.country_index))});
         }
     }
     using schema::Id;
     for (const Id id : {Id::band, Id::cmd_log, Id::qmm_dbg})
         if (schema::number(card, schema::field(id)) != schema::factory_number(id)) {
-            note("The card's hidden band, command log and debug settings are written as this tool's on OK.");
+            note(
+                TQR_TR_NOOP("TQRSetup",
+                            "The card's hidden band, command log and debug settings are written as this tool's on OK."),
+                {});
             break;
         }
     return notes;

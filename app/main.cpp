@@ -6,13 +6,14 @@
 namespace {
 tqr::SetupApp the_app;
 
-constexpr const char* kUsage = "Usage: TQRSetup [--help] [--version]\n"
+constexpr const char* kUsage = "Usage: TQRSetup [--help] [--version] [--lang LANGUAGE]\n"
                                "Prepares the transmission settings of a cellular trail camera and writes\n"
                                "PROFILE.BIN onto its SD card; the settings are also kept for the next start\n"
                                "in $XDG_CONFIG_HOME/TQRSetup/TQRSetup.DAT. Opens one dialog window.\n"
                                "\n"
                                "  --help     print this text and exit\n"
                                "  --version  print the version and exit\n"
+                               "  --lang de  speak German (or fr, es, en) instead of the desktop's language\n"
                                "\n"
                                "tqrprofile, the command-line companion, reads and writes the same files.\n";
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/about_dialog.h"
 #include "app/card_settings.h"
 #include "framework/data_exchange.h"
+#include "framework/translation.h"
 #include "framework/ui_services.h"
 #include "resources/app_icon.h"
 #include "resources/main_ids.h"
@@ -11,6 +12,7 @@
 #include "settings/file_exception.h"
 #include "settings/profile_record.h"
 #include "settings/settings_files.h"
+#include "settings/translatable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +35,7 @@ namespace {
 using namespace main_ids;
 constexpr int kPathLimit = 128;
 constexpr int kAboutCommand = 0x10;
-constexpr const char* kOpenCardMenuText = "Open settings from card...";
+constexpr const char* kOpenCardMenuText = TQR_TR_NOOP("TQRSetup", "Open settings from card...");
 
 // Watches the dialog's window and its path edit for what the framework
 // does not report: the first show and the edit losing the focus.
@@ -124,7 +126,7 @@ bool SetupDialog::on_init()
     show_title({});
     current_profile.model_index = kGsmModel;
     model_ = kGsmModel;
-    page_host_.InsertItem(0, "GSM");
+    page_host_.InsertItem(0, TQR_TR_NOOP("TQRSetup", "GSM"));
     page_host_.create_pages(current_profile);
     UpdateData(false);
     examined_path_ = path_;
@@ -162,11 +164,11 @@ void SetupDialog::show_title(const std::string& card_label)
 // in the dialog's context menu and on F1.
 void SetupDialog::add_about_entry()
 {
-    auto* about = new QAction(QString::fromLatin1(res::kAboutMenuText), window());
+    auto* about = new QAction(fw::translated(res::kAboutMenuText), window());
     QObject::connect(about, &QAction::triggered, window(),
                      [this] { dispatch([this] { on_system_command(kAboutCommand); }); });
     window()->addAction(about);
-    auto* open = new QAction(QString::fromLatin1(kOpenCardMenuText), window());
+    auto* open = new QAction(fw::translated(kOpenCardMenuText), window());
     QObject::connect(open, &QAction::triggered, window(), [this] { dispatch([this] { on_open_card(); }); });
     window()->addAction(open);
     window()->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -185,7 +187,8 @@ void SetupDialog::on_system_command(int command)
 
 void SetupDialog::on_browse()
 {
-    const auto folder = fw::current_ui().browse_for_folder(window(), "Please Select the Path", text(kPath));
+    const auto folder = fw::current_ui().browse_for_folder(
+        window(), fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "Please Select the Path")), text(kPath));
     if (!folder)
         return;
     path_ = *folder;
@@ -224,9 +227,8 @@ void SetupDialog::folder_picked(const std::string& folder)
     const auto ours = record_ok_would_write();
     if (ours && same_card_file(*ours, card.record))
         return;
-    if (message_box(std::string(kProfileFileName) + " in " + folder +
-                        " holds other settings than the dialog shows. Open them?",
-                    fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
+    if (message_box(TQR_TR_NOOP("TQRSetup", "PROFILE.BIN in %1 holds other settings than the dialog shows. Open them?"),
+                    {folder}, fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
         return;
     open_card(folder, card.record);
 }
@@ -235,13 +237,13 @@ void SetupDialog::on_open_card()
 {
     const std::string folder = text(kPath);
     if (folder.empty()) {
-        message_box("Please choose path to SD card Drive.");
+        message_box(TQR_TR_NOOP("TQRSetup", "Please choose path to SD card Drive."));
         return;
     }
     examined_path_ = folder;
     const CardFile card = read_card(folder);
     if (card.state == CardFile::State::none)
-        message_box("There is no " + std::string(kProfileFileName) + " in " + folder + ".");
+        message_box(TQR_TR_NOOP("TQRSetup", "There is no PROFILE.BIN in %1."), {folder});
     else if (card.state == CardFile::State::refused)
         message_box(card.refusal, fw::MB_ICONEXCLAMATION | fw::MB_OK);
     else
@@ -289,12 +291,12 @@ void SetupDialog::on_ok()
     if (!UpdateData(true))
         return;
     if (path_.empty()) {
-        message_box("Please choose path to SD card Drive.");
+        message_box(TQR_TR_NOOP("TQRSetup", "Please choose path to SD card Drive."));
         return;
     }
     check_card_still_there();
     save_profile(path_);
-    message_box("PROFILE.BIN has been saved in " + path_);
+    message_box(TQR_TR_NOOP("TQRSetup", "PROFILE.BIN has been saved in %1"), {path_});
 }
 
 // A card unmounted while the dialog is open can leave its mount folder

@@ -181,7 +181,8 @@ void EmailSetDialog::on_test()
     if (!account)
         return;
     if (selection(kProvider) == kOther && selection(kSecureType) < 0) {
-        message_box("The mail account cannot be tried: choose its Secure Type first.", fw::MB_ICONEXCLAMATION);
+        message_box(TQR_TR_NOOP("TQRSetup", "The mail account cannot be tried: choose its Secure Type first."),
+                    fw::MB_ICONEXCLAMATION);
         return;
     }
     test_mail_account(*this, *account, test_recipients_, test_note_, check_options_);
@@ -207,15 +208,15 @@ void EmailSetDialog::on_ok()
         port_ = text(kPort);
         secure = selection(kSecureType);
         if (server_.empty()) {
-            message_box("Server must not be null!");
+            message_box(TQR_TR_NOOP("TQRSetup", "Server must not be null!"));
             return;
         }
         if (port_.empty()) {
-            message_box("Port must not be null!");
+            message_box(TQR_TR_NOOP("TQRSetup", "Port must not be null!"));
             return;
         }
         if (secure < 0) {
-            message_box("Secure Type must not be null!");
+            message_box(TQR_TR_NOOP("TQRSetup", "Secure Type must not be null!"));
             return;
         }
         if (const auto m = rules::check_smtp_port(port_)) {
@@ -227,7 +228,7 @@ void EmailSetDialog::on_ok()
     account_ = text(kAccount);
     password_ = text(kPassword);
     if (account_.empty() || email_.empty() || password_.empty()) {
-        message_box("Account or Email must not be null!");
+        message_box(TQR_TR_NOOP("TQRSetup", "Account or Email must not be null!"));
         return;
     }
     if (const auto m = rules::check_sender(email_)) {

@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
 #include "settings/record_schema.h"
+#include "settings/translatable.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
 #include "tables/provider_table.h"
@@ -16,8 +17,9 @@ namespace tqr {
 using namespace gsm_ids;
 
 namespace {
-constexpr const char* kEmailReminder = "Please Check and Set the Email!";
-constexpr const char* kDefaultQuestion = "You'll restore the default setting,\r\nAre you sure?";
+constexpr const char* kEmailReminder = TQR_TR_NOOP("TQRSetup", "Please Check and Set the Email!");
+constexpr const char* kDefaultQuestion =
+    TQR_TR_NOOP("TQRSetup", "You'll restore the default setting,\r\nAre you sure?");
 } // namespace
 
 GsmPage::GsmPage() : CDialog(res::kGsmForm)

@@ -2,6 +2,7 @@
 
 #include "resources/mail_check_ids.h"
 #include "resources/resource_ids.h"
+#include "settings/translatable.h"
 
 #include <QMetaObject>
 
@@ -64,7 +65,7 @@ void MailCheckDialog::on_cancel()
         return;
     }
     cancel_ = true;
-    set_text(kStatus, "Cancelling...");
+    set_text(kStatus, TQR_TR_NOOP("TQRSetup", "Cancelling..."));
     enable(fw::IDCANCEL, false);
 }
 

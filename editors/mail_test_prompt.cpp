@@ -1,6 +1,8 @@
 #include "editors/mail_test_prompt.h"
 
 #include "editors/mail_check_dialog.h"
+#include "framework/translation.h"
+#include "settings/translatable.h"
 
 #include <optional>
 
@@ -16,11 +18,19 @@ std::string joined(const std::vector<std::string>& items)
     return out;
 }
 
-std::string sentence(std::string text)
+// The outcome in the user's language; the server's reply it quotes stays
+// as the server wrote it.
+std::string told(const mail::CheckOutcome& outcome)
 {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text + ".";
+    return fw::translated_utf8(outcome.phrase);
+}
+
+std::string sentence(const mail::CheckOutcome& outcome)
+{
+    QString text = QString::fromStdString(fw::translated_utf8(outcome.phrase));
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return (text + u'.').toStdString();
 }
 
 // Runs `job` behind the busy window; nothing when the user cancelled.
@@ -44,21 +54,20 @@ void test_mail_account(fw::CDialog& owner, const mail::MailAccount& account, con
             o.cancel = &cancel;
             return mail::check_login(account, o);
         },
-        "Logging in to " + mail::server_name(account) + "...");
+        fw::translated_ansi(TQR_TR_NOOP("TQRSetup", "Logging in to %1..."), {mail::server_name(account)}));
     if (!login)
         return;
     if (!login->ok) {
-        owner.message_box("The mail account does not work: " + login->message + ".",
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account does not work: %1."), {told(*login)},
                           fw::MB_ICONEXCLAMATION | fw::MB_OK);
         return;
     }
-    const std::string works = "The mail account works: " + login->message + ".";
     if (recipients.empty()) {
-        owner.message_box(works, fw::MB_OK);
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account works: %1."), {told(*login)}, fw::MB_OK);
         return;
     }
-    if (owner.message_box(works + "\r\n\r\nSend a test e-mail to " + joined(recipients) + "?",
-                          fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
+    if (owner.message_box(TQR_TR_NOOP("TQRSetup", "The mail account works: %1.\r\n\r\nSend a test e-mail to %2?"),
+                          {told(*login), joined(recipients)}, fw::MB_ICONQUESTION | fw::MB_YESNO) != fw::IDYES)
         return;
 
     const auto sent = run_busy(
@@ -68,13 +77,14 @@ void test_mail_account(fw::CDialog& owner, const mail::MailAccount& account, con
             o.cancel = &cancel;
             return mail::send_test_mail(account, recipients, note, o);
         },
-        "Sending the test e-mail to " + joined(recipients) + "...");
+        fw::translated_ansi(TQR_TR_NOOP("TQRSetup", "Sending the test e-mail to %1..."), {joined(recipients)}));
     if (!sent)
         return;
     if (sent->ok)
-        owner.message_box(sentence(sent->message), fw::MB_OK);
+        owner.message_box(sentence(*sent), fw::MB_OK);
     else
-        owner.message_box("The test e-mail was not sent: " + sent->message + ".", fw::MB_ICONEXCLAMATION | fw::MB_OK);
+        owner.message_box(TQR_TR_NOOP("TQRSetup", "The test e-mail was not sent: %1."), {told(*sent)},
+                          fw::MB_ICONEXCLAMATION | fw::MB_OK);
 }
 
 } // namespace tqr

@@ -1,7 +1,9 @@
 #include "framework/accessible_names.h"
 
 #include "framework/ip_address_ctrl.h"
+#include "framework/translation.h"
 #include "resources/form_template.h"
+#include "settings/translatable.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -16,7 +18,7 @@ namespace {
 // colon that ends it on screen.
 QString spoken(const std::string& text)
 {
-    QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    QString s = shown_text(text);
     s.remove(QLatin1Char('&'));
     s = s.trimmed();
     if (s.endsWith(QLatin1Char(':')))
@@ -42,9 +44,11 @@ bool takes_a_label(res::ControlKind kind)
 
 void name_address_fields(IpAddressWidget* ip, const QString& name)
 {
-    static const char* const ordinals[] = {"first", "second", "third", "fourth"};
+    static const char* const fields[] = {
+        TQR_TR_NOOP("TQRSetup", "%1, first number"), TQR_TR_NOOP("TQRSetup", "%1, second number"),
+        TQR_TR_NOOP("TQRSetup", "%1, third number"), TQR_TR_NOOP("TQRSetup", "%1, fourth number")};
     for (int i = 0; i < 4; ++i)
-        ip->field(i)->setAccessibleName(QStringLiteral("%1, %2 number").arg(name, QLatin1String(ordinals[i])));
+        ip->field(i)->setAccessibleName(translated(fields[i], {name.toStdString()}));
 }
 
 } // namespace

@@ -9,10 +9,12 @@
 #include "framework/radio_groups.h"
 #include "framework/tab_ctrl.h"
 #include "framework/text_codec.h"
+#include "framework/translation.h"
 #include "framework/ui_services.h"
 #include "resources/app_icon.h"
 #include "resources/form_template.h"
 #include "settings/file_exception.h"
+#include "settings/translatable.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -31,6 +33,12 @@
 #include <stdexcept>
 
 namespace tqr::fw {
+
+namespace {
+constexpr const char* kUnexpectedError =
+    TQR_TR_NOOP("TQRSetup", "The action could not be completed because of an unexpected error. "
+                            "Your entries are still there; please try again.");
+} // namespace
 
 // The window of a modal dialog: Escape and the close box reach on_cancel.
 class FormDialogWindow : public QDialog {
@@ -55,11 +63,13 @@ class GroupFrame : public QWidget {
     GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleName(title); // as a group box is announced
     }
     QString title() const { return title_; }
     void set_title(const QString& title)
     {
         title_ = title;
+        setAccessibleName(title);
         update();
     }
 
@@ -74,6 +84,19 @@ class GroupFrame : public QWidget {
     QString title_;
 };
 
+// A list entry in the user's language; a generated one such as "5 sec"
+// through its unit's source text "%1 sec".
+QString shown_choice(const std::string& item)
+{
+    const auto space = item.find(' ');
+    if (space == std::string::npos || space == 0 || item.find_first_not_of("0123456789") != space)
+        return shown_text(item);
+    const QString whole = shown_text(item);
+    if (whole != from_ansi(item))
+        return whole;
+    return translated("%1" + item.substr(space), {item.substr(0, space)});
+}
+
 // The entry a list showed after the program or the user last chose one.
 constexpr const char* kShownEntry = "tqrShownEntry";
 
@@ -85,7 +108,7 @@ void remember_shown_entry(QComboBox* box)
 QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
 {
     using res::ControlKind;
-    const QString text = from_ansi(c.text);
+    const QString text = shown_text(c.text);
     switch (c.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: {
@@ -109,7 +132,7 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
     case ControlKind::DropDownList: {
         auto* box = new QComboBox(parent);
         for (const auto& item : c.items)
-            box->addItem(from_ansi(item));
+            box->addItem(shown_choice(item));
         box->setCurrentIndex(-1);
         remember_shown_entry(box);
         return box;
@@ -169,7 +192,7 @@ void CDialog::build(QWidget* parent, bool modal)
         w = new QWidget(parent);
     }
     window_ = w;
-    w->setWindowTitle(from_ansi(f.caption));
+    w->setWindowTitle(shown_text(f.caption));
     const QFont font = form_font(f.font_family, f.font_points);
     w->setFont(font);
     const DialogUnits du = dialog_units_of(f.font_family, f.font_points);
@@ -383,21 +406,24 @@ void CDialog::dispatch(const std::function<void()>& action)
     try {
         action();
     } catch (const CFileException& e) {
-        message_box(e.error_text(), MB_ICONHAND | MB_OK);
+        message_box(e.cause_text(),
+                    {e.file_name().empty() ? translated_utf8(CFileException::kUnnamedFile) : e.file_name()},
+                    MB_ICONHAND | MB_OK);
     } catch (const std::exception&) {
-        message_box("The action could not be completed because of an unexpected error. "
-                    "Your entries are still there; please try again.",
-                    MB_ICONHAND | MB_OK);
+        message_box(kUnexpectedError, MB_ICONHAND | MB_OK);
     } catch (...) {
-        message_box("The action could not be completed because of an unexpected error. "
-                    "Your entries are still there; please try again.",
-                    MB_ICONHAND | MB_OK);
+        message_box(kUnexpectedError, MB_ICONHAND | MB_OK);
     }
 }
 
 int CDialog::message_box(std::string_view text, unsigned style)
 {
     return fw::message_box(window_, text, style);
+}
+
+int CDialog::message_box(std::string_view text, const std::vector<std::string>& args, unsigned style)
+{
+    return fw::message_box(window_, text, args, style);
 }
 
 QWidget* CDialog::control(int id) const
@@ -466,11 +492,11 @@ void CDialog::set_text(int id, std::string_view text)
     else if (auto* pe = qobject_cast<QPlainTextEdit*>(c))
         set_multi_line_text(pe, text);
     else if (auto* b = qobject_cast<QAbstractButton*>(c))
-        b->setText(from_ansi(text));
+        b->setText(shown_text(text));
     else if (auto* l = qobject_cast<QLabel*>(c))
-        l->setText(from_ansi(text));
+        l->setText(shown_text(text));
     else if (auto* g = dynamic_cast<GroupFrame*>(c))
-        g->set_title(from_ansi(text));
+        g->set_title(shown_text(text));
 }
 
 int CDialog::check_state(int id) const

@@ -87,6 +87,8 @@ class CDialog {
 
     // Shows a message box owned by this dialog.
     int message_box(std::string_view text, unsigned style = MB_OK);
+    // The same with %1, %2, ... of the translated text filled from `args`.
+    int message_box(std::string_view text, const std::vector<std::string>& args, unsigned style = MB_OK);
 
     // Runs `action` inside the boundary that every handler runs in: file
     // errors and any other exception end up in a stop box, never in the

@@ -26,9 +26,9 @@ void CDataExchange::fail()
 }
 
 namespace {
-void report(CDataExchange& dx, const std::string& message)
+void report(CDataExchange& dx, const char* message, const std::vector<std::string>& args = {})
 {
-    dx.dialog().message_box(message, MB_ICONEXCLAMATION | MB_OK);
+    dx.dialog().message_box(message, args, MB_ICONEXCLAMATION | MB_OK);
     dx.fail();
 }
 } // namespace
@@ -129,7 +129,7 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int max_chars)
         const bool path = dx.prepared_id() >= 0 && dx.dialog().is_path_control(dx.prepared_id());
         const qsizetype length = path ? from_path_bytes(value).toUcs4().size() : static_cast<qsizetype>(value.size());
         if (length > max_chars)
-            report(dx, format_message(kMsgMaxChars, std::to_string(max_chars)));
+            report(dx, kMsgMaxChars, {std::to_string(max_chars)});
     } else if (dx.prepared_is_edit()) {
         dx.dialog().limit_text(dx.prepared_id(), max_chars);
     }
@@ -138,13 +138,13 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int max_chars)
 void DDV_MinMaxInt(CDataExchange& dx, int value, int min, int max)
 {
     if (dx.saving() && (value < min || value > max))
-        report(dx, format_message(kMsgRange, std::to_string(min), std::to_string(max)));
+        report(dx, kMsgRange, {std::to_string(min), std::to_string(max)});
 }
 
 void DDV_MinMaxUInt(CDataExchange& dx, unsigned value, unsigned min, unsigned max)
 {
     if (dx.saving() && (value < min || value > max))
-        report(dx, format_message(kMsgRange, std::to_string(min), std::to_string(max)));
+        report(dx, kMsgRange, {std::to_string(min), std::to_string(max)});
 }
 
 } // namespace tqr::fw

@@ -3,6 +3,8 @@
 // Data exchange between a dialog's controls and its members, with the
 // classic framework's conversions, checks and messages.
 
+#include "settings/translatable.h"
+
 #include <cstdint>
 #include <string>
 
@@ -12,10 +14,10 @@ class CDialog;
 class CIPAddressCtrl;
 class CTabCtrl;
 
-inline constexpr const char* kMsgParseInt = "Please enter an integer.";
-inline constexpr const char* kMsgParseUInt = "Please enter a positive integer.";
-inline constexpr const char* kMsgRange = "Please enter an integer between %1 and %2.";
-inline constexpr const char* kMsgMaxChars = "Please enter no more than %1 characters.";
+inline constexpr const char* kMsgParseInt = TQR_TR_NOOP("TQRSetup", "Please enter an integer.");
+inline constexpr const char* kMsgParseUInt = TQR_TR_NOOP("TQRSetup", "Please enter a positive integer.");
+inline constexpr const char* kMsgRange = TQR_TR_NOOP("TQRSetup", "Please enter an integer between %1 and %2.");
+inline constexpr const char* kMsgMaxChars = TQR_TR_NOOP("TQRSetup", "Please enter no more than %1 characters.");
 
 class CDataExchange {
   public:

@@ -1,5 +1,8 @@
 #include "framework/folder_browser.h"
 
+#include "framework/translation.h"
+#include "settings/translatable.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -60,7 +63,7 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
                                          const std::string& start)
     : QDialog(owner != nullptr ? owner->window() : nullptr), volumes_(std::move(volumes))
 {
-    setWindowTitle(QStringLiteral("Folder Browser"));
+    setWindowTitle(translated(TQR_TR_NOOP("TQRSetup", "Folder Browser")));
     resize(360, 420);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(QString::fromStdString(title), this);
@@ -68,7 +71,7 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
 
     if (!volumes_.empty()) {
         volumes_list_ = new QListWidget(this);
-        volumes_list_->setAccessibleName(QStringLiteral("Removable volumes"));
+        volumes_list_->setAccessibleName(translated(TQR_TR_NOOP("TQRSetup", "Removable volumes")));
         for (const auto& v : volumes_) {
             auto* item = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("media-flash")), volume_text(v));
             // A tooltip that looks like markup would be shown as rich text.
@@ -98,7 +101,7 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
     names_->setSourceModel(model_);
     tree_ = new QTreeView(this);
     tree_->setModel(names_);
-    tree_->setAccessibleName(QStringLiteral("Folders"));
+    tree_->setAccessibleName(translated(TQR_TR_NOOP("TQRSetup", "Folders")));
     tree_->header()->hide();
     QObject::connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex& index) {
@@ -112,8 +115,8 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
     label->setBuddy(volumes_list_ != nullptr ? static_cast<QWidget*>(volumes_list_) : tree_);
 
     auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    cancel_ = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    ok_ = buttons->addButton(translated(TQR_TR_NOOP("TQRSetup", "OK")), QDialogButtonBox::AcceptRole);
+    cancel_ = buttons->addButton(translated(TQR_TR_NOOP("TQRSetup", "Cancel")), QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

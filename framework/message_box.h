@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -22,7 +23,10 @@ enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
 // The one entry point for message boxes: caption is always the
 // application's name; returns the button the user chose.
+// The text is shown in the user's language; `args` (UTF-8) fill its %1,
+// %2, ... after translation.
 int message_box(QWidget* owner, std::string_view text, unsigned style = MB_OK);
+int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style);
 
 // The application's name: the executable's file name without extension.
 std::string app_name();

@@ -1,6 +1,7 @@
 #include "framework/tab_ctrl.h"
 
 #include "framework/text_codec.h"
+#include "framework/translation.h"
 
 #include <QMouseEvent>
 #include <QStyleOptionTabWidgetFrame>
@@ -75,7 +76,7 @@ void CTabCtrl::attach(TabControlWidget* widget)
 
 int CTabCtrl::InsertItem(int index, std::string_view text)
 {
-    const int i = widget_->tab_bar()->insertTab(index, from_ansi(text));
+    const int i = widget_->tab_bar()->insertTab(index, shown_text(text));
     widget_->tab_bar()->resize(widget_->width() - 4, widget_->tab_bar()->sizeHint().height());
     widget_->update();
     return i;

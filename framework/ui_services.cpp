@@ -3,6 +3,7 @@
 #include "framework/cdialog.h"
 #include "framework/folder_browser.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -94,7 +95,12 @@ std::string app_name()
 
 int message_box(QWidget* owner, std::string_view text, unsigned style)
 {
-    return current_ui().message_box(MessageBoxRequest{owner, app_name(), std::string(text), style});
+    return message_box(owner, text, {}, style);
+}
+
+int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style)
+{
+    return current_ui().message_box(MessageBoxRequest{owner, app_name(), translated_utf8(text, args), style});
 }
 
 } // namespace tqr::fw

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <optional>
 
 namespace tqr::mail {
 
@@ -175,6 +176,13 @@ std::string test_message(const MailAccount& account, const std::vector<std::stri
     return m;
 }
 
+CheckOutcome outcome(bool ok, bool cancelled, Phrase phrase, bool in_clear = false)
+{
+    if (in_clear)
+        phrase.then.emplace_back(TQR_TR_NOOP("TQRSetup", "; the password travelled unencrypted"));
+    return CheckOutcome{ok, cancelled, phrase.english(), std::move(phrase)};
+}
+
 // An address as a mailbox of the envelope: a control character would end
 // the command and start another of the sender's choosing, and "<" or ">"
 // would end the mailbox early.
@@ -185,77 +193,90 @@ bool plain_address(std::string_view address)
 
 // Everything that goes wrong before the first byte is sent. The texts are
 // not repeated in the messages: they may hold anything.
-std::string refusal_of(const MailAccount& account, const std::vector<std::string>* recipients)
+std::optional<Phrase> refusal_of(const MailAccount& account, const std::vector<std::string>* recipients)
 {
     if (account.server.empty())
-        return "no SMTP server is set";
+        return Phrase{TQR_TR_NOOP("TQRSetup", "no SMTP server is set")};
     if (rules::has_control_character(account.server))
-        return "the SMTP server name holds a control character";
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the SMTP server name holds a control character")};
     if (!plain_host(account.server))
-        return "\"" + account.server + "\" is not a server name";
+        return Phrase{TQR_TR_NOOP("TQRSetup", "\"%1\" is not a server name"), {account.server}};
     if (!valid_port(account.port))
-        return "the port \"" + account.port + "\" is not a number from 1 to 65535";
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the port \"%1\" is not a number from 1 to 65535"), {account.port}};
     if (account.login.empty())
-        return "no account is set";
+        return Phrase{TQR_TR_NOOP("TQRSetup", "no account is set")};
     if (rules::has_control_character(account.login))
-        return "the account holds a control character";
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the account holds a control character")};
     if (account.security == Security::unknown)
-        return "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent";
+        return Phrase{TQR_TR_NOOP("TQRSetup",
+                                  "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent")};
     if (recipients != nullptr) {
         if (!plain_address(account.sender))
-            return "the sender address holds a control character, \"<\" or \">\"";
+            return Phrase{TQR_TR_NOOP("TQRSetup", "the sender address holds a control character, \"<\" or \">\"")};
         for (const auto& r : *recipients)
             if (!plain_address(r))
-                return "a recipient address holds a control character, \"<\" or \">\"";
+                return Phrase{TQR_TR_NOOP("TQRSetup", "a recipient address holds a control character, \"<\" or \">\"")};
     }
-    return {};
+    return std::nullopt;
 }
 
-std::string failure_text(CURLcode code, const MailAccount& account, const Transcript& t, const CheckOptions& options,
-                         bool sending)
+Phrase failure_text(CURLcode code, const MailAccount& account, const Transcript& t, const CheckOptions& options,
+                    bool sending)
 {
     const std::string where = server_name(account);
     const std::string& said = t.last_refusal.empty() ? t.last_reply : t.last_refusal;
+    // The server's own words are quoted as they came, untranslated.
     const std::string reply = said.empty() ? std::string() : ": " + said;
     switch (code) {
-    case CURLE_ABORTED_BY_CALLBACK: return "the check was cancelled";
-    case CURLE_COULDNT_RESOLVE_HOST: return "the server name " + account.server + " cannot be found";
-    case CURLE_COULDNT_CONNECT: return "nothing answers at " + where + " (the connection was refused)";
-    case CURLE_OPERATION_TIMEDOUT: return "no answer from " + where + " within " + seconds_text(options.timeout);
-    case CURLE_USE_SSL_FAILED: return "the server " + where + " does not offer STARTTLS, so the password was not sent";
-    case CURLE_PEER_FAILED_VERIFICATION: return "the certificate of " + account.server + " is not trusted";
+    case CURLE_ABORTED_BY_CALLBACK: return Phrase{TQR_TR_NOOP("TQRSetup", "the check was cancelled"), {}};
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the server name %1 cannot be found"), {account.server}};
+    case CURLE_COULDNT_CONNECT:
+        return Phrase{TQR_TR_NOOP("TQRSetup", "nothing answers at %1 (the connection was refused)"), {where}};
+    case CURLE_OPERATION_TIMEDOUT:
+        return Phrase{TQR_TR_NOOP("TQRSetup", "no answer from %1 within %2"), {where, seconds_text(options.timeout)}};
+    case CURLE_USE_SSL_FAILED:
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the server %1 does not offer STARTTLS, so the password was not sent"),
+                      {where}};
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the certificate of %1 is not trusted"), {account.server}};
     case CURLE_SSL_CONNECT_ERROR:
-        return "no secure connection to " + where + " could be set up (is the secure type right?)";
-    case CURLE_LOGIN_DENIED: return "the server refused the login" + reply;
+        return Phrase{TQR_TR_NOOP("TQRSetup", "no secure connection to %1 could be set up (is the secure type right?)"),
+                      {where}};
+    case CURLE_LOGIN_DENIED: return Phrase{TQR_TR_NOOP("TQRSetup", "the server refused the login%1"), {reply}};
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
         // Refusals of the sender, a recipient or the message itself.
         if (sending && !t.last_refusal.empty())
-            return "the server refused the test e-mail" + reply;
+            return Phrase{TQR_TR_NOOP("TQRSetup", "the server refused the test e-mail%1"), {reply}};
         if (code == CURLE_WEIRD_SERVER_REPLY)
-            return "the server " + where + " gave an unexpected answer" + reply;
-        return "the connection to " + where + " broke off" + reply;
+            return Phrase{TQR_TR_NOOP("TQRSetup", "the server %1 gave an unexpected answer%2"), {where, reply}};
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the connection to %1 broke off%2"), {where, reply}};
     case CURLE_SSL_CACERT_BADFILE:
-        return options.ca_file.empty() ? "the system's trusted certificates cannot be read"
-                                       : "the CA file " + options.ca_file + " cannot be read";
-    default: return std::string("the check failed: ") + curl().easy_strerror(code) + reply;
+        if (options.ca_file.empty())
+            return Phrase{TQR_TR_NOOP("TQRSetup", "the system's trusted certificates cannot be read"), {}};
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the CA file %1 cannot be read"), {options.ca_file}};
+    default: return Phrase{TQR_TR_NOOP("TQRSetup", "the check failed: %1%2"), {curl().easy_strerror(code), reply}};
     }
 }
 
 CheckOutcome run(const MailAccount& account, const std::vector<std::string>* recipients, const TestNote& note,
                  const CheckOptions& options)
 {
-    if (const std::string refusal = refusal_of(account, recipients); !refusal.empty())
-        return {false, false, refusal};
+    if (auto refusal = refusal_of(account, recipients))
+        return outcome(false, false, std::move(*refusal));
     if (recipients != nullptr && recipients->empty())
-        return {false, false, "there is no recipient for the test e-mail"};
+        return outcome(false, false, Phrase{TQR_TR_NOOP("TQRSetup", "there is no recipient for the test e-mail"), {}});
     if (curl_library() == nullptr)
-        return {false, false, "the mail check needs libcurl (libcurl.so.4), which could not be loaded"};
+        return outcome(
+            false, false,
+            Phrase{TQR_TR_NOOP("TQRSetup", "the mail check needs libcurl (libcurl.so.4), which could not be loaded"),
+                   {}});
     Easy easy(curl().easy_init());
     if (!easy)
-        return {false, false, "the check could not be started"};
+        return outcome(false, false, Phrase{TQR_TR_NOOP("TQRSetup", "the check could not be started"), {}});
     CURL* c = easy.get();
 
     const bool implicit_tls = account.security == Security::ssl_tls;
@@ -296,7 +317,7 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
             curl_slist* grown = curl().slist_append(list, ("<" + r + ">").c_str());
             if (grown == nullptr) {
                 curl().slist_free_all(list);
-                return {false, false, "the check could not be started"};
+                return outcome(false, false, Phrase{TQR_TR_NOOP("TQRSetup", "the check could not be started"), {}});
             }
             list = grown;
         }
@@ -314,25 +335,34 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
 
     const CURLcode code = curl().easy_perform(c);
     // Whatever came of it, the user should know where the password went.
-    const std::string in_clear =
-        account.security == Security::none && transcript.auth_sent ? "; the password travelled unencrypted" : "";
+    const bool in_clear = account.security == Security::none && transcript.auth_sent;
     if (code != CURLE_OK) {
-        CheckOutcome out{false, code == CURLE_ABORTED_BY_CALLBACK, ""};
-        out.message = failure_text(code, account, transcript, options, recipients != nullptr) + in_clear;
-        return out;
+        return outcome(false, code == CURLE_ABORTED_BY_CALLBACK,
+                       failure_text(code, account, transcript, options, recipients != nullptr), in_clear);
     }
     // A server that offers no login lets curl skip AUTH; the camera would
     // then be refused later, so a check without a login is no success.
+    // "no encryption" is words, not a name, so it has sentences of its own.
+    const bool plain = account.security == Security::none;
     if (!transcript.logged_in)
-        return {false, false,
-                "the server " + server_name(account) + " offered no login with " + security_name(account.security) +
-                    "; the account was not tried"};
+        return outcome(
+            false, false,
+            plain ? Phrase{TQR_TR_NOOP("TQRSetup",
+                                       "the server %1 offered no login with no encryption; the account was not tried"),
+                           {server_name(account)}}
+                  : Phrase{TQR_TR_NOOP("TQRSetup", "the server %1 offered no login with %2; the account was not tried"),
+                           {server_name(account), security_name(account.security)}});
     if (recipients != nullptr)
-        return {true, false,
-                "the test e-mail from " + account.sender + " to " + joined(*recipients) + " was sent" + in_clear};
-    return {true, false,
-            "the server " + server_name(account) + " accepted the login of " + account.login + " (" +
-                security_name(account.security) + ")" + in_clear};
+        return outcome(true, false,
+                       Phrase{TQR_TR_NOOP("TQRSetup", "the test e-mail from %1 to %2 was sent"),
+                              {account.sender, joined(*recipients)}},
+                       in_clear);
+    return outcome(true, false,
+                   plain ? Phrase{TQR_TR_NOOP("TQRSetup", "the server %1 accepted the login of %2 (no encryption)"),
+                                  {server_name(account), account.login}}
+                         : Phrase{TQR_TR_NOOP("TQRSetup", "the server %1 accepted the login of %2 (%3)"),
+                                  {server_name(account), account.login, security_name(account.security)}},
+                   in_clear);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 // account's security, log in, and optionally send one short test e-mail.
 // Plain C++ on libcurl, so the dialog and the command line share it.
 
+#include "settings/translatable.h"
+
 #include <atomic>
 #include <chrono>
 #include <string>
@@ -46,6 +48,8 @@ struct CheckOutcome {
     // In plain words, starting in lower case so that callers can put it
     // into a sentence. Never holds the password.
     std::string message;
+    // The same as a source text and its parts, for the dialog to translate.
+    Phrase phrase;
 };
 
 // Connects and logs in, then quits.

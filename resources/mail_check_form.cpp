@@ -1,6 +1,7 @@
 #include "resources/form_template.h"
 #include "resources/mail_check_ids.h"
 #include "resources/resource_ids.h"
+#include "settings/translatable.h"
 
 namespace tqr::res {
 
@@ -14,7 +15,7 @@ const FormTemplate& mail_check_form()
     // clang-format off
     static const FormTemplate f{
         kMailCheckForm,
-        "Email Test",
+        TQR_TR_NOOP("TQRSetup", "Email Test"),
         200,
         64,
         "Times New Roman",
@@ -24,7 +25,7 @@ const FormTemplate& mail_check_form()
         {
             {ids::kStatus, ControlKind::Static, "", 10, 8, 180, 18, kNoPrefix},
             {ids::kBusy, ControlKind::BusyBar, "", 10, 28, 180, 8},
-            {kIdCancel, ControlKind::PushButton, "Cancel", 75, 44, 50, 14, kTabStop},
+            {kIdCancel, ControlKind::PushButton, TQR_TR_NOOP("TQRSetup", "Cancel"), 75, 44, 50, 14, kTabStop},
         },
     };
     // clang-format on

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/translatable.h"
+
 // Numeric ids of forms, controls, strings and the icon.
 
 namespace tqr::res {
@@ -21,6 +23,6 @@ inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 
 inline constexpr int kAboutMenuString = 101;
-inline constexpr const char* kAboutMenuText = "&About TQR Setup...";
+inline constexpr const char* kAboutMenuText = TQR_TR_NOOP("TQRSetup", "&About TQR Setup...");
 
 } // namespace tqr::res

@@ -5,8 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The tests format exFAT and FAT card images and mount exFAT through FUSE.
+# lupdate/lrelease and their CMake functions build the translations; Qt's
+# own translations name a message box's buttons in the user's language.
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libblkid-dev libgtest-dev fonts-liberation2
-    nlohmann-json3-dev libcli11-dev help2man
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    nlohmann-json3-dev libcli11-dev
     exfatprogs exfat-fuse dosfstools libcurl4-openssl-dev ca-certificates
     libpugixml-dev)
 # The mail check's tests run a real mail server on 127.0.0.1 with a

@@ -5,23 +5,23 @@
 namespace tqr {
 
 namespace {
-const char* cause_text(int cause)
+const char* cause_pattern(int cause)
 {
     switch (cause) {
-    case 2: return "%1 was not found.";
-    case 3: return "%1 contains an invalid path.";
-    case 4: return "%1 could not be opened because there are too many open files.";
-    case 5: return "Access to %1 was denied.";
-    case 6: return "An invalid file handle was associated with %1.";
-    case 7: return "%1 could not be removed because it is the current directory.";
-    case 8: return "%1 could not be created because the directory is full.";
-    case 9: return "Seek failed on %1";
-    case 10: return "A hardware I/O error was reported while accessing %1.";
-    case 11: return "A sharing violation occurred while accessing %1.";
-    case 12: return "A locking violation occurred while accessing %1.";
-    case 13: return "Disk full while accessing %1.";
-    case 14: return "An attempt was made to access %1 past its end.";
-    default: return "An unknown error occurred while accessing %1.";
+    case 2: return TQR_TR_NOOP("TQRSetup", "%1 was not found.");
+    case 3: return TQR_TR_NOOP("TQRSetup", "%1 contains an invalid path.");
+    case 4: return TQR_TR_NOOP("TQRSetup", "%1 could not be opened because there are too many open files.");
+    case 5: return TQR_TR_NOOP("TQRSetup", "Access to %1 was denied.");
+    case 6: return TQR_TR_NOOP("TQRSetup", "An invalid file handle was associated with %1.");
+    case 7: return TQR_TR_NOOP("TQRSetup", "%1 could not be removed because it is the current directory.");
+    case 8: return TQR_TR_NOOP("TQRSetup", "%1 could not be created because the directory is full.");
+    case 9: return TQR_TR_NOOP("TQRSetup", "Seek failed on %1");
+    case 10: return TQR_TR_NOOP("TQRSetup", "A hardware I/O error was reported while accessing %1.");
+    case 11: return TQR_TR_NOOP("TQRSetup", "A sharing violation occurred while accessing %1.");
+    case 12: return TQR_TR_NOOP("TQRSetup", "A locking violation occurred while accessing %1.");
+    case 13: return TQR_TR_NOOP("TQRSetup", "Disk full while accessing %1.");
+    case 14: return TQR_TR_NOOP("TQRSetup", "An attempt was made to access %1 past its end.");
+    default: return TQR_TR_NOOP("TQRSetup", "An unknown error occurred while accessing %1.");
     }
 }
 } // namespace
@@ -31,10 +31,15 @@ CFileException::CFileException(int cause, std::string file_name)
 {
 }
 
+const char* CFileException::cause_text() const
+{
+    return cause_pattern(cause_);
+}
+
 std::string CFileException::error_text() const
 {
-    std::string text = cause_text(cause_);
-    const std::string name = file_name_.empty() ? "an unnamed file" : file_name_;
+    std::string text = cause_pattern(cause_);
+    const std::string name = file_name_.empty() ? kUnnamedFile : file_name_;
     const auto pos = text.find("%1");
     if (pos != std::string::npos)
         text.replace(pos, 2, name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/translatable.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -32,8 +34,12 @@ class CFileException : public std::runtime_error {
     int cause() const { return cause_; }
     const std::string& file_name() const { return file_name_; }
 
-    // The user-facing text of the cause, "%1" replaced by the file name or
-    // by "an unnamed file".
+    // What stands for the file where the failing step has none.
+    static constexpr const char* kUnnamedFile = TQR_TR_NOOP("TQRSetup", "an unnamed file");
+
+    // The user-facing text of the cause with "%1" where the file name goes.
+    const char* cause_text() const;
+    // That text with "%1" replaced by the file name or kUnnamedFile.
     std::string error_text() const;
 
     // Maps an errno value to a cause.

@@ -1,6 +1,7 @@
 #include "settings/record_schema.h"
 
 #include "settings/factory_defaults.h"
+#include "settings/translatable.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +10,12 @@ namespace tqr::schema {
 
 namespace {
 
-const Choices kOffOn{"Off", "On"};
+// The dialog shows a generated entry such as "5 sec" through its unit's
+// source text "%1 sec".
+[[maybe_unused]] constexpr const char* kUnits[] = {TQR_TR_NOOP("TQRSetup", "%1 sec"), TQR_TR_NOOP("TQRSetup", "%1 min"),
+                                                   TQR_TR_NOOP("TQRSetup", "%1 hour")};
+
+const Choices kOffOn{TQR_TR_NOOP("TQRSetup", "Off"), TQR_TR_NOOP("TQRSetup", "On")};
 
 Choices video_lengths()
 {
@@ -33,7 +39,7 @@ Choices intervals()
 
 Choices time_lapses()
 {
-    Choices items{"Off"};
+    Choices items{TQR_TR_NOOP("TQRSetup", "Off")};
     for (int i = 1; i < 12; ++i)
         items.push_back(std::to_string(5 * i) + " sec");
     for (int i = 12; i < 71; ++i)
@@ -78,20 +84,28 @@ std::string_view row_text(const char* field)
 
 std::vector<Field> make_fields()
 {
-    static const Choices camera_modes{"Photo", "Video"};
-    static const Choices photo_sizes{"3 MP", "5 MP", "6 MP", "8 MP"};
-    static const Choices bursts{"1 Photo", "2 Photos", "3 Photos"};
-    static const Choices video_sizes{"QVGA", "VGA"};
+    static const Choices camera_modes{TQR_TR_NOOP("TQRSetup", "Photo"), TQR_TR_NOOP("TQRSetup", "Video")};
+    static const Choices photo_sizes{TQR_TR_NOOP("TQRSetup", "3 MP"), TQR_TR_NOOP("TQRSetup", "5 MP"),
+                                     TQR_TR_NOOP("TQRSetup", "6 MP"), TQR_TR_NOOP("TQRSetup", "8 MP")};
+    static const Choices bursts{TQR_TR_NOOP("TQRSetup", "1 Photo"), TQR_TR_NOOP("TQRSetup", "2 Photos"),
+                                TQR_TR_NOOP("TQRSetup", "3 Photos")};
+    static const Choices video_sizes{TQR_TR_NOOP("TQRSetup", "QVGA"), TQR_TR_NOOP("TQRSetup", "VGA")};
     static const Choices lengths = video_lengths();
-    static const Choices sensitivities{"Off", "Low", "Normal", "High"};
+    static const Choices sensitivities{TQR_TR_NOOP("TQRSetup", "Off"), TQR_TR_NOOP("TQRSetup", "Low"),
+                                       TQR_TR_NOOP("TQRSetup", "Normal"), TQR_TR_NOOP("TQRSetup", "High")};
     static const Choices interval_list = intervals();
     static const Choices lapse_list = time_lapses();
-    static const Choices flash_ranges{"6m/20ft", "12m/40ft"};
-    static const Choices send_modes{"Instant", "DailyReport", "Off"};
-    static const Choices send_vias{"MMS", "GPRS"};
-    static const Choices send_tos{"Phone", "Email", "Both"};
-    static const Choices bands{"GSM900", "GSM1800", "GSM1900", "GSM900_1800", "GSM850_1900", "GSM850_900_1800_1900"};
-    static const Choices secure_types{"NO", "SSL/TLS", "STARTTLS"};
+    static const Choices flash_ranges{TQR_TR_NOOP("TQRSetup", "6m/20ft"), TQR_TR_NOOP("TQRSetup", "12m/40ft")};
+    static const Choices send_modes{TQR_TR_NOOP("TQRSetup", "Instant"), TQR_TR_NOOP("TQRSetup", "DailyReport"),
+                                    TQR_TR_NOOP("TQRSetup", "Off")};
+    static const Choices send_vias{TQR_TR_NOOP("TQRSetup", "MMS"), TQR_TR_NOOP("TQRSetup", "GPRS")};
+    static const Choices send_tos{TQR_TR_NOOP("TQRSetup", "Phone"), TQR_TR_NOOP("TQRSetup", "Email"),
+                                  TQR_TR_NOOP("TQRSetup", "Both")};
+    static const Choices bands{TQR_TR_NOOP("TQRSetup", "GSM900"),      TQR_TR_NOOP("TQRSetup", "GSM1800"),
+                               TQR_TR_NOOP("TQRSetup", "GSM1900"),     TQR_TR_NOOP("TQRSetup", "GSM900_1800"),
+                               TQR_TR_NOOP("TQRSetup", "GSM850_1900"), TQR_TR_NOOP("TQRSetup", "GSM850_900_1800_1900")};
+    static const Choices secure_types{TQR_TR_NOOP("TQRSetup", "NO"), TQR_TR_NOOP("TQRSetup", "SSL/TLS"),
+                                      TQR_TR_NOOP("TQRSetup", "STARTTLS")};
 
     std::vector<Field> t;
     const auto choice = [&](Id id, std::string key, std::string label, std::size_t offset, const Choices& list,

@@ -5,6 +5,7 @@
 // Each check returns the user-facing message of its refusal, or nothing.
 
 #include "settings/profile_record.h"
+#include "settings/translatable.h"
 
 #include <array>
 #include <optional>
@@ -13,21 +14,22 @@
 
 namespace tqr::rules {
 
-inline constexpr const char* kInstantRange = "Instant number is out of the range(0-99)!";
-inline constexpr const char* kDailyTime = "Daily report time is error!";
-inline constexpr const char* kPhoneInvalid = "Phone number is invalid!";
-inline constexpr const char* kPhoneTooLong = "The phone is out of the max length!";
-inline constexpr const char* kEmailTooLong = "The email is out of the max length!";
-inline constexpr const char* kEmailFormat = "The email's Format is error!";
-inline constexpr const char* kPhoneMissing = "The phone must not be null!";
-inline constexpr const char* kEmailMissing = "The email must not be null!";
-inline constexpr const char* kRenameChars = "The letters or/and digits are allowed for rename!";
-inline constexpr const char* kMaxSizeRange = "Max Size is out of the range(35-120)!";
-inline constexpr const char* kPhoneTooMany = "At most 4 phone numbers can be stored!";
-inline constexpr const char* kEmailTooMany = "At most 4 email addresses can be stored!";
+inline constexpr const char* kInstantRange = TQR_TR_NOOP("TQRSetup", "Instant number is out of the range(0-99)!");
+inline constexpr const char* kDailyTime = TQR_TR_NOOP("TQRSetup", "Daily report time is error!");
+inline constexpr const char* kPhoneInvalid = TQR_TR_NOOP("TQRSetup", "Phone number is invalid!");
+inline constexpr const char* kPhoneTooLong = TQR_TR_NOOP("TQRSetup", "The phone is out of the max length!");
+inline constexpr const char* kEmailTooLong = TQR_TR_NOOP("TQRSetup", "The email is out of the max length!");
+inline constexpr const char* kEmailFormat = TQR_TR_NOOP("TQRSetup", "The email's Format is error!");
+inline constexpr const char* kPhoneMissing = TQR_TR_NOOP("TQRSetup", "The phone must not be null!");
+inline constexpr const char* kEmailMissing = TQR_TR_NOOP("TQRSetup", "The email must not be null!");
+inline constexpr const char* kRenameChars =
+    TQR_TR_NOOP("TQRSetup", "The letters or/and digits are allowed for rename!");
+inline constexpr const char* kMaxSizeRange = TQR_TR_NOOP("TQRSetup", "Max Size is out of the range(35-120)!");
+inline constexpr const char* kPhoneTooMany = TQR_TR_NOOP("TQRSetup", "At most 4 phone numbers can be stored!");
+inline constexpr const char* kEmailTooMany = TQR_TR_NOOP("TQRSetup", "At most 4 email addresses can be stored!");
 // "Email Set"'s own refusals of a sender and of a port.
-inline constexpr const char* kSenderInvalid = "Email is invalid!";
-inline constexpr const char* kPortRange = "Port is out of the range(1-65535)!";
+inline constexpr const char* kSenderInvalid = TQR_TR_NOOP("TQRSetup", "Email is invalid!");
+inline constexpr const char* kPortRange = TQR_TR_NOOP("TQRSetup", "Port is out of the range(1-65535)!");
 
 using Refusal = std::optional<std::string_view>;
 

@@ -1,8 +1,8 @@
 // Renders every dialog of the tool to PNG files, for looking at them (and
 // for the README's pictures) without a display:
-//   QT_QPA_PLATFORM=offscreen build-test/tests/tqr_snapshots [--scale 1.5] [--dark] OUTDIR
+//   QT_QPA_PLATFORM=offscreen build-test/tests/tqr_snapshots [--scale 1.5] [--dark] [--lang de] OUTDIR
 // --scale renders as a desktop scaled by that factor would, --dark under a
-// dark palette.
+// dark palette, --lang in that language.
 #include "app/about_dialog.h"
 #include "app/setup_dialog.h"
 #include "editors/camera_page.h"
@@ -10,6 +10,8 @@
 #include "editors/mail_check_dialog.h"
 #include "editors/operator_lookup_dialog.h"
 #include "editors/operator_param_dialog.h"
+#include "framework/folder_browser.h"
+#include "framework/translation.h"
 #include "framework/ui_services.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
@@ -45,7 +47,10 @@ class SnapshotUi final : public fw::UiServices {
         dialog.end_dialog(fw::IDCANCEL);
         return fw::IDCANCEL;
     }
-    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
 
   private:
     QString dir_;
@@ -87,12 +92,15 @@ int main(int argc, char** argv)
 {
     QString dir = QStringLiteral(".");
     bool dark = false;
+    std::string lang;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--scale" && i + 1 < argc)
             qputenv("QT_SCALE_FACTOR", argv[++i]); // read once, when the application starts
         else if (arg == "--dark")
             dark = true;
+        else if (arg == "--lang" && i + 1 < argc)
+            lang = argv[++i];
         else
             dir = QString::fromLocal8Bit(argv[i]);
     }
@@ -101,6 +109,7 @@ int main(int argc, char** argv)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(dark_palette());
     }
+    fw::install_translation(lang.empty() ? "en" : lang);
     QDir().mkpath(dir);
     SnapshotUi ui(dir);
     fw::ScopedUi scope(ui);
@@ -129,9 +138,9 @@ int main(int argc, char** argv)
         [](const std::atomic<bool>& cancel) {
             while (!cancel)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            return mail::CheckOutcome{false, true, "the check was cancelled"};
+            return mail::CheckOutcome{false, true, "the check was cancelled", {}};
         },
-        "Logging in to mail.example.org:587...");
+        fw::translated_ansi("Logging in to %1...", {"mail.example.org:587"}));
     busy.do_modal();
 
     AboutDialog about;
@@ -151,5 +160,11 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     holder.grab().save(dir + "/form-129.png");
     std::cout << (dir + "/form-129.png").toStdString() << "\n";
+
+    fw::FolderBrowserDialog browser(nullptr, fw::translated_utf8("Please Select the Path"), {});
+    browser.show();
+    QApplication::processEvents();
+    browser.grab().save(dir + "/folder-browser.png");
+    std::cout << (dir + "/folder-browser.png").toStdString() << "\n";
     return 0;
 }

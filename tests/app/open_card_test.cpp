@@ -298,7 +298,7 @@ TEST(StartFromTerminal, HelpAndVersionPrintAndNoDisplayIsOneLine)
 {
     for (const auto& [args, status, out] : std::vector<std::tuple<std::string, int, std::string>>{
              {"--version", 0, "TQRSetup 3.28\n"},
-             {"--help", 0, "Usage: TQRSetup [--help] [--version]\n"},
+             {"--help", 0, "Usage: TQRSetup [--help] [--version] [--lang LANGUAGE]\n"},
              {"", 1, "TQRSetup: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set)\n"}}) {
         const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " TQRSETUP " " + args;
         FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");

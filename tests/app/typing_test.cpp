@@ -291,3 +291,22 @@ TEST_F(TypingTest, FolderNamesAreTheUsersOwn)
         fs::current_path(env.work());
     }
 }
+
+TEST_F(TypingTest, TabEntersARadioGroupAtItsCheckedButtonAndArrowsCheckWithinIt)
+{
+    run([](SetupDialog& d) { // factory defaults: GPRS, "Email" checked, "Phone" and "Both" greyed
+        CDialog& page = gsm(d);
+        const auto radio = [&](int id) { return page.control(id); };
+        EXPECT_TRUE(tab_to(radio(kToEmail))) << "the checked Email is reachable by Tab under GPRS";
+        EXPECT_FALSE(tab_to(radio(kDailyReport))) << "only the checked send mode takes Tab";
+        ASSERT_TRUE(tab_to(radio(kGprs)));
+        QTest::keyClick(radio(kGprs), Qt::Key_Left);
+        EXPECT_EQ(page.check_state(kMms), 1) << "an arrow checks the button it moves to, as a click does";
+        EXPECT_TRUE(page.is_enabled(kToPhone)) << "and the click's handler ran";
+        ASSERT_TRUE(tab_to(radio(kToEmail)));
+        QTest::keyClick(radio(kToEmail), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(page.check_state(kToPhone), 1) << "Down wraps round from the last button to the first";
+        EXPECT_EQ(QApplication::focusWidget(), radio(kToPhone));
+    });
+}

@@ -118,3 +118,15 @@ TEST(Package, TheMetainfoValidatesWithoutTheNetwork)
     EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_NE(r.output.find("successful"), std::string::npos) << r.output;
 }
+
+TEST(Package, DesktopEntryAndMetainfoSpeakEveryLanguageOfTheDialog)
+{
+    const std::string entry =
+        run("cat " + quoted(fs::path(TQR_SOURCE_DIR) / "resources" / (kAppId + ".desktop"))).output;
+    const std::string info =
+        run("cat " + quoted(fs::path(TQR_SOURCE_DIR) / "packaging" / (kAppId + ".metainfo.xml"))).output;
+    for (const std::string lang : {"de", "fr", "es"})
+        for (const std::string& key : {"\nName[" + lang + "]=", "\nComment[" + lang + "]=",
+                                       "<summary xml:lang=\"" + lang, "<p xml:lang=\"" + lang})
+            EXPECT_NE((key[0] == '\n' ? entry : info).find(key), std::string::npos) << key;
+}

@@ -29,15 +29,19 @@ bool tab_to(QWidget* target)
 
 void type(QWidget* w, const QString& text)
 {
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         // Keys go where the focus is now: typing may move it on.
         QWidget* target = w->window()->focusWidget();
         if (target == nullptr)
             target = w;
+        // A character beyond the first plane comes as one key, both halves.
+        const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         if (c.unicode() < 0x80)
             QTest::keyClick(target, c.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text.mid(i, pair ? 2 : 1), Qt::NoModifier);
+        i += pair;
     }
 }
 

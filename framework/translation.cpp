@@ -1,0 +1,95 @@
+#include "framework/translation.h"
+
+#include "framework/text_codec.h"
+#include "settings/translatable.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <algorithm>
+
+namespace tqr::fw {
+
+QString translated(std::string_view source)
+{
+    const std::string key(source);
+    return QCoreApplication::translate(kTextContext, key.c_str());
+}
+
+QString translated(std::string_view source, const std::vector<std::string>& args)
+{
+    return QString::fromStdString(translated_utf8(source, args));
+}
+
+std::string translated_utf8(std::string_view source, const std::vector<std::string>& args)
+{
+    // Untranslated texts and the arguments go in byte for byte: a folder's
+    // name need not be UTF-8.
+    const QString t = translated(source);
+    const std::string pattern = t == QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size()))
+                                    ? std::string(source)
+                                    : t.toStdString();
+    return Phrase{pattern.c_str(), args}.english();
+}
+
+std::string translated_utf8(const Phrase& phrase)
+{
+    std::string out = translated_utf8(phrase.text, phrase.args);
+    for (const Phrase& next : phrase.then)
+        out += translated_utf8(next);
+    return out;
+}
+
+std::string translated_ansi(std::string_view source, const std::vector<std::string>& args)
+{
+    return to_ansi(translated(source, args));
+}
+
+QString shown_text(std::string_view text)
+{
+    // Only ASCII texts are source texts; anything else is data to show as it is.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii && !text.empty() ? translated(text) : from_ansi(text);
+}
+
+namespace {
+
+// The desktop's languages in its order of preference; English, where it
+// comes first, is the source and ends the search.
+bool load_first(QTranslator& translator, const QLocale& locale)
+{
+    for (QString lang : locale.uiLanguages()) {
+        lang.replace(u'-', u'_');
+        if (lang == u'C' || lang == u"POSIX" || lang.startsWith(u"en"))
+            return false;
+        const QString prefix = QStringLiteral(":/i18n/tqrsetup_");
+        if (translator.load(prefix + lang) || translator.load(prefix + lang.section(u'_', 0, 0)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string install_translation(const std::string& language)
+{
+    // Ours and Qt's own (the standard buttons of a message box), replaced
+    // when called again.
+    static QTranslator ours;
+    static QTranslator qt;
+    QCoreApplication::removeTranslator(&ours);
+    QCoreApplication::removeTranslator(&qt);
+    const QLocale locale = language.empty() ? QLocale::system() : QLocale(QString::fromStdString(language));
+    if (!load_first(ours, locale))
+        return {};
+    QCoreApplication::installTranslator(&ours);
+    const QLocale spoken(ours.language());
+    if (qt.load(spoken, QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    return ours.language().toStdString();
+}
+
+} // namespace tqr::fw

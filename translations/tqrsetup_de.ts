@@ -1,0 +1,825 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>TQRSetup</name>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien offen sind.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>%1 war mit einem ungültigen Datei-Handle verbunden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 konnte nicht entfernt werden, weil es der aktuelle Ordner ist.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 konnte nicht angelegt werden, weil der Ordner voll ist.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Positionieren in %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein Hardwarefehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 trat eine Freigabeverletzung auf.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 trat eine Sperrverletzung auf.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Der Datenträger ist voll (beim Zugriff auf %1).</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zu lesen oder zu schreiben.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>an unnamed file</source>
+        <translation>eine unbenannte Datei</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>3 MP</source>
+        <translation>3 MP</translation>
+    </message>
+    <message>
+        <source>5 MP</source>
+        <translation>5 MP</translation>
+    </message>
+    <message>
+        <source>6 MP</source>
+        <translation>6 MP</translation>
+    </message>
+    <message>
+        <source>8 MP</source>
+        <translation>8 MP</translation>
+    </message>
+    <message>
+        <source>1 Photo</source>
+        <translation>1 Foto</translation>
+    </message>
+    <message>
+        <source>2 Photos</source>
+        <translation>2 Fotos</translation>
+    </message>
+    <message>
+        <source>3 Photos</source>
+        <translation>3 Fotos</translation>
+    </message>
+    <message>
+        <source>QVGA</source>
+        <translation>QVGA</translation>
+    </message>
+    <message>
+        <source>VGA</source>
+        <translation>VGA</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>6m/20ft</source>
+        <translation>6 m</translation>
+    </message>
+    <message>
+        <source>12m/40ft</source>
+        <translation>12 m</translation>
+    </message>
+    <message>
+        <source>Instant</source>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>DailyReport</source>
+        <translation>Tagesbericht</translation>
+    </message>
+    <message>
+        <source>MMS</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>GPRS</source>
+        <translation>GPRS</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Tel.</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>GSM900</source>
+        <translation>GSM900</translation>
+    </message>
+    <message>
+        <source>GSM1800</source>
+        <translation>GSM1800</translation>
+    </message>
+    <message>
+        <source>GSM1900</source>
+        <translation>GSM1900</translation>
+    </message>
+    <message>
+        <source>GSM900_1800</source>
+        <translation>GSM900_1800</translation>
+    </message>
+    <message>
+        <source>GSM850_1900</source>
+        <translation>GSM850_1900</translation>
+    </message>
+    <message>
+        <source>GSM850_900_1800_1900</source>
+        <translation>GSM850_900_1800_1900</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>SSL/TLS</source>
+        <translation>SSL/TLS</translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation>STARTTLS</translation>
+    </message>
+    <message>
+        <source>Instant number is out of the range(0-99)!</source>
+        <translation>Die Anzahl für „Sofort“ muss zwischen 0 und 99 liegen!</translation>
+    </message>
+    <message>
+        <source>Daily report time is error!</source>
+        <translation>Die Uhrzeit des Tagesberichts ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Phone number is invalid!</source>
+        <translation>Die Telefonnummer ist ungültig!</translation>
+    </message>
+    <message>
+        <source>The phone is out of the max length!</source>
+        <translation>Die Telefonnummer ist zu lang!</translation>
+    </message>
+    <message>
+        <source>The email is out of the max length!</source>
+        <translation>Die E-Mail-Adresse ist zu lang!</translation>
+    </message>
+    <message>
+        <source>The email&apos;s Format is error!</source>
+        <translation>Die E-Mail-Adresse ist nicht richtig geschrieben!</translation>
+    </message>
+    <message>
+        <source>The phone must not be null!</source>
+        <translation>Bitte geben Sie eine Telefonnummer ein!</translation>
+    </message>
+    <message>
+        <source>The email must not be null!</source>
+        <translation>Bitte geben Sie eine E-Mail-Adresse ein!</translation>
+    </message>
+    <message>
+        <source>The letters or/and digits are allowed for rename!</source>
+        <translation>Zum Umbenennen sind nur Buchstaben und Ziffern erlaubt!</translation>
+    </message>
+    <message>
+        <source>Max Size is out of the range(35-120)!</source>
+        <translation>Die Höchstgröße muss zwischen 35 und 120 liegen!</translation>
+    </message>
+    <message>
+        <source>At most 4 phone numbers can be stored!</source>
+        <translation>Es passen höchstens 4 Telefonnummern!</translation>
+    </message>
+    <message>
+        <source>At most 4 email addresses can be stored!</source>
+        <translation>Es passen höchstens 4 E-Mail-Adressen!</translation>
+    </message>
+    <message>
+        <source>Email is invalid!</source>
+        <translation>Die E-Mail-Adresse ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Port is out of the range(1-65535)!</source>
+        <translation>Der Port muss zwischen 1 und 65535 liegen!</translation>
+    </message>
+    <message>
+        <source>About TQR Setup</source>
+        <translation>Über TQR Setup</translation>
+    </message>
+    <message>
+        <source>TQR Setup icon</source>
+        <translation>Symbol von TQR Setup</translation>
+    </message>
+    <message>
+        <source>TQR Setup Version 1.0</source>
+        <translation>TQR Setup Version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 TQR Setup</source>
+        <translation>Copyright (C) 2026 TQR Setup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Photo/Video</source>
+        <translation>Foto/Video</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Fotogröße</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Serienbild</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Videogröße</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Videolänge</translation>
+    </message>
+    <message>
+        <source>PIR/Timer</source>
+        <translation>Bewegung/Zeit</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Empfindl.</translation>
+    </message>
+    <message>
+        <source>Start-Stop</source>
+        <translation>Start-Stopp</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Startstunde</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Startminute</translation>
+    </message>
+    <message>
+        <source>Stop hour</source>
+        <translation>Stoppstunde</translation>
+    </message>
+    <message>
+        <source>Stop minute</source>
+        <translation>Stoppminute</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Zeitraffer</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Time Stamp</source>
+        <translation>Zeitstempel</translation>
+    </message>
+    <message>
+        <source>Flash Range</source>
+        <translation>Blitzweite</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Password number</source>
+        <translation>Passwortziffern</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Email Set</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Select Email</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Passwort zeigen</translation>
+    </message>
+    <message>
+        <source>SMTP Server</source>
+        <translation>SMTP-Server</translation>
+    </message>
+    <message>
+        <source>Secure Type</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>SMTP Port</source>
+        <translation>SMTP-Port</translation>
+    </message>
+    <message>
+        <source>Test...</source>
+        <translation>Testen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Send Mode</source>
+        <translation>Sendemodus</translation>
+    </message>
+    <message>
+        <source>Max Num</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Daily report hour</source>
+        <translation>Stunde des Tagesberichts</translation>
+    </message>
+    <message>
+        <source>Daily report minute</source>
+        <translation>Minute des Tagesberichts</translation>
+    </message>
+    <message>
+        <source>Send Via</source>
+        <translation>Senden per</translation>
+    </message>
+    <message>
+        <source>Send To</source>
+        <translation>Senden an</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Operator Parameter</source>
+        <translation>Mobilfunkanbieter</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Rename text</source>
+        <translation>Neuer Dateiname</translation>
+    </message>
+    <message>
+        <source>(a-z, A-Z, 0-9 only)</source>
+        <translation>(nur a-z, A-Z, 0-9)</translation>
+    </message>
+    <message>
+        <source>Max Size</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>(35-120KB)</source>
+        <translation>(35-120 KB)</translation>
+    </message>
+    <message>
+        <source>SMS Switch</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Cmd Log</source>
+        <translation>Befehlslog</translation>
+    </message>
+    <message>
+        <source>Qmm Dbg</source>
+        <translation>Qmm-Debug</translation>
+    </message>
+    <message>
+        <source>Email Test</source>
+        <translation>E-Mail-Test</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Einstellungsseiten</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Pfad:</translation>
+    </message>
+    <message>
+        <source>Browse for the SD card folder</source>
+        <translation>Ordner der SD-Karte wählen</translation>
+    </message>
+    <message>
+        <source>Operator Param</source>
+        <translation>Anbieterdaten</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>APN</source>
+        <translation>APN</translation>
+    </message>
+    <message>
+        <source>&amp;About TQR Setup...</source>
+        <translation>&amp;Über TQR Setup...</translation>
+    </message>
+    <message>
+        <source>The action could not be completed because of an unexpected error. Your entries are still there; please try again.</source>
+        <translation>Die Aktion konnte wegen eines unerwarteten Fehlers nicht ausgeführt werden. Ihre Eingaben sind noch da; bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Bitte geben Sie höchstens %1 Zeichen ein.</translation>
+    </message>
+    <message>
+        <source>The mail account cannot be tried: choose its Secure Type first.</source>
+        <translation>Das E-Mail-Konto kann nicht getestet werden: Wählen Sie zuerst die Sicherheit.</translation>
+    </message>
+    <message>
+        <source>Server must not be null!</source>
+        <translation>Bitte geben Sie den Server ein!</translation>
+    </message>
+    <message>
+        <source>Port must not be null!</source>
+        <translation>Bitte geben Sie den Port ein!</translation>
+    </message>
+    <message>
+        <source>Secure Type must not be null!</source>
+        <translation>Bitte wählen Sie die Sicherheit!</translation>
+    </message>
+    <message>
+        <source>Account or Email must not be null!</source>
+        <translation>Bitte geben Sie Konto und E-Mail-Adresse ein!</translation>
+    </message>
+    <message>
+        <source>Please Check and Set the Email!</source>
+        <translation>Bitte prüfen Sie die E-Mail-Einstellungen!</translation>
+    </message>
+    <message>
+        <source>You&apos;ll restore the default setting,<byte value="xd"/>
+Are you sure?</source>
+        <translation>Die Standardeinstellungen werden wiederhergestellt.<byte value="xd"/>
+Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>Logging in to %1...</source>
+        <translation>Anmeldung bei %1...</translation>
+    </message>
+    <message>
+        <source>The mail account does not work: %1.</source>
+        <translation>Das E-Mail-Konto funktioniert nicht: %1.</translation>
+    </message>
+    <message>
+        <source>The mail account works: %1.</source>
+        <translation>Das E-Mail-Konto funktioniert: %1.</translation>
+    </message>
+    <message>
+        <source>The mail account works: %1.<byte value="xd"/>
+<byte value="xd"/>
+Send a test e-mail to %2?</source>
+        <translation>Das E-Mail-Konto funktioniert: %1.<byte value="xd"/>
+<byte value="xd"/>
+Eine Test-E-Mail an %2 senden?</translation>
+    </message>
+    <message>
+        <source>Sending the test e-mail to %1...</source>
+        <translation>Die Test-E-Mail geht an %1...</translation>
+    </message>
+    <message>
+        <source>The test e-mail was not sent: %1.</source>
+        <translation>Die Test-E-Mail wurde nicht gesendet: %1.</translation>
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>Please Select the Path</source>
+        <translation>Bitte wählen Sie den Ordner</translation>
+    </message>
+    <message>
+        <source>Please choose path to SD card Drive.</source>
+        <translation>Bitte wählen Sie den Ordner der SD-Karte.</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN has been saved in %1</source>
+        <translation>PROFILE.BIN wurde in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Folder Browser</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Removable volumes</source>
+        <translation>Wechseldatenträger</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>no SMTP server is set</source>
+        <translation>es ist kein SMTP-Server eingetragen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a server name</source>
+        <translation>„%1“ ist kein Servername</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
+        <translation>der Port „%1“ ist keine Zahl von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>no account is set</source>
+        <translation>es ist kein Konto eingetragen</translation>
+    </message>
+    <message>
+        <source>the check was cancelled</source>
+        <translation>der Test wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the server name %1 cannot be found</source>
+        <translation>der Servername %1 ist unbekannt</translation>
+    </message>
+    <message>
+        <source>nothing answers at %1 (the connection was refused)</source>
+        <translation>unter %1 antwortet niemand (die Verbindung wurde abgelehnt)</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2</source>
+        <translation>keine Antwort von %1 innerhalb von %2</translation>
+    </message>
+    <message>
+        <source>the server %1 does not offer STARTTLS, so the password was not sent</source>
+        <translation>der Server %1 bietet kein STARTTLS an, daher wurde das Passwort nicht gesendet</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>dem Zertifikat von %1 wird nicht vertraut</translation>
+    </message>
+    <message>
+        <source>no secure connection to %1 could be set up (is the secure type right?)</source>
+        <translation>keine sichere Verbindung zu %1 möglich (stimmt die Sicherheit?)</translation>
+    </message>
+    <message>
+        <source>the server refused the login%1</source>
+        <translation>der Server hat die Anmeldung abgelehnt%1</translation>
+    </message>
+    <message>
+        <source>the server refused the test e-mail%1</source>
+        <translation>der Server hat die Test-E-Mail abgelehnt%1</translation>
+    </message>
+    <message>
+        <source>the server %1 gave an unexpected answer%2</source>
+        <translation>der Server %1 gab eine unerwartete Antwort%2</translation>
+    </message>
+    <message>
+        <source>the connection to %1 broke off%2</source>
+        <translation>die Verbindung zu %1 ist abgebrochen%2</translation>
+    </message>
+    <message>
+        <source>the system&apos;s trusted certificates cannot be read</source>
+        <translation>die vertrauenswürdigen Zertifikate des Systems sind nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the CA file %1 cannot be read</source>
+        <translation>die CA-Datei %1 ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the check failed: %1%2</source>
+        <translation>der Test ist fehlgeschlagen: %1%2</translation>
+    </message>
+    <message>
+        <source>there is no recipient for the test e-mail</source>
+        <translation>es gibt keinen Empfänger für die Test-E-Mail</translation>
+    </message>
+    <message>
+        <source>the mail check needs libcurl (libcurl.so.4), which could not be loaded</source>
+        <translation>der E-Mail-Test braucht libcurl (libcurl.so.4), das nicht geladen werden konnte</translation>
+    </message>
+    <message>
+        <source>the check could not be started</source>
+        <translation>der Test konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the server %1 offered no login with no encryption; the account was not tried</source>
+        <translation>der Server %1 bietet ohne Verschlüsselung keine Anmeldung an; das Konto wurde nicht getestet</translation>
+    </message>
+    <message>
+        <source>the server %1 offered no login with %2; the account was not tried</source>
+        <translation>der Server %1 bietet mit %2 keine Anmeldung an; das Konto wurde nicht getestet</translation>
+    </message>
+    <message>
+        <source>the test e-mail from %1 to %2 was sent</source>
+        <translation>die Test-E-Mail von %1 an %2 wurde gesendet</translation>
+    </message>
+    <message>
+        <source>the server %1 accepted the login of %2 (no encryption)</source>
+        <translation>der Server %1 hat die Anmeldung von %2 angenommen (ohne Verschlüsselung)</translation>
+    </message>
+    <message>
+        <source>the server %1 accepted the login of %2 (%3)</source>
+        <translation>der Server %1 hat die Anmeldung von %2 angenommen (%3)</translation>
+    </message>
+    <message>
+        <source>%1, first number</source>
+        <translation>%1, erste Zahl</translation>
+    </message>
+    <message>
+        <source>%1, second number</source>
+        <translation>%1, zweite Zahl</translation>
+    </message>
+    <message>
+        <source>%1, third number</source>
+        <translation>%1, dritte Zahl</translation>
+    </message>
+    <message>
+        <source>%1, fourth number</source>
+        <translation>%1, vierte Zahl</translation>
+    </message>
+    <message>
+        <source>; the password travelled unencrypted</source>
+        <translation>; das Passwort wurde unverschlüsselt übertragen</translation>
+    </message>
+    <message>
+        <source>the SMTP server name holds a control character</source>
+        <translation>der Name des SMTP-Servers enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the account holds a control character</source>
+        <translation>das Konto enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent</source>
+        <translation>die Sicherheit ist weder Keine noch SSL/TLS noch STARTTLS, daher wurde das Passwort nicht gesendet</translation>
+    </message>
+    <message>
+        <source>the sender address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>die Absenderadresse enthält ein Steuerzeichen, „&lt;“ oder „&gt;“</translation>
+    </message>
+    <message>
+        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>eine Empfängeradresse enthält ein Steuerzeichen, „&lt;“ oder „&gt;“</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings cannot be opened: %1</source>
+        <translation>Die Einstellungen der Karte lassen sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a value this tool cannot have written (%2: %3)</source>
+        <translation>%1 enthält einen Wert, den dieses Programm nicht geschrieben haben kann (%2: %3)</translation>
+    </message>
+    <message>
+        <source>The card uses different parameters for %1. Use the card&apos;s?</source>
+        <translation>Die Karte hat andere Daten für %1. Die Daten der Karte übernehmen?</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 were not taken; the stored ones are used.</source>
+        <translation>Die Daten der Karte für %1 wurden nicht übernommen; die gespeicherten gelten.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 (%2) were replaced by the table&apos;s.</source>
+        <translation>Die Daten der Karte für %1 (%2) wurden durch die der Tabelle ersetzt.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s hidden band, command log and debug settings are written as this tool&apos;s on OK.</source>
+        <translation>Die verborgenen Einstellungen der Karte für Frequenzband, Befehlsprotokoll und Fehlersuche werden bei OK durch die dieses Programms ersetzt.</translation>
+    </message>
+    <message>
+        <source>Open settings from card...</source>
+        <translation>Einstellungen von der Karte öffnen...</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN in %1 holds other settings than the dialog shows. Open them?</source>
+        <translation>PROFILE.BIN in %1 enthält andere Einstellungen als der Dialog. Öffnen?</translation>
+    </message>
+    <message>
+        <source>There is no PROFILE.BIN in %1.</source>
+        <translation>In %1 gibt es keine PROFILE.BIN.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,825 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>TQRSetup</name>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>No se ha encontrado %1.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contiene una ruta no válida.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>No se ha podido abrir %1 porque hay demasiados archivos abiertos.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Se ha denegado el acceso a %1.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>%1 estaba asociado a un descriptor de archivo no válido.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>No se ha podido eliminar %1 porque es la carpeta actual.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>No se ha podido crear %1 porque la carpeta está llena.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>No se ha podido posicionar en %1</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Se ha producido un error de hardware al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Se ha producido una infracción de uso compartido al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Se ha producido una infracción de bloqueo al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>El soporte está lleno (al acceder a %1).</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Se ha intentado acceder a %1 más allá de su final.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Se ha producido un error desconocido al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>an unnamed file</source>
+        <translation>un archivo sin nombre</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>3 MP</source>
+        <translation>3 MP</translation>
+    </message>
+    <message>
+        <source>5 MP</source>
+        <translation>5 MP</translation>
+    </message>
+    <message>
+        <source>6 MP</source>
+        <translation>6 MP</translation>
+    </message>
+    <message>
+        <source>8 MP</source>
+        <translation>8 MP</translation>
+    </message>
+    <message>
+        <source>1 Photo</source>
+        <translation>1 foto</translation>
+    </message>
+    <message>
+        <source>2 Photos</source>
+        <translation>2 fotos</translation>
+    </message>
+    <message>
+        <source>3 Photos</source>
+        <translation>3 fotos</translation>
+    </message>
+    <message>
+        <source>QVGA</source>
+        <translation>QVGA</translation>
+    </message>
+    <message>
+        <source>VGA</source>
+        <translation>VGA</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>6m/20ft</source>
+        <translation>6 m</translation>
+    </message>
+    <message>
+        <source>12m/40ft</source>
+        <translation>12 m</translation>
+    </message>
+    <message>
+        <source>Instant</source>
+        <translation>Inmediato</translation>
+    </message>
+    <message>
+        <source>DailyReport</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>MMS</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>GPRS</source>
+        <translation>GPRS</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléf.</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Los 2</translation>
+    </message>
+    <message>
+        <source>GSM900</source>
+        <translation>GSM900</translation>
+    </message>
+    <message>
+        <source>GSM1800</source>
+        <translation>GSM1800</translation>
+    </message>
+    <message>
+        <source>GSM1900</source>
+        <translation>GSM1900</translation>
+    </message>
+    <message>
+        <source>GSM900_1800</source>
+        <translation>GSM900_1800</translation>
+    </message>
+    <message>
+        <source>GSM850_1900</source>
+        <translation>GSM850_1900</translation>
+    </message>
+    <message>
+        <source>GSM850_900_1800_1900</source>
+        <translation>GSM850_900_1800_1900</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>SSL/TLS</source>
+        <translation>SSL/TLS</translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation>STARTTLS</translation>
+    </message>
+    <message>
+        <source>Instant number is out of the range(0-99)!</source>
+        <translation>¡El número de envíos inmediatos debe estar entre 0 y 99!</translation>
+    </message>
+    <message>
+        <source>Daily report time is error!</source>
+        <translation>¡La hora del informe diario no es válida!</translation>
+    </message>
+    <message>
+        <source>Phone number is invalid!</source>
+        <translation>¡El número de teléfono no es válido!</translation>
+    </message>
+    <message>
+        <source>The phone is out of the max length!</source>
+        <translation>¡El número de teléfono es demasiado largo!</translation>
+    </message>
+    <message>
+        <source>The email is out of the max length!</source>
+        <translation>¡La dirección de correo es demasiado larga!</translation>
+    </message>
+    <message>
+        <source>The email&apos;s Format is error!</source>
+        <translation>¡La dirección de correo está mal escrita!</translation>
+    </message>
+    <message>
+        <source>The phone must not be null!</source>
+        <translation>¡Escriba un número de teléfono!</translation>
+    </message>
+    <message>
+        <source>The email must not be null!</source>
+        <translation>¡Escriba una dirección de correo!</translation>
+    </message>
+    <message>
+        <source>The letters or/and digits are allowed for rename!</source>
+        <translation>¡Para renombrar solo se permiten letras y cifras!</translation>
+    </message>
+    <message>
+        <source>Max Size is out of the range(35-120)!</source>
+        <translation>¡El tamaño máximo debe estar entre 35 y 120!</translation>
+    </message>
+    <message>
+        <source>At most 4 phone numbers can be stored!</source>
+        <translation>¡Caben 4 números de teléfono como máximo!</translation>
+    </message>
+    <message>
+        <source>At most 4 email addresses can be stored!</source>
+        <translation>¡Caben 4 direcciones de correo como máximo!</translation>
+    </message>
+    <message>
+        <source>Email is invalid!</source>
+        <translation>¡La dirección de correo no es válida!</translation>
+    </message>
+    <message>
+        <source>Port is out of the range(1-65535)!</source>
+        <translation>¡El puerto debe estar entre 1 y 65535!</translation>
+    </message>
+    <message>
+        <source>About TQR Setup</source>
+        <translation>Acerca de TQR Setup</translation>
+    </message>
+    <message>
+        <source>TQR Setup icon</source>
+        <translation>Icono de TQR Setup</translation>
+    </message>
+    <message>
+        <source>TQR Setup Version 1.0</source>
+        <translation>TQR Setup versión 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 TQR Setup</source>
+        <translation>Copyright (C) 2026 TQR Setup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Photo/Video</source>
+        <translation>Foto/Vídeo</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Ráfaga</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>PIR/Timer</source>
+        <translation>Sensor/Horario</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilidad</translation>
+    </message>
+    <message>
+        <source>Start-Stop</source>
+        <translation>Horario</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Minuto de inicio</translation>
+    </message>
+    <message>
+        <source>Stop hour</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Stop minute</source>
+        <translation>Minuto de fin</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Time Stamp</source>
+        <translation>Fecha/hora</translation>
+    </message>
+    <message>
+        <source>Flash Range</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Password number</source>
+        <translation>Número de la contraseña</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predet.</translation>
+    </message>
+    <message>
+        <source>Email Set</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Select Email</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Mostrar contraseña</translation>
+    </message>
+    <message>
+        <source>SMTP Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Secure Type</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>SMTP Port</source>
+        <translation>Puerto SMTP</translation>
+    </message>
+    <message>
+        <source>Test...</source>
+        <translation>Probar...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Send Mode</source>
+        <translation>Modo de envío</translation>
+    </message>
+    <message>
+        <source>Max Num</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Daily report hour</source>
+        <translation>Hora del informe diario</translation>
+    </message>
+    <message>
+        <source>Daily report minute</source>
+        <translation>Minuto del informe diario</translation>
+    </message>
+    <message>
+        <source>Send Via</source>
+        <translation>Enviar por</translation>
+    </message>
+    <message>
+        <source>Send To</source>
+        <translation>Enviar a</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Destinatarios</translation>
+    </message>
+    <message>
+        <source>Operator Parameter</source>
+        <translation>Operador móvil</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Propio</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Rename text</source>
+        <translation>Nuevo nombre de archivo</translation>
+    </message>
+    <message>
+        <source>(a-z, A-Z, 0-9 only)</source>
+        <translation>(solo a-z, A-Z, 0-9)</translation>
+    </message>
+    <message>
+        <source>Max Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>(35-120KB)</source>
+        <translation>(35-120 KB)</translation>
+    </message>
+    <message>
+        <source>SMS Switch</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Banda</translation>
+    </message>
+    <message>
+        <source>Cmd Log</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Qmm Dbg</source>
+        <translation>Depuración</translation>
+    </message>
+    <message>
+        <source>Email Test</source>
+        <translation>Prueba de correo</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Páginas de ajustes</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Ruta:</translation>
+    </message>
+    <message>
+        <source>Browse for the SD card folder</source>
+        <translation>Elegir la carpeta de la tarjeta SD</translation>
+    </message>
+    <message>
+        <source>Operator Param</source>
+        <translation>Datos del operador</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Pasarela</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Pto.</translation>
+    </message>
+    <message>
+        <source>APN</source>
+        <translation>APN</translation>
+    </message>
+    <message>
+        <source>&amp;About TQR Setup...</source>
+        <translation>&amp;Acerca de TQR Setup...</translation>
+    </message>
+    <message>
+        <source>The action could not be completed because of an unexpected error. Your entries are still there; please try again.</source>
+        <translation>No se ha podido completar la acción por un error inesperado. Sus datos siguen ahí; vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Escriba un número entero.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Escriba un número entero positivo.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Escriba un número entero entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Escriba %1 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>The mail account cannot be tried: choose its Secure Type first.</source>
+        <translation>No se puede probar la cuenta de correo: elija primero su seguridad.</translation>
+    </message>
+    <message>
+        <source>Server must not be null!</source>
+        <translation>¡Escriba el servidor!</translation>
+    </message>
+    <message>
+        <source>Port must not be null!</source>
+        <translation>¡Escriba el puerto!</translation>
+    </message>
+    <message>
+        <source>Secure Type must not be null!</source>
+        <translation>¡Elija la seguridad!</translation>
+    </message>
+    <message>
+        <source>Account or Email must not be null!</source>
+        <translation>¡Escriba la cuenta y la dirección de correo!</translation>
+    </message>
+    <message>
+        <source>Please Check and Set the Email!</source>
+        <translation>¡Revise los ajustes de correo!</translation>
+    </message>
+    <message>
+        <source>You&apos;ll restore the default setting,<byte value="xd"/>
+Are you sure?</source>
+        <translation>Se restablecerán los ajustes predeterminados.<byte value="xd"/>
+¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Logging in to %1...</source>
+        <translation>Iniciando sesión en %1...</translation>
+    </message>
+    <message>
+        <source>The mail account does not work: %1.</source>
+        <translation>La cuenta de correo no funciona: %1.</translation>
+    </message>
+    <message>
+        <source>The mail account works: %1.</source>
+        <translation>La cuenta de correo funciona: %1.</translation>
+    </message>
+    <message>
+        <source>The mail account works: %1.<byte value="xd"/>
+<byte value="xd"/>
+Send a test e-mail to %2?</source>
+        <translation>La cuenta de correo funciona: %1.<byte value="xd"/>
+<byte value="xd"/>
+¿Enviar un correo de prueba a %2?</translation>
+    </message>
+    <message>
+        <source>Sending the test e-mail to %1...</source>
+        <translation>Enviando el correo de prueba a %1...</translation>
+    </message>
+    <message>
+        <source>The test e-mail was not sent: %1.</source>
+        <translation>El correo de prueba no se ha enviado: %1.</translation>
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>Please Select the Path</source>
+        <translation>Elija la carpeta</translation>
+    </message>
+    <message>
+        <source>Please choose path to SD card Drive.</source>
+        <translation>Elija la carpeta de la tarjeta SD.</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN has been saved in %1</source>
+        <translation>PROFILE.BIN se ha guardado en %1</translation>
+    </message>
+    <message>
+        <source>Folder Browser</source>
+        <translation>Elegir carpeta</translation>
+    </message>
+    <message>
+        <source>Removable volumes</source>
+        <translation>Unidades extraíbles</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>no SMTP server is set</source>
+        <translation>no hay ningún servidor SMTP</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a server name</source>
+        <translation>«%1» no es un nombre de servidor</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
+        <translation>el puerto «%1» no es un número de 1 a 65535</translation>
+    </message>
+    <message>
+        <source>no account is set</source>
+        <translation>no hay ninguna cuenta</translation>
+    </message>
+    <message>
+        <source>the check was cancelled</source>
+        <translation>la prueba se ha cancelado</translation>
+    </message>
+    <message>
+        <source>the server name %1 cannot be found</source>
+        <translation>no se encuentra el servidor %1</translation>
+    </message>
+    <message>
+        <source>nothing answers at %1 (the connection was refused)</source>
+        <translation>nadie responde en %1 (se ha rechazado la conexión)</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2</source>
+        <translation>sin respuesta de %1 en %2</translation>
+    </message>
+    <message>
+        <source>the server %1 does not offer STARTTLS, so the password was not sent</source>
+        <translation>el servidor %1 no ofrece STARTTLS, así que la contraseña no se ha enviado</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>el certificado de %1 no es de confianza</translation>
+    </message>
+    <message>
+        <source>no secure connection to %1 could be set up (is the secure type right?)</source>
+        <translation>no se ha podido establecer una conexión segura con %1 (¿es correcta la seguridad?)</translation>
+    </message>
+    <message>
+        <source>the server refused the login%1</source>
+        <translation>el servidor ha rechazado el inicio de sesión%1</translation>
+    </message>
+    <message>
+        <source>the server refused the test e-mail%1</source>
+        <translation>el servidor ha rechazado el correo de prueba%1</translation>
+    </message>
+    <message>
+        <source>the server %1 gave an unexpected answer%2</source>
+        <translation>el servidor %1 ha dado una respuesta inesperada%2</translation>
+    </message>
+    <message>
+        <source>the connection to %1 broke off%2</source>
+        <translation>la conexión con %1 se ha cortado%2</translation>
+    </message>
+    <message>
+        <source>the system&apos;s trusted certificates cannot be read</source>
+        <translation>no se pueden leer los certificados de confianza del sistema</translation>
+    </message>
+    <message>
+        <source>the CA file %1 cannot be read</source>
+        <translation>no se puede leer el archivo de CA %1</translation>
+    </message>
+    <message>
+        <source>the check failed: %1%2</source>
+        <translation>la prueba ha fallado: %1%2</translation>
+    </message>
+    <message>
+        <source>there is no recipient for the test e-mail</source>
+        <translation>el correo de prueba no tiene destinatario</translation>
+    </message>
+    <message>
+        <source>the mail check needs libcurl (libcurl.so.4), which could not be loaded</source>
+        <translation>la prueba de correo necesita libcurl (libcurl.so.4), que no se ha podido cargar</translation>
+    </message>
+    <message>
+        <source>the check could not be started</source>
+        <translation>no se ha podido iniciar la prueba</translation>
+    </message>
+    <message>
+        <source>the server %1 offered no login with no encryption; the account was not tried</source>
+        <translation>el servidor %1 no ofrece inicio de sesión sin cifrado; no se ha probado la cuenta</translation>
+    </message>
+    <message>
+        <source>the server %1 offered no login with %2; the account was not tried</source>
+        <translation>el servidor %1 no ofrece inicio de sesión con %2; no se ha probado la cuenta</translation>
+    </message>
+    <message>
+        <source>the test e-mail from %1 to %2 was sent</source>
+        <translation>el correo de prueba de %1 a %2 se ha enviado</translation>
+    </message>
+    <message>
+        <source>the server %1 accepted the login of %2 (no encryption)</source>
+        <translation>el servidor %1 ha aceptado el inicio de sesión de %2 (sin cifrado)</translation>
+    </message>
+    <message>
+        <source>the server %1 accepted the login of %2 (%3)</source>
+        <translation>el servidor %1 ha aceptado el inicio de sesión de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1, first number</source>
+        <translation>%1, primer número</translation>
+    </message>
+    <message>
+        <source>%1, second number</source>
+        <translation>%1, segundo número</translation>
+    </message>
+    <message>
+        <source>%1, third number</source>
+        <translation>%1, tercer número</translation>
+    </message>
+    <message>
+        <source>%1, fourth number</source>
+        <translation>%1, cuarto número</translation>
+    </message>
+    <message>
+        <source>; the password travelled unencrypted</source>
+        <translation>; la contraseña viajó sin cifrar</translation>
+    </message>
+    <message>
+        <source>the SMTP server name holds a control character</source>
+        <translation>el nombre del servidor SMTP contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>the account holds a control character</source>
+        <translation>la cuenta contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent</source>
+        <translation>la seguridad no es Ninguna, SSL/TLS ni STARTTLS, así que la contraseña no se ha enviado</translation>
+    </message>
+    <message>
+        <source>the sender address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>la dirección del remitente contiene un carácter de control, «&lt;» o «&gt;»</translation>
+    </message>
+    <message>
+        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>una dirección de destinatario contiene un carácter de control, «&lt;» o «&gt;»</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings cannot be opened: %1</source>
+        <translation>No se pueden abrir los ajustes de la tarjeta: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a value this tool cannot have written (%2: %3)</source>
+        <translation>%1 contiene un valor que esta herramienta no puede haber escrito (%2: %3)</translation>
+    </message>
+    <message>
+        <source>The card uses different parameters for %1. Use the card&apos;s?</source>
+        <translation>La tarjeta tiene otros datos para %1. ¿Usar los de la tarjeta?</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 were not taken; the stored ones are used.</source>
+        <translation>No se han tomado los datos de la tarjeta para %1; se usan los guardados.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 (%2) were replaced by the table&apos;s.</source>
+        <translation>Los datos de la tarjeta para %1 (%2) se han sustituido por los de la tabla.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s hidden band, command log and debug settings are written as this tool&apos;s on OK.</source>
+        <translation>Los ajustes ocultos de la tarjeta (banda, registro de órdenes, depuración) se escribirán con los de esta herramienta al pulsar Aceptar.</translation>
+    </message>
+    <message>
+        <source>Open settings from card...</source>
+        <translation>Abrir ajustes de la tarjeta...</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN in %1 holds other settings than the dialog shows. Open them?</source>
+        <translation>PROFILE.BIN en %1 tiene otros ajustes que los mostrados. ¿Abrirlos?</translation>
+    </message>
+    <message>
+        <source>There is no PROFILE.BIN in %1.</source>
+        <translation>No hay ningún PROFILE.BIN en %1.</translation>
+    </message>
+</context>
+</TS>

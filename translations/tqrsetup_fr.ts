@@ -1,0 +1,825 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>TQRSetup</name>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 n&apos;a pas pu être ouvert : trop de fichiers sont ouverts.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L&apos;accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>%1 était associé à un descripteur de fichier non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 n&apos;a pas pu être supprimé, car c&apos;est le dossier courant.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 n&apos;a pas pu être créé, car le dossier est plein.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Positionnement impossible dans %1</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Une erreur matérielle d&apos;entrée/sortie s&apos;est produite en accédant à %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Une violation de partage s&apos;est produite en accédant à %1.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Une violation de verrouillage s&apos;est produite en accédant à %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Le support est plein (accès à %1).</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Tentative d&apos;accès au-delà de la fin de %1.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Une erreur inconnue s&apos;est produite en accédant à %1.</translation>
+    </message>
+    <message>
+        <source>an unnamed file</source>
+        <translation>un fichier sans nom</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>3 MP</source>
+        <translation>3 MP</translation>
+    </message>
+    <message>
+        <source>5 MP</source>
+        <translation>5 MP</translation>
+    </message>
+    <message>
+        <source>6 MP</source>
+        <translation>6 MP</translation>
+    </message>
+    <message>
+        <source>8 MP</source>
+        <translation>8 MP</translation>
+    </message>
+    <message>
+        <source>1 Photo</source>
+        <translation>1 photo</translation>
+    </message>
+    <message>
+        <source>2 Photos</source>
+        <translation>2 photos</translation>
+    </message>
+    <message>
+        <source>3 Photos</source>
+        <translation>3 photos</translation>
+    </message>
+    <message>
+        <source>QVGA</source>
+        <translation>QVGA</translation>
+    </message>
+    <message>
+        <source>VGA</source>
+        <translation>VGA</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>6m/20ft</source>
+        <translation>6 m</translation>
+    </message>
+    <message>
+        <source>12m/40ft</source>
+        <translation>12 m</translation>
+    </message>
+    <message>
+        <source>Instant</source>
+        <translation>Immédiat</translation>
+    </message>
+    <message>
+        <source>DailyReport</source>
+        <translation>Quotidien</translation>
+    </message>
+    <message>
+        <source>MMS</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>GPRS</source>
+        <translation>GPRS</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Tél.</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>GSM900</source>
+        <translation>GSM900</translation>
+    </message>
+    <message>
+        <source>GSM1800</source>
+        <translation>GSM1800</translation>
+    </message>
+    <message>
+        <source>GSM1900</source>
+        <translation>GSM1900</translation>
+    </message>
+    <message>
+        <source>GSM900_1800</source>
+        <translation>GSM900_1800</translation>
+    </message>
+    <message>
+        <source>GSM850_1900</source>
+        <translation>GSM850_1900</translation>
+    </message>
+    <message>
+        <source>GSM850_900_1800_1900</source>
+        <translation>GSM850_900_1800_1900</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>SSL/TLS</source>
+        <translation>SSL/TLS</translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation>STARTTLS</translation>
+    </message>
+    <message>
+        <source>Instant number is out of the range(0-99)!</source>
+        <translation>Le nombre d&apos;envois immédiats doit être compris entre 0 et 99 !</translation>
+    </message>
+    <message>
+        <source>Daily report time is error!</source>
+        <translation>L&apos;heure du rapport quotidien n&apos;est pas valide !</translation>
+    </message>
+    <message>
+        <source>Phone number is invalid!</source>
+        <translation>Le numéro de téléphone n&apos;est pas valide !</translation>
+    </message>
+    <message>
+        <source>The phone is out of the max length!</source>
+        <translation>Le numéro de téléphone est trop long !</translation>
+    </message>
+    <message>
+        <source>The email is out of the max length!</source>
+        <translation>L&apos;adresse e-mail est trop longue !</translation>
+    </message>
+    <message>
+        <source>The email&apos;s Format is error!</source>
+        <translation>L&apos;adresse e-mail est mal écrite !</translation>
+    </message>
+    <message>
+        <source>The phone must not be null!</source>
+        <translation>Veuillez saisir un numéro de téléphone !</translation>
+    </message>
+    <message>
+        <source>The email must not be null!</source>
+        <translation>Veuillez saisir une adresse e-mail !</translation>
+    </message>
+    <message>
+        <source>The letters or/and digits are allowed for rename!</source>
+        <translation>Pour renommer, seuls les lettres et les chiffres sont permis !</translation>
+    </message>
+    <message>
+        <source>Max Size is out of the range(35-120)!</source>
+        <translation>La taille maximale doit être comprise entre 35 et 120 !</translation>
+    </message>
+    <message>
+        <source>At most 4 phone numbers can be stored!</source>
+        <translation>4 numéros de téléphone au plus !</translation>
+    </message>
+    <message>
+        <source>At most 4 email addresses can be stored!</source>
+        <translation>4 adresses e-mail au plus !</translation>
+    </message>
+    <message>
+        <source>Email is invalid!</source>
+        <translation>L&apos;adresse e-mail n&apos;est pas valide !</translation>
+    </message>
+    <message>
+        <source>Port is out of the range(1-65535)!</source>
+        <translation>Le port doit être compris entre 1 et 65535 !</translation>
+    </message>
+    <message>
+        <source>About TQR Setup</source>
+        <translation>À propos de TQR Setup</translation>
+    </message>
+    <message>
+        <source>TQR Setup icon</source>
+        <translation>Icône de TQR Setup</translation>
+    </message>
+    <message>
+        <source>TQR Setup Version 1.0</source>
+        <translation>TQR Setup version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 TQR Setup</source>
+        <translation>Copyright (C) 2026 TQR Setup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Photo/Video</source>
+        <translation>Photo/Vidéo</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Taille photo</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Rafale</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Taille vidéo</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Durée vidéo</translation>
+    </message>
+    <message>
+        <source>PIR/Timer</source>
+        <translation>Détection/Horaire</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilité</translation>
+    </message>
+    <message>
+        <source>Start-Stop</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>Start hour</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>Start minute</source>
+        <translation>Minute de début</translation>
+    </message>
+    <message>
+        <source>Stop hour</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Stop minute</source>
+        <translation>Minute de fin</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Time Stamp</source>
+        <translation>Horodatage</translation>
+    </message>
+    <message>
+        <source>Flash Range</source>
+        <translation>Portée flash</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Password number</source>
+        <translation>Code du mot de passe</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>Email Set</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Select Email</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation>Afficher le code</translation>
+    </message>
+    <message>
+        <source>SMTP Server</source>
+        <translation>Serveur</translation>
+    </message>
+    <message>
+        <source>Secure Type</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>SMTP Port</source>
+        <translation>Port SMTP</translation>
+    </message>
+    <message>
+        <source>Test...</source>
+        <translation>Tester...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Send Mode</source>
+        <translation>Mode d&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Max Num</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Daily report hour</source>
+        <translation>Heure du rapport quotidien</translation>
+    </message>
+    <message>
+        <source>Daily report minute</source>
+        <translation>Minute du rapport quotidien</translation>
+    </message>
+    <message>
+        <source>Send Via</source>
+        <translation>Envoi par</translation>
+    </message>
+    <message>
+        <source>Send To</source>
+        <translation>Envoi à</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Destinataires</translation>
+    </message>
+    <message>
+        <source>Operator Parameter</source>
+        <translation>Opérateur mobile</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Perso</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Rename text</source>
+        <translation>Nouveau nom de fichier</translation>
+    </message>
+    <message>
+        <source>(a-z, A-Z, 0-9 only)</source>
+        <translation>(a-z, A-Z, 0-9 seulement)</translation>
+    </message>
+    <message>
+        <source>Max Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>(35-120KB)</source>
+        <translation>(35-120 Ko)</translation>
+    </message>
+    <message>
+        <source>SMS Switch</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Cmd Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Qmm Dbg</source>
+        <translation>Débogage</translation>
+    </message>
+    <message>
+        <source>Email Test</source>
+        <translation>Test e-mail</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Pages de réglages</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Où :</translation>
+    </message>
+    <message>
+        <source>Browse for the SD card folder</source>
+        <translation>Choisir le dossier de la carte SD</translation>
+    </message>
+    <message>
+        <source>Operator Param</source>
+        <translation>Paramètres de l&apos;opérateur</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>APN</source>
+        <translation>APN</translation>
+    </message>
+    <message>
+        <source>&amp;About TQR Setup...</source>
+        <translation>&amp;À propos de TQR Setup...</translation>
+    </message>
+    <message>
+        <source>The action could not be completed because of an unexpected error. Your entries are still there; please try again.</source>
+        <translation>L&apos;action n&apos;a pas pu aboutir à cause d&apos;une erreur inattendue. Vos saisies sont conservées ; veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Veuillez saisir un nombre entier positif.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Veuillez saisir %1 caractères au plus.</translation>
+    </message>
+    <message>
+        <source>The mail account cannot be tried: choose its Secure Type first.</source>
+        <translation>Impossible de tester le compte e-mail : choisissez d&apos;abord sa sécurité.</translation>
+    </message>
+    <message>
+        <source>Server must not be null!</source>
+        <translation>Veuillez saisir le serveur !</translation>
+    </message>
+    <message>
+        <source>Port must not be null!</source>
+        <translation>Veuillez saisir le port !</translation>
+    </message>
+    <message>
+        <source>Secure Type must not be null!</source>
+        <translation>Veuillez choisir la sécurité !</translation>
+    </message>
+    <message>
+        <source>Account or Email must not be null!</source>
+        <translation>Veuillez saisir le compte et l&apos;adresse e-mail !</translation>
+    </message>
+    <message>
+        <source>Please Check and Set the Email!</source>
+        <translation>Veuillez vérifier les réglages e-mail !</translation>
+    </message>
+    <message>
+        <source>You&apos;ll restore the default setting,<byte value="xd"/>
+Are you sure?</source>
+        <translation>Les réglages par défaut vont être rétablis.<byte value="xd"/>
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Logging in to %1...</source>
+        <translation>Connexion à %1...</translation>
+    </message>
+    <message>
+        <source>The mail account does not work: %1.</source>
+        <translation>Le compte e-mail ne fonctionne pas : %1.</translation>
+    </message>
+    <message>
+        <source>The mail account works: %1.</source>
+        <translation>Le compte e-mail fonctionne : %1.</translation>
+    </message>
+    <message>
+        <source>The mail account works: %1.<byte value="xd"/>
+<byte value="xd"/>
+Send a test e-mail to %2?</source>
+        <translation>Le compte e-mail fonctionne : %1.<byte value="xd"/>
+<byte value="xd"/>
+Envoyer un e-mail d&apos;essai à %2 ?</translation>
+    </message>
+    <message>
+        <source>Sending the test e-mail to %1...</source>
+        <translation>Envoi de l&apos;e-mail d&apos;essai à %1...</translation>
+    </message>
+    <message>
+        <source>The test e-mail was not sent: %1.</source>
+        <translation>L&apos;e-mail d&apos;essai n&apos;a pas été envoyé : %1.</translation>
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>Please Select the Path</source>
+        <translation>Choisissez le dossier</translation>
+    </message>
+    <message>
+        <source>Please choose path to SD card Drive.</source>
+        <translation>Veuillez choisir le dossier de la carte SD.</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN has been saved in %1</source>
+        <translation>PROFILE.BIN a été enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Folder Browser</source>
+        <translation>Choix du dossier</translation>
+    </message>
+    <message>
+        <source>Removable volumes</source>
+        <translation>Supports amovibles</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>no SMTP server is set</source>
+        <translation>aucun serveur SMTP n&apos;est indiqué</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a server name</source>
+        <translation>« %1 » n&apos;est pas un nom de serveur</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
+        <translation>le port « %1 » n&apos;est pas un nombre de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>no account is set</source>
+        <translation>aucun compte n&apos;est indiqué</translation>
+    </message>
+    <message>
+        <source>the check was cancelled</source>
+        <translation>le test a été annulé</translation>
+    </message>
+    <message>
+        <source>the server name %1 cannot be found</source>
+        <translation>le serveur %1 est introuvable</translation>
+    </message>
+    <message>
+        <source>nothing answers at %1 (the connection was refused)</source>
+        <translation>rien ne répond à %1 (la connexion a été refusée)</translation>
+    </message>
+    <message>
+        <source>no answer from %1 within %2</source>
+        <translation>pas de réponse de %1 en %2</translation>
+    </message>
+    <message>
+        <source>the server %1 does not offer STARTTLS, so the password was not sent</source>
+        <translation>le serveur %1 ne propose pas STARTTLS, le mot de passe n&apos;a donc pas été envoyé</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted</source>
+        <translation>le certificat de %1 n&apos;est pas reconnu</translation>
+    </message>
+    <message>
+        <source>no secure connection to %1 could be set up (is the secure type right?)</source>
+        <translation>aucune connexion sécurisée avec %1 (la sécurité est-elle la bonne ?)</translation>
+    </message>
+    <message>
+        <source>the server refused the login%1</source>
+        <translation>le serveur a refusé la connexion%1</translation>
+    </message>
+    <message>
+        <source>the server refused the test e-mail%1</source>
+        <translation>le serveur a refusé l&apos;e-mail d&apos;essai%1</translation>
+    </message>
+    <message>
+        <source>the server %1 gave an unexpected answer%2</source>
+        <translation>le serveur %1 a répondu de façon inattendue%2</translation>
+    </message>
+    <message>
+        <source>the connection to %1 broke off%2</source>
+        <translation>la connexion avec %1 a été interrompue%2</translation>
+    </message>
+    <message>
+        <source>the system&apos;s trusted certificates cannot be read</source>
+        <translation>les certificats de confiance du système sont illisibles</translation>
+    </message>
+    <message>
+        <source>the CA file %1 cannot be read</source>
+        <translation>le fichier CA %1 est illisible</translation>
+    </message>
+    <message>
+        <source>the check failed: %1%2</source>
+        <translation>le test a échoué : %1%2</translation>
+    </message>
+    <message>
+        <source>there is no recipient for the test e-mail</source>
+        <translation>l&apos;e-mail d&apos;essai n&apos;a aucun destinataire</translation>
+    </message>
+    <message>
+        <source>the mail check needs libcurl (libcurl.so.4), which could not be loaded</source>
+        <translation>le test e-mail a besoin de libcurl (libcurl.so.4), qui n&apos;a pas pu être chargée</translation>
+    </message>
+    <message>
+        <source>the check could not be started</source>
+        <translation>le test n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>the server %1 offered no login with no encryption; the account was not tried</source>
+        <translation>le serveur %1 ne propose aucune connexion sans chiffrement ; le compte n&apos;a pas été testé</translation>
+    </message>
+    <message>
+        <source>the server %1 offered no login with %2; the account was not tried</source>
+        <translation>le serveur %1 ne propose aucune connexion avec %2 ; le compte n&apos;a pas été testé</translation>
+    </message>
+    <message>
+        <source>the test e-mail from %1 to %2 was sent</source>
+        <translation>l&apos;e-mail d&apos;essai de %1 à %2 a été envoyé</translation>
+    </message>
+    <message>
+        <source>the server %1 accepted the login of %2 (no encryption)</source>
+        <translation>le serveur %1 a accepté la connexion de %2 (sans chiffrement)</translation>
+    </message>
+    <message>
+        <source>the server %1 accepted the login of %2 (%3)</source>
+        <translation>le serveur %1 a accepté la connexion de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1, first number</source>
+        <translation>%1, premier nombre</translation>
+    </message>
+    <message>
+        <source>%1, second number</source>
+        <translation>%1, deuxième nombre</translation>
+    </message>
+    <message>
+        <source>%1, third number</source>
+        <translation>%1, troisième nombre</translation>
+    </message>
+    <message>
+        <source>%1, fourth number</source>
+        <translation>%1, quatrième nombre</translation>
+    </message>
+    <message>
+        <source>; the password travelled unencrypted</source>
+        <translation> ; le mot de passe a circulé sans chiffrement</translation>
+    </message>
+    <message>
+        <source>the SMTP server name holds a control character</source>
+        <translation>le nom du serveur SMTP contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the account holds a control character</source>
+        <translation>le compte contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent</source>
+        <translation>la sécurité n&apos;est ni Aucune, ni SSL/TLS, ni STARTTLS, le mot de passe n&apos;a donc pas été envoyé</translation>
+    </message>
+    <message>
+        <source>the sender address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>l&apos;adresse de l&apos;expéditeur contient un caractère de contrôle, « &lt; » ou « &gt; »</translation>
+    </message>
+    <message>
+        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>une adresse de destinataire contient un caractère de contrôle, « &lt; » ou « &gt; »</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings cannot be opened: %1</source>
+        <translation>Impossible d&apos;ouvrir les réglages de la carte : %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a value this tool cannot have written (%2: %3)</source>
+        <translation>%1 contient une valeur que cet outil n&apos;a pas pu écrire (%2 : %3)</translation>
+    </message>
+    <message>
+        <source>The card uses different parameters for %1. Use the card&apos;s?</source>
+        <translation>La carte a d&apos;autres paramètres pour %1. Utiliser ceux de la carte ?</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 were not taken; the stored ones are used.</source>
+        <translation>Les paramètres de la carte pour %1 n&apos;ont pas été repris ; ceux enregistrés sont utilisés.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s parameters for %1 (%2) were replaced by the table&apos;s.</source>
+        <translation>Les paramètres de la carte pour %1 (%2) ont été remplacés par ceux de la table.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s hidden band, command log and debug settings are written as this tool&apos;s on OK.</source>
+        <translation>Les réglages cachés de la carte (bande, journal des commandes, débogage) seront écrits avec les valeurs de cet outil à l&apos;OK.</translation>
+    </message>
+    <message>
+        <source>Open settings from card...</source>
+        <translation>Ouvrir les réglages de la carte...</translation>
+    </message>
+    <message>
+        <source>PROFILE.BIN in %1 holds other settings than the dialog shows. Open them?</source>
+        <translation>PROFILE.BIN dans %1 contient d&apos;autres réglages que ceux affichés. Les ouvrir ?</translation>
+    </message>
+    <message>
+        <source>There is no PROFILE.BIN in %1.</source>
+        <translation>Il n&apos;y a pas de PROFILE.BIN dans %1.</translation>
+    </message>
+</context>
+</TS>
