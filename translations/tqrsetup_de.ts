@@ -492,6 +492,22 @@
         <translation>Qmm-Debug</translation>
     </message>
     <message>
+        <source>Data APN</source>
+        <translation>Daten-APN</translation>
+    </message>
+    <message>
+        <source>Look Up Operator</source>
+        <translation>Betreiber nachschlagen</translation>
+    </message>
+    <message>
+        <source>Look up...</source>
+        <translation>Nachschlagen...</translation>
+    </message>
+    <message>
+        <source>MMS APN</source>
+        <translation>MMS-APN</translation>
+    </message>
+    <message>
         <source>Email Test</source>
         <translation>E-Mail-Test</translation>
     </message>

@@ -492,6 +492,22 @@
         <translation>Depuración</translation>
     </message>
     <message>
+        <source>Data APN</source>
+        <translation>APN de datos</translation>
+    </message>
+    <message>
+        <source>Look Up Operator</source>
+        <translation>Buscar operador</translation>
+    </message>
+    <message>
+        <source>Look up...</source>
+        <translation>Buscar...</translation>
+    </message>
+    <message>
+        <source>MMS APN</source>
+        <translation>APN MMS</translation>
+    </message>
+    <message>
         <source>Email Test</source>
         <translation>Prueba de correo</translation>
     </message>

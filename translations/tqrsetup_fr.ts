@@ -492,6 +492,22 @@
         <translation>Débogage</translation>
     </message>
     <message>
+        <source>Data APN</source>
+        <translation>APN données</translation>
+    </message>
+    <message>
+        <source>Look Up Operator</source>
+        <translation>Rechercher un opérateur</translation>
+    </message>
+    <message>
+        <source>Look up...</source>
+        <translation>Rechercher...</translation>
+    </message>
+    <message>
+        <source>MMS APN</source>
+        <translation>APN MMS</translation>
+    </message>
+    <message>
         <source>Email Test</source>
         <translation>Test e-mail</translation>
     </message>
