@@ -54,7 +54,10 @@ std::string printable(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    char buf[8];
+    // Room for the longest escape snprintf may be asked for: "\\u" and the
+    // eight hex digits of any 32-bit value, though only code points below
+    // U+2070 are ever escaped this way.
+    char buf[sizeof "\\u" + 8];
     for (std::size_t i = 0; i < text.size();) {
         char32_t cp = 0;
         const std::size_t n = decode(text, i, cp);

@@ -56,19 +56,29 @@ QString shown_text(std::string_view text)
 
 namespace {
 
+bool english(const QString& lang)
+{
+    return lang == u'C' || lang == u"POSIX" || lang.startsWith(u"en");
+}
+
 // The desktop's languages in its order of preference; English, where it
 // comes first, is the source and ends the search.
 bool load_first(QTranslator& translator, const QLocale& locale)
 {
     for (QString lang : locale.uiLanguages()) {
         lang.replace(u'-', u'_');
-        if (lang == u'C' || lang == u"POSIX" || lang.startsWith(u"en"))
+        if (english(lang))
             return false;
         const QString prefix = QStringLiteral(":/i18n/tqrsetup_");
         if (translator.load(prefix + lang) || translator.load(prefix + lang.section(u'_', 0, 0)))
             return true;
     }
     return false;
+}
+
+QLocale wanted(const std::string& language)
+{
+    return language.empty() ? QLocale::system() : QLocale(QString::fromStdString(language));
 }
 
 } // namespace
@@ -81,8 +91,7 @@ std::string install_translation(const std::string& language)
     static QTranslator qt;
     QCoreApplication::removeTranslator(&ours);
     QCoreApplication::removeTranslator(&qt);
-    const QLocale locale = language.empty() ? QLocale::system() : QLocale(QString::fromStdString(language));
-    if (!load_first(ours, locale))
+    if (!load_first(ours, wanted(language)))
         return {};
     QCoreApplication::installTranslator(&ours);
     const QLocale spoken(ours.language());
@@ -90,6 +99,23 @@ std::string install_translation(const std::string& language)
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     return ours.language().toStdString();
+}
+
+bool has_translation(const std::string& language)
+{
+    // QLocale turns a language it does not know into C, which would pass
+    // for English: the name itself decides that.
+    QTranslator translator;
+    return english(QString::fromStdString(language)) || load_first(translator, wanted(language));
+}
+
+std::string console_text(const std::string& language, const Phrase& phrase)
+{
+    QTranslator translator;
+    const bool loaded = load_first(translator, wanted(language));
+    const QString t = loaded ? translator.translate(kTextContext, phrase.text) : QString();
+    const std::string pattern = t.isEmpty() ? std::string(phrase.text) : t.toStdString();
+    return Phrase{pattern.c_str(), phrase.args}.english();
 }
 
 } // namespace tqr::fw

@@ -38,4 +38,11 @@ QString shown_text(std::string_view text);
 // Call once the application object exists, before any window is built.
 std::string install_translation(const std::string& language = {});
 
+// Whether the dialog can speak `language`: English always, others when a
+// translation for them (or their language without the territory) exists.
+bool has_translation(const std::string& language);
+// `phrase` in `language` (the desktop's when empty), as UTF-8, for the few
+// texts printed before the application object exists.
+std::string console_text(const std::string& language, const Phrase& phrase);
+
 } // namespace tqr::fw

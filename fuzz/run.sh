@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-    -DTQR_FUZZ=ON -DTQR_BUILD_TESTS=OFF >/dev/null
+    -DTQR_FUZZ=ON -DTQR_BUILD_TESTS=OFF -DTQR_WERROR=ON >/dev/null
 cmake --build build-fuzz --target store_file_fuzzer control_text_fuzzer json_description_fuzzer provider_database_fuzzer
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

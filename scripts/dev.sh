@@ -34,6 +34,9 @@ install_missing() { # packages...
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
+# What the run command builds: the tool and tqrprofile, optimised, no tests.
+RUN_CONFIG=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQR_BUILD_TESTS=OFF)
+
 build() { # dir, extra cmake arguments...
     local dir=$1
     shift
@@ -41,10 +44,23 @@ build() { # dir, extra cmake arguments...
     cmake --build "$dir"
 }
 
+check_start() { # program
+    local program=$1 out status=0
+    out=$("$program" --version)
+    [[ $out == "TQRSetup "[0-9]* ]] || { echo "$program --version printed: $out" >&2; return 1; }
+    echo "$out"
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1) || status=$?
+    if [ "$status" -ne 1 ] || [ "$(printf '%s\n' "$out" | wc -l)" -ne 1 ] || [[ $out != "TQRSetup: no display"* ]]; then
+        echo "$program without a display exited $status and printed: $out" >&2
+        return 1
+    fi
+    echo "$out (as expected: exit 1)"
+}
+
 case "${1:-}" in
 run)
     install_missing "${PACKAGES[@]}"
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQR_BUILD_TESTS=OFF
+    build build "${RUN_CONFIG[@]}" -DTQR_WERROR=OFF
     if [ ! -x build/app/TQRSetup ]; then
         echo "Built the libraries; the main dialog does not exist yet, so there is nothing to start."
         exit 0
@@ -57,9 +73,14 @@ run)
     ;;
 test)
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
-    build build-test -DCMAKE_BUILD_TYPE=Debug
+    # The run command's build first, with warnings as errors: the optimiser
+    # finds warnings the debug builds never see. Then started as a user
+    # would, from a terminal without a display.
+    build build-release "${RUN_CONFIG[@]}" -DTQR_WERROR=ON
+    check_start build-release/app/TQRSetup
+    build build-test -DCMAKE_BUILD_TYPE=Debug -DTQR_WERROR=ON
     (cd build-test && ctest --output-on-failure -j2)
-    build build-asan -DCMAKE_BUILD_TYPE=Debug -DTQR_SANITIZE=ON
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DTQR_SANITIZE=ON -DTQR_WERROR=ON
     (cd build-asan && ctest --output-on-failure -j2)
     bash fuzz/run.sh 20
     ;;

@@ -837,5 +837,25 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>There is no PROFILE.BIN in %1.</source>
         <translation>In %1 gibt es keine PROFILE.BIN.</translation>
     </message>
+    <message>
+        <source>&quot;--lang&quot; needs a language, such as de</source>
+        <translation>&quot;--lang&quot; braucht eine Sprache, etwa de</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value</source>
+        <translation>&quot;%1&quot; braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>unbekannte Option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>there is no translation for &quot;%1&quot;; the dialog speaks English</source>
+        <translation>für &quot;%1&quot; gibt es keine Übersetzung; der Dialog spricht Englisch</translation>
+    </message>
 </context>
 </TS>

@@ -837,5 +837,25 @@ Send a test e-mail to %2?</source>
         <source>There is no PROFILE.BIN in %1.</source>
         <translation>No hay ningún PROFILE.BIN en %1.</translation>
     </message>
+    <message>
+        <source>&quot;--lang&quot; needs a language, such as de</source>
+        <translation>&quot;--lang&quot; necesita un idioma, por ejemplo es</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value</source>
+        <translation>&quot;%1&quot; necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>opción desconocida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>there is no translation for &quot;%1&quot;; the dialog speaks English</source>
+        <translation>no hay traducción para &quot;%1&quot;; el diálogo se muestra en inglés</translation>
+    </message>
 </context>
 </TS>

@@ -837,5 +837,25 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>There is no PROFILE.BIN in %1.</source>
         <translation>Il n&apos;y a pas de PROFILE.BIN dans %1.</translation>
     </message>
+    <message>
+        <source>&quot;--lang&quot; needs a language, such as de</source>
+        <translation>&quot;--lang&quot; demande une langue, par exemple fr</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value</source>
+        <translation>&quot;%1&quot; demande une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>option inconnue &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argument inattendu &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>there is no translation for &quot;%1&quot;; the dialog speaks English</source>
+        <translation>il n&apos;y a pas de traduction pour &quot;%1&quot; ; la fenêtre s&apos;affiche en anglais</translation>
+    </message>
 </context>
 </TS>

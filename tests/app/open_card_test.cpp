@@ -294,18 +294,33 @@ TEST_F(OpenCardTest, StartedAtHomeWithOneCardThePathIsThatCard)
     setenv("HOME", home.c_str(), 1);
 }
 
-TEST(StartFromTerminal, HelpAndVersionPrintAndNoDisplayIsOneLine)
+TEST(StartFromTerminal, OptionsAnswerWithoutADisplayAndMistakesExitTwo)
 {
+    // The arguments after the environment, the exit status and the output's
+    // first line; without a display the run itself ends in one line.
+    const std::string no_display = "TQRSetup: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set)\n";
+    const std::string usage = "Usage: TQRSetup [--help] [--version] [--lang LANGUAGE]\n";
     for (const auto& [args, status, out] : std::vector<std::tuple<std::string, int, std::string>>{
-             {"--version", 0, "TQRSetup 3.28\n"},
-             {"--help", 0, "Usage: TQRSetup [--help] [--version] [--lang LANGUAGE]\n"},
-             {"", 1, "TQRSetup: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set)\n"}}) {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " TQRSETUP " " + args;
+             {"LANGUAGE= LC_ALL=C " TQRSETUP " --version", 0, "TQRSetup 3.28\n"},
+             {"LANGUAGE= LC_ALL=C " TQRSETUP " --lang de --help", 0, usage},
+             {"LANGUAGE= LC_ALL=C " TQRSETUP, 1, no_display},
+             {"LANGUAGE= LC_ALL=C " TQRSETUP " -style fusion --lang=fr", 1, no_display},
+             {"LANGUAGE= LC_ALL=C " TQRSETUP " --bogus", 2, "TQRSetup: unknown option \"--bogus\"\n"},
+             {"LANGUAGE= LC_ALL=C " TQRSETUP " card", 2, "TQRSetup: unexpected argument \"card\"\n"},
+             {"LANGUAGE= LC_ALL=C " TQRSETUP " --lang", 2, "TQRSetup: \"--lang\" needs a language, such as de\n"},
+             {"LANGUAGE= LC_ALL=C " TQRSETUP " -platform", 2, "TQRSetup: \"-platform\" needs a value\n"},
+             {"LANGUAGE= LC_ALL=de_AT.UTF-8 " TQRSETUP " --lang=", 2, "TQRSetup: \"--lang\" braucht eine Sprache, etwa de\n"},
+             {"LANGUAGE= LC_ALL=C " TQRSETUP " --lang xx", 1,
+              "TQRSetup: there is no translation for \"xx\"; the dialog speaks English\n" + no_display},
+             {"LC_ALL= LANG=es_ES.UTF-8 LANGUAGE=es:de " TQRSETUP " --lang xx", 1,
+              "TQRSetup: no hay traducción para \"xx\"; el diálogo se muestra en inglés\n" + no_display}}) {
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + args;
         FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
         std::string text(4096, '\0');
         text.resize(std::fread(text.data(), 1, text.size(), pipe));
         EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), status) << args;
         EXPECT_EQ(text.substr(0, out.size()), out) << args;
-        EXPECT_TRUE(status != 1 || text == out) << "one line only: " << text;
+        EXPECT_TRUE(status != 1 || text == out) << "nothing more: " << text;
+        EXPECT_TRUE(status != 2 || text.substr(out.size()).starts_with("\n" + usage)) << "then the usage: " << text;
     }
 }
