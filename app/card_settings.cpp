@@ -4,7 +4,7 @@
 #include "framework/removable_volumes.h"
 #include "framework/translation.h"
 #include "settings/factory_defaults.h"
-#include "settings/profile_check.h"
+#include "tables/profile_check.h"
 #include "settings/profile_document.h"
 #include "settings/record_schema.h"
 #include "settings/settings_files.h"

@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
-#include "settings/profile_check.h"
+#include "tables/profile_check.h"
 #include "cli/profile_input.h"
 
 #include <CLI/CLI.hpp>

@@ -10,9 +10,6 @@
 
 namespace tqr::cli {
 
-// A JSON description is a few kilobytes; this leaves room for any layout.
-inline constexpr std::size_t kJsonLimit = 1 << 20;
-
 // A folder that exists and is a folder; throws ProfileError otherwise.
 void require_folder(const std::string& path);
 

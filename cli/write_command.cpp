@@ -2,7 +2,7 @@
 #include "cli/commands.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
-#include "settings/profile_check.h"
+#include "tables/profile_check.h"
 #include "cli/profile_json.h"
 #include "settings/settings_files.h"
 

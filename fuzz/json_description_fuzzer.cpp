@@ -1,7 +1,7 @@
 // Bytes of any kind -> tqrprofile's JSON reader -> the dialog's rules as
 // write and check run them. An accepted description must come back
 // unchanged through export. Standard C++ only, so it runs fast.
-#include "settings/profile_check.h"
+#include "tables/profile_check.h"
 #include "cli/profile_json.h"
 
 #include <cstddef>

@@ -3,6 +3,7 @@
 #include "settings/profile_document.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -39,6 +40,11 @@ std::string too_large(const std::string& name, std::size_t limit, const char* wh
     return name + ": larger than " + std::to_string(limit) + " bytes, not " + what;
 }
 
+std::string not_regular(const std::string& name, const char* what)
+{
+    return name + ": is not a regular file (a FIFO, a device or a socket), not " + what;
+}
+
 } // namespace
 
 std::string read_bounded(const std::string& path, std::size_t limit, const char* what)
@@ -55,13 +61,19 @@ std::string read_bounded(const std::string& path, std::size_t limit, const char*
         throw ProfileError(path + ": no such file");
     if (fs::is_directory(st))
         throw ProfileError(path + ": is a folder, not " + what);
-    if (fs::is_regular_file(st) && fs::file_size(path, ec) > limit)
+    if (!fs::is_regular_file(st))
+        throw ProfileError(not_regular(path, what));
+    if (fs::file_size(path, ec) > limit)
         throw ProfileError(too_large(path, limit, what));
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         throw ProfileError(path + ": cannot be read (" + std::strerror(errno) + ")");
     std::string bytes;
     try {
+        // The name may have been swapped for a FIFO since it was looked at.
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
+            throw ProfileError(not_regular(path, what));
         bytes = read_at_most(fd, limit, path);
     } catch (...) {
         ::close(fd);

@@ -6,7 +6,7 @@
 #include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
-#include "settings/profile_check.h"
+#include "tables/profile_check.h"
 #include "settings/record_schema.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"

@@ -1,11 +1,11 @@
 #include "cli/commands.h"
-#include "settings/profile_check.h"
-#include "settings/profile_document.h"
 #include "cli/profile_json.h"
 #include "cli/profile_show.h"
+#include "settings/profile_document.h"
 #include "settings/settings_files.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
+#include "tables/profile_check.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
 
@@ -277,11 +277,12 @@ TEST_F(CliTest, ClearErrorsAndExitCodes)
 
     const Case cases[] = {
         {"show " + file("nope.bin").string(), 1, "no such file"},
-        {"show /dev/zero", 1, "/dev/zero: larger than 1672 bytes, not a settings file"},
+        {"show /dev/zero", 1, "/dev/zero: is not a regular file (a FIFO, a device or a socket), not a settings file"},
         {"show " + file("card").string(), 1, "is a folder, not a settings file"},
         {"show " + file("huge.dat").string(), 1, "larger than 1672 bytes"},
-        {"mailtest /dev/zero", 1, "/dev/zero: larger than 1048576 bytes, not a settings file or JSON description"},
-        {"mailtest " + file("fifo").string(), 1, "fifo: wrong size, 0 bytes"},
+        {"mailtest /dev/zero", 1,
+         "/dev/zero: is not a regular file (a FIFO, a device or a socket), not a settings file or JSON description"},
+        {"mailtest " + file("fifo").string(), 1, "fifo: is not a regular file"},
         {"mailtest " + file("card").string(), 1, "is a folder, not a settings file or JSON description"},
         {"write " + file("card").string() + " " + file("cam.json").string(), 1, "is a folder, not a JSON description"},
         {"write " + file("cam.json").string() + " \"\"", 2, "not an empty name"},

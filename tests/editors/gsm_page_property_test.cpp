@@ -12,7 +12,7 @@
 #include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
-#include "settings/profile_check.h"
+#include "tables/profile_check.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
 #include "tests/support/keyboard.h"

@@ -1,4 +1,4 @@
-#include "settings/profile_check.h"
+#include "tables/profile_check.h"
 
 #include "settings/record_schema.h"
 #include "settings/value_rules.h"
