@@ -3,6 +3,7 @@
 #include "app/about_dialog.h"
 #include "app/card_settings.h"
 #include "framework/data_exchange.h"
+#include "framework/text_codec.h"
 #include "framework/translation.h"
 #include "framework/ui_services.h"
 #include "resources/app_icon.h"
@@ -156,8 +157,8 @@ void SetupDialog::start_at_the_only_card()
 
 void SetupDialog::show_title(const std::string& card_label)
 {
-    const std::string title = card_label.empty() ? title_ : title_ + " - " + card_label;
-    window()->setWindowTitle(QString::fromUtf8(title.c_str()));
+    const QString title = QString::fromUtf8(title_.c_str());
+    window()->setWindowTitle(card_label.empty() ? title : title + QStringLiteral(" - ") + fw::plain_text(card_label));
 }
 
 // The window system owns the title-bar menu here, so the About entry lives

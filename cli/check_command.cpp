@@ -1,8 +1,9 @@
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
-#include "tables/profile_check.h"
 #include "cli/profile_input.h"
+#include "tables/profile_check.h"
 
 #include <CLI/CLI.hpp>
 
@@ -26,7 +27,7 @@ CLI::App* add_check_command(CLI::App& app, int& exit_code)
                                             "dialog's first message first; for a JSON description a dry run of write");
     sub->add_option("FILE", o->file, "PROFILE.BIN, store file or JSON description (- for standard input)")->required();
     set_exit_codes(*sub, "nothing found", "something found, or the file cannot be read");
-    sub->callback([o, &exit_code] { exit_code = run_check(*o, std::cout, std::cerr); });
+    sub->callback([o, &exit_code] { exit_code = run_check(*o, standard_output(), standard_error()); });
     return sub;
 }
 

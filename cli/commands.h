@@ -46,6 +46,7 @@ CLI::App* add_write_command(CLI::App& app, int& exit_code);
 
 struct DiffOptions {
     std::string a, b;
+    bool show_passwords = false;
 };
 int run_diff(const DiffOptions& o, std::ostream& out, std::ostream& err);
 CLI::App* add_diff_command(CLI::App& app, int& exit_code);

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
 #include "cli/profile_json.h"
@@ -9,6 +10,17 @@
 #include <memory>
 
 namespace tqr::cli {
+
+namespace {
+
+// Masked as show masks them: a password that differs is named, not shown.
+bool secret(const std::string& key)
+{
+    const std::string name = key.substr(key.rfind('.') + 1);
+    return name.find("password") != std::string::npos && name != "password_on";
+}
+
+} // namespace
 
 int run_diff(const DiffOptions& o, std::ostream& out, std::ostream&)
 {
@@ -21,7 +33,10 @@ int run_diff(const DiffOptions& o, std::ostream& out, std::ostream&)
         const auto it = b.find(key);
         if (key == "file" || it == b.end() || it->second == value_a)
             continue;
-        out << printable(key + ": " + value_a + " -> " + it->second) << "\n";
+        if (secret(key) && !o.show_passwords)
+            out << key << ": *** -> *** (--show-passwords shows them)\n";
+        else
+            out << printable(key + ": " + value_a + " -> " + it->second) << "\n";
         ++differences;
     }
     return differences == 0 ? 0 : 1;
@@ -33,8 +48,9 @@ CLI::App* add_diff_command(CLI::App& app, int& exit_code)
     auto* sub = app.add_subcommand("diff", "List the settings that differ between two files; exit 1 if any");
     sub->add_option("A", o->a, "First file")->required();
     sub->add_option("B", o->b, "Second file")->required();
+    sub->add_flag("--show-passwords", o->show_passwords, "Show differing passwords instead of masking them");
     set_exit_codes(*sub, "the settings are the same", "they differ, or a file cannot be read");
-    sub->callback([o, &exit_code] { exit_code = run_diff(*o, std::cout, std::cerr); });
+    sub->callback([o, &exit_code] { exit_code = run_diff(*o, standard_output(), standard_error()); });
     return sub;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
 #include "cli/profile_json.h"
@@ -24,6 +25,13 @@ namespace {
 // `path` is replaced rather than written through.
 void replace_private(const std::string& path, const std::string& text)
 {
+    // A device, FIFO or folder there is not a file to replace: renaming over
+    // /dev/null would leave the passwords in a file where nobody expects one.
+    std::error_code ec;
+    const auto there = std::filesystem::symlink_status(path, ec);
+    if (std::filesystem::exists(there) && !std::filesystem::is_regular_file(there) &&
+        !std::filesystem::is_symlink(there))
+        throw ProfileError(path + ": is not a regular file, not replaced (- writes to standard output)");
     const std::filesystem::path target(path);
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -64,7 +72,7 @@ int run_export(const ExportOptions& o, std::ostream& out, std::ostream&)
     // Escaped like every output, though JSON needs it for C1 characters
     // only: "\u0085" reads back as the same character.
     const std::string text = printable_lines(to_json(read_profile_file(o.file)).dump(2)) + "\n";
-    if (o.output == "-")
+    if (o.output == "-" || o.output == "/dev/stdout")
         out << text;
     else
         replace_private(o.output, text);
@@ -79,7 +87,7 @@ CLI::App* add_export_command(CLI::App& app, int& exit_code)
     sub->add_option("-o,--output", o->output,
                     "JSON file to write, replaced by a new file readable by you only (default -: standard output)");
     set_exit_codes(*sub, "written", "the file cannot be read or the output written");
-    sub->callback([o, &exit_code] { exit_code = run_export(*o, std::cout, std::cerr); });
+    sub->callback([o, &exit_code] { exit_code = run_export(*o, standard_output(), standard_error()); });
     return sub;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/mail_test_command.h"
 
+#include "cli/console.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
 #include "cli/profile_input.h"
@@ -70,7 +71,7 @@ CLI::App* add_mail_test_command(CLI::App& app, int& exit_code)
                     "system's");
     set_exit_codes(*sub, "the login (and with --send the test e-mail) worked",
                    "it did not, with the reason; or the file cannot be read");
-    sub->callback([options, &exit_code] { exit_code = run_mail_test(*options, std::cout, std::cerr); });
+    sub->callback([options, &exit_code] { exit_code = run_mail_test(*options, standard_output(), standard_error()); });
     return sub;
 }
 

@@ -1,20 +1,20 @@
 // tqrprofile: read, check, compare and prepare camera settings files.
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/mail_test_command.h"
 #include "cli/manual_page.h"
 #include "cli/operators_command.h"
-#include "cli/printable.h"
-#include "settings/profile_document.h"
 #include "settings/file_exception.h"
+#include "settings/profile_document.h"
 
 #include <CLI/CLI.hpp>
-
-#include <iostream>
 
 using namespace tqr;
 using namespace tqr::cli;
 
-int main(int argc, char** argv)
+namespace {
+
+int run(int argc, char** argv)
 {
     CLI::App app{"Reads, checks, compares and prepares TQR camera settings files "
                  "(PROFILE.BIN or the TQRSetup.DAT store file)."};
@@ -36,17 +36,25 @@ int main(int argc, char** argv)
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e);
+        const int code = app.exit(e, standard_output(), standard_error());
         return code == 0 ? 0 : kUsageError;
     } catch (const ProfileError& e) {
-        std::cerr << "tqrprofile: " << printable(e.what()) << "\n";
+        standard_error() << "tqrprofile: " << e.what() << "\n";
         return 1;
     } catch (const CFileException& e) {
-        std::cerr << "tqrprofile: " << printable(e.error_text()) << "\n";
+        standard_error() << "tqrprofile: " << e.error_text() << "\n";
         return 1;
     } catch (const std::exception& e) {
-        std::cerr << "tqrprofile: " << printable(e.what()) << "\n";
+        standard_error() << "tqrprofile: " << e.what() << "\n";
         return 1;
     }
     return exit_code;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    install_console();
+    return finish_console(run(argc, argv));
 }

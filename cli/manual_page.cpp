@@ -1,5 +1,6 @@
 #include "cli/manual_page.h"
 
+#include "cli/console.h"
 #include "cli/field_manual.h"
 
 #include <CLI/CLI.hpp>
@@ -86,7 +87,7 @@ CLI::Option* add_manual_flag(CLI::App& app, const std::string& version)
     auto* flag = app.add_flag_callback(
         "--manual",
         [&app, version] {
-            std::cout << manual_page(app, version);
+            standard_output() << manual_page(app, version);
             throw CLI::Success();
         },
         "Print the manual page (roff)");

@@ -1,6 +1,7 @@
 #include "cli/operators_command.h"
 
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/manual_page.h"
 #include "providers/operator_fill.h"
 #include "providers/provider_database.h"
@@ -130,7 +131,7 @@ CLI::App* add_operators_command(CLI::App& app, int& exit_code)
                         providers::kStandardDatabasePath + ")");
     sub->add_flag("--json", o->json, "Print the operator object that write takes, without its name");
     set_exit_codes(*sub, "found", "not found, or the database cannot be read");
-    sub->callback([o, &exit_code] { exit_code = run_operators(*o, std::cout, std::cerr); });
+    sub->callback([o, &exit_code] { exit_code = run_operators(*o, standard_output(), standard_error()); });
     return sub;
 }
 

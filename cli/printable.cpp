@@ -61,7 +61,8 @@ std::string printable(std::string_view text)
     for (std::size_t i = 0; i < text.size();) {
         char32_t cp = 0;
         const std::size_t n = decode(text, i, cp);
-        if (n == 0 || (n == 1 && unsafe(cp))) {
+        // DEL as a code point: "\x7F" would make JSON output invalid.
+        if (n == 0 || (n == 1 && unsafe(cp) && cp != 0x7F)) {
             std::snprintf(buf, sizeof buf, "\\x%02X", static_cast<unsigned char>(text[i]));
             out += buf;
             ++i;
@@ -81,10 +82,10 @@ std::string printable_lines(std::string_view text)
 {
     std::string out;
     for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::size_t end = std::min(text.find_first_of("\n\t", start), text.size());
         out += printable(text.substr(start, end - start));
         if (end < text.size())
-            out += '\n';
+            out += text[end];
         start = end + 1;
     }
     return out;

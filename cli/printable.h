@@ -15,7 +15,8 @@ namespace tqr::cli {
 // Inside a JSON text the code point escapes are JSON's own, so JSON stays
 // JSON.
 std::string printable(std::string_view text);
-// The same, line by line: the line feeds that end lines stay.
+// The same, line by line: the line feeds that end lines stay, and so do
+// tabs, which separate columns.
 std::string printable_lines(std::string_view text);
 
 } // namespace tqr::cli

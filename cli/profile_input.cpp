@@ -5,13 +5,37 @@
 
 namespace tqr::cli {
 
+namespace {
+
+std::string name_of(const std::string& path)
+{
+    return path == "-" ? "standard input" : path;
+}
+
+// What is wrong inside a description is told with the file it is in.
+ProfileDocument description_from(const std::string& bytes, const std::string& path)
+{
+    try {
+        return from_json(parse_json_text(bytes));
+    } catch (const ProfileError& e) {
+        throw ProfileError(name_of(path) + ": " + e.what());
+    }
+}
+
+} // namespace
+
+ProfileDocument read_description(const std::string& path)
+{
+    return description_from(read_bounded(path, kJsonLimit, "a JSON description"), path);
+}
+
 ProfileDocument read_file_or_description(const std::string& path)
 {
     const std::string bytes = read_bounded(path, kJsonLimit, "a settings file or JSON description");
     const auto first = bytes.find_first_not_of(" \t\r\n");
     if (first != std::string::npos && bytes[first] == '{')
-        return from_json(parse_json_text(bytes));
-    const std::string name = path == "-" ? "standard input" : path;
+        return description_from(bytes, path);
+    const std::string name = name_of(path);
     if (bytes.size() > kSettingsFileLimit)
         throw ProfileError(name + ": larger than " + std::to_string(kSettingsFileLimit) +
                            " bytes, not a settings file (nor a JSON description)");

@@ -12,5 +12,7 @@
 namespace tqr::cli {
 
 ProfileDocument read_file_or_description(const std::string& path);
+// A JSON description only, as write takes it.
+ProfileDocument read_description(const std::string& path);
 
 } // namespace tqr::cli

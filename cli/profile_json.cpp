@@ -2,9 +2,11 @@
 
 #include "settings/ansi_text.h"
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <span>
+#include <vector>
 
 namespace tqr::cli {
 
@@ -348,15 +350,92 @@ ProfileDocument from_json(const Json& json)
     return doc;
 }
 
+namespace {
+
+// The record's own shape is five levels deep; a description far deeper is
+// no description, and building it would exhaust the stack.
+constexpr int kMaxJsonDepth = 16;
+
+std::size_t line_of(const std::string& text, std::size_t byte)
+{
+    return 1 +
+           static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(byte), '\n'));
+}
+
+// Counted on the text itself, before the parser builds anything.
+void refuse_deep_nesting(const std::string& text)
+{
+    int depth = 0;
+    bool in_string = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (in_string) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > kMaxJsonDepth)
+                throw ProfileError("invalid JSON on line " + std::to_string(line_of(text, i)) +
+                                   ": nested deeper than " + std::to_string(kMaxJsonDepth) + " levels");
+        } else if (c == '}' || c == ']') {
+            --depth;
+        }
+    }
+}
+
+// Where the parser is, for naming a key given twice: "gsm.email.port".
+struct Frame {
+    bool object;
+    std::set<std::string> keys;
+    std::string key;
+    std::size_t index = 0;
+};
+
+std::string path_of(const std::vector<Frame>& frames)
+{
+    std::string path;
+    for (const Frame& f : frames) {
+        if (!f.object)
+            path += "[" + std::to_string(f.index) + "]";
+        else if (!f.key.empty())
+            path += (path.empty() ? "" : ".") + f.key;
+    }
+    return path;
+}
+
+} // namespace
+
 Json parse_json_text(const std::string& text)
 {
+    refuse_deep_nesting(text);
+    // With a key given twice the last would silently win: "max_size": 999
+    // followed by "max_size": 40 is a mistake to show, not to guess at.
+    std::vector<Frame> frames;
+    const auto note = [&frames](int, Json::parse_event_t event, Json& parsed) {
+        using E = Json::parse_event_t;
+        const bool ends_element = event == E::value || event == E::object_end || event == E::array_end;
+        if (event == E::object_end || event == E::array_end)
+            frames.pop_back();
+        if (event == E::object_start || event == E::array_start)
+            frames.push_back(Frame{event == E::object_start, {}, {}, 0});
+        if (event == E::key) {
+            frames.back().key = parsed.get<std::string>();
+            if (!frames.back().keys.insert(frames.back().key).second)
+                throw ProfileError(path_of(frames) + ": given twice");
+        }
+        if (ends_element && !frames.empty() && !frames.back().object)
+            ++frames.back().index;
+        return true;
+    };
     try {
-        return Json::parse(text);
+        return Json::parse(text, note);
     } catch (const Json::parse_error& e) {
         const std::size_t end = std::min(e.byte, text.size());
-        const auto line =
-            1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end > 0 ? end - 1 : 0), '\n');
-        throw ProfileError("invalid JSON on line " + std::to_string(line) + ": " + e.what());
+        throw ProfileError("invalid JSON on line " + std::to_string(line_of(text, end > 0 ? end - 1 : 0)) + ": " +
+                           e.what());
     } catch (const Json::exception& e) {
         // A number too large for any field, for one.
         throw ProfileError(std::string("invalid JSON: ") + e.what());

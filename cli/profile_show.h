@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/profile_document.h"
 #include "cli/profile_json.h"
+#include "settings/profile_document.h"
 
 #include <string>
 

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
 #include "cli/profile_show.h"
@@ -28,7 +29,7 @@ CLI::App* add_show_command(CLI::App& app, int& exit_code)
     sub->add_flag("--json", o->json, "Print the same as JSON");
     sub->add_flag("--show-passwords", o->show_passwords, "Show passwords instead of masking them");
     set_exit_codes(*sub, "shown", "the file cannot be read or is no settings file");
-    sub->callback([o, &exit_code] { exit_code = run_show(*o, std::cout, std::cerr); });
+    sub->callback([o, &exit_code] { exit_code = run_show(*o, standard_output(), standard_error()); });
     return sub;
 }
 

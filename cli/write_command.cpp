@@ -1,10 +1,12 @@
 #include "cli/command_io.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/manual_page.h"
 #include "cli/printable.h"
-#include "tables/profile_check.h"
+#include "cli/profile_input.h"
 #include "cli/profile_json.h"
 #include "settings/settings_files.h"
+#include "tables/profile_check.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,7 +21,7 @@ int run_write(const WriteOptions& o, std::ostream& out, std::ostream& err)
         err << "tqrprofile: write needs the folder of the SD card, not an empty name\n";
         return kUsageError;
     }
-    ProfileDocument doc = from_json(parse_json_text(read_bounded(o.json, kJsonLimit, "a JSON description")));
+    ProfileDocument doc = read_description(o.json);
     require_folder(o.folder);
     if (const auto refusal = prepare_for_writing(doc.record)) {
         err << "refused: " << printable(*refusal) << "\n";
@@ -37,7 +39,7 @@ CLI::App* add_write_command(CLI::App& app, int& exit_code)
     sub->add_option("JSON", o->json, "JSON description (- for standard input)")->required();
     sub->add_option("FOLDER", o->folder, "Folder to write PROFILE.BIN into (the SD card)")->required();
     set_exit_codes(*sub, "PROFILE.BIN written", "refused (nothing written), or a file cannot be read or written");
-    sub->callback([o, &exit_code] { exit_code = run_write(*o, std::cout, std::cerr); });
+    sub->callback([o, &exit_code] { exit_code = run_write(*o, standard_output(), standard_error()); });
     return sub;
 }
 

@@ -24,4 +24,13 @@ bool is_ansi(QChar c);
 QString from_path_bytes(std::string_view bytes);
 std::string to_path_bytes(const QString& text);
 
+// Text from outside (a card's label, a folder's name, a database's entry)
+// as shown: control characters and the marks that reorder text replaced by
+// U+FFFD, so it can neither format itself nor pose as another. Line breaks
+// stay where `keep_line_breaks` says so (a message's own lines).
+// Bytes that are not UTF-8 stay as they are, for the message box to show
+// as it shows any such name.
+std::string plain_utf8(std::string_view utf8, bool keep_line_breaks = false);
+QString plain_text(std::string_view utf8);
+
 } // namespace tqr::fw

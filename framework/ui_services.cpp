@@ -3,6 +3,7 @@
 #include "framework/cdialog.h"
 #include "framework/folder_browser.h"
 #include "framework/message_box.h"
+#include "framework/text_codec.h"
 #include "framework/translation.h"
 
 #include <QCoreApplication>
@@ -100,7 +101,15 @@ int message_box(QWidget* owner, std::string_view text, unsigned style)
 
 int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style)
 {
-    return current_ui().message_box(MessageBoxRequest{owner, app_name(), translated_utf8(text, args), style});
+    // The arguments and composed messages carry names from outside (a
+    // card's label in its folder, a server's reply): no control character
+    // or reordering mark of theirs reaches the box, and only the message's
+    // own line breaks stay.
+    std::vector<std::string> plain_args;
+    for (const std::string& arg : args)
+        plain_args.push_back(plain_utf8(arg));
+    const std::string shown = plain_utf8(translated_utf8(text, plain_args), true);
+    return current_ui().message_box(MessageBoxRequest{owner, app_name(), shown, style});
 }
 
 } // namespace tqr::fw

@@ -107,6 +107,33 @@ void impossible_values(const ProfileRecord& r, std::vector<Finding>& out)
                                                                   std::string(country_name(sel.country_index))});
 }
 
+// The camera takes every text as it stands: a control character in an APN,
+// an account or a server name never works. The recipients and the sender
+// have the dialog's own refusals above.
+void control_characters(const ProfileDocument& doc, std::vector<Finding>& out)
+{
+    const auto check = [&](const std::string& key, const char* field, std::size_t width) {
+        const std::string text(field, strnlen(field, width));
+        if (rules::has_control_character(text))
+            out.push_back({key, "the text holds a control character, which the camera cannot use"});
+    };
+    // A built-in operator's row is put in by OK, whatever the file holds.
+    const bool own_operator = unpack_operator_select(doc.record.gsm.operator_select).country_index == kCustomerCountry;
+    for (const schema::Field& f : schema::fields()) {
+        if (f.kind != schema::Kind::text || f.id == Id::email_address || (f.id >= Id::phone_0 && f.id <= Id::email_3))
+            continue;
+        if (!own_operator && f.key.starts_with("gsm.operator."))
+            continue;
+        const auto field = schema::text(doc.record, f);
+        check(f.key, reinterpret_cast<const char*>(field.data()), field.size());
+    }
+    if (doc.custom)
+        for (std::size_t i = 0; i < doc.custom->size(); ++i)
+            for (const auto& t : schema::operator_texts())
+                check("custom_operators[" + std::to_string(i) + "]." + t.name,
+                      reinterpret_cast<const char*>(&(*doc.custom)[i]) + t.offset, t.width);
+}
+
 // For a built-in country the dialog's OK puts the table's row into the
 // record; a different block would not survive it.
 bool operator_block_differs(const GsmBlock& g)
@@ -125,6 +152,7 @@ std::vector<Finding> find_faults(const ProfileDocument& doc)
     std::vector<Finding> out;
     dialog_refusals(doc.record.gsm, out);
     impossible_values(doc.record, out);
+    control_characters(doc, out);
     if (operator_block_differs(doc.record.gsm)) {
         const OperatorSelect sel = unpack_operator_select(doc.record.gsm.operator_select);
         out.push_back({"gsm.operator", "differs from the row of " + std::string(country_name(sel.country_index)) +

@@ -222,6 +222,24 @@ TEST_F(OpenCardTest, AFileTheToolCannotHaveWrittenIsRefusedAndChangesNothing)
     }
 }
 
+TEST_F(OpenCardTest, ALabelAndAFolderFromOutsideShowAsPlainText)
+{
+    // Whoever formatted the card chose these: an escape that clears a
+    // terminal, a bell, an override that turns "gnp.exe" into "exe.png".
+    const std::string folder = (env.work() / "C\x1b]0;x\x07").string();
+    fs::create_directories(folder);
+    table.mount("/dev/sdd1", folder);
+    table.removable.insert("/dev/sdd1");
+    table.labels["/dev/sdd1"] = "CAM\x1b[2J\xe2\x80\xaegnp.exe\n";
+    ProfileRecord card = current_profile;
+    card.gsm.max_size = 99;
+    write_file(folder + "/PROFILE.BIN", profile_bin(card));
+    run([&](SetupDialog& d) {
+        pick(d, 2, [&] { expect_offer((env.work() / "C\uFFFD]0;x\uFFFD").string()); });
+        EXPECT_EQ(d.window()->windowTitle().toStdString(), kTitle + " - CAM\uFFFD[2J\uFFFDgnp.exe\uFFFD");
+    });
+}
+
 TEST_F(OpenCardTest, ACustomOperatorOfTheCardReplacesTheStoredRowOnlyOnYes)
 {
     std::mt19937 rng(3);
