@@ -231,6 +231,7 @@ TEST_F(OpenCardTest, ALabelAndAFolderFromOutsideShowAsPlainText)
     table.mount("/dev/sdd1", folder);
     table.removable.insert("/dev/sdd1");
     table.labels["/dev/sdd1"] = "CAM\x1b[2J\xe2\x80\xaegnp.exe\n";
+    apply_factory_defaults();
     ProfileRecord card = current_profile;
     card.gsm.max_size = 99;
     write_file(folder + "/PROFILE.BIN", profile_bin(card));
