@@ -6,10 +6,10 @@
 #include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
-#include "tables/profile_check.h"
 #include "settings/record_schema.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
+#include "tables/profile_check.h"
 #include "tests/support/fake_mount_table.h"
 #include "tests/support/keyboard.h"
 #include "tests/support/record_fixtures.h"
@@ -317,7 +317,8 @@ TEST(StartFromTerminal, OptionsAnswerWithoutADisplayAndMistakesExitTwo)
 {
     // The arguments after the environment, the exit status and the output's
     // first line; without a display the run itself ends in one line.
-    const std::string no_display = "TQRSetup: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set)\n";
+    const std::string no_display =
+        "TQRSetup: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set)\n";
     const std::string usage = "Usage: TQRSetup [--help] [--version] [--lang LANGUAGE]\n";
     for (const auto& [args, status, out] : std::vector<std::tuple<std::string, int, std::string>>{
              {"LANGUAGE= LC_ALL=C " TQRSETUP " --version", 0, "TQRSetup 3.28\n"},
@@ -328,7 +329,8 @@ TEST(StartFromTerminal, OptionsAnswerWithoutADisplayAndMistakesExitTwo)
              {"LANGUAGE= LC_ALL=C " TQRSETUP " card", 2, "TQRSetup: unexpected argument \"card\"\n"},
              {"LANGUAGE= LC_ALL=C " TQRSETUP " --lang", 2, "TQRSetup: \"--lang\" needs a language, such as de\n"},
              {"LANGUAGE= LC_ALL=C " TQRSETUP " -platform", 2, "TQRSetup: \"-platform\" needs a value\n"},
-             {"LANGUAGE= LC_ALL=de_AT.UTF-8 " TQRSETUP " --lang=", 2, "TQRSetup: \"--lang\" braucht eine Sprache, etwa de\n"},
+             {"LANGUAGE= LC_ALL=de_AT.UTF-8 " TQRSETUP " --lang=", 2,
+              "TQRSetup: \"--lang\" braucht eine Sprache, etwa de\n"},
              {"LANGUAGE= LC_ALL=C " TQRSETUP " --lang xx", 1,
               "TQRSetup: there is no translation for \"xx\"; the dialog speaks English\n" + no_display},
              {"LC_ALL= LANG=es_ES.UTF-8 LANGUAGE=es:de " TQRSETUP " --lang xx", 1,

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/profile_json.h"
 #include "cli/profile_show.h"
+#include "settings/bounded_read.h"
 #include "settings/profile_document.h"
 #include "settings/settings_files.h"
 #include "settings/value_rules.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -67,10 +69,11 @@ struct RunResult {
     std::string out;
 };
 
-// Runs the real executable; stderr joins stdout.
-RunResult run(const std::string& args)
+// Runs the real executable, or a command line of its own; stderr joins
+// stdout (before any redirection of stdout the command gives).
+RunResult run(const std::string& args, bool tqrprofile = true)
 {
-    const std::string command = std::string(TQRPROFILE) + " " + args + " 2>&1";
+    const std::string command = tqrprofile ? std::string(TQRPROFILE) + " " + args + " 2>&1" : "exec 2>&1; " + args;
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string out;
     char buf[4096];
@@ -372,21 +375,100 @@ TEST_F(CliTest, FlattenNamesEveryLeafByItsPath)
 
 // An address that carries ESC, BEL or CR cannot steer the terminal: show
 // and every message echo it escaped.
-TEST_F(CliTest, TextOutputEscapesControlCharacters)
+// Every command that reads a kind of input meets the hostile ones: each
+// ends in time with its exit code and a message naming the file, prints no
+// control byte but tab and line feed, and never a password it was not
+// asked for.
+TEST_F(CliTest, HostileInputsAreRefusedOrPrintedSafely)
 {
     ProfileRecord r = default_record();
     write_text(r.gsm.emails[1], "\x1B]0;owned\x07x\r@y.org");
     write_text(r.gsm.operator_entry.name, "\2352;t");
+    write_text(r.gsm.email.account.password, "s3cret");
+    write_text(r.gsm.email.account.account, "\x1B[2J\x7F");
     write_file(file("esc.dat"), store_bytes(r));
-    const RunResult shown = run("show " + file("esc.dat").string());
-    for (const char* line :
-         {"Email Recipients: cam@birchwatch.eu;\\x1B]0;owned\\x07x\\x0D@y.org;\n", "Operator in use: \\u009d2;t\n"})
-        EXPECT_NE(shown.out.find(line), std::string::npos) << shown.out;
-    const RunResult json = run("show --json " + file("esc.dat").string());
-    EXPECT_EQ(parse_json_text(json.out)["Operator in use"], "\302\2352;t") << "still JSON, the same text";
-    for (const RunResult& any :
-         {shown, json, run("check " + file("esc.dat").string()), run("show " + file("\x1B[2J.dat").string())})
-        EXPECT_EQ(any.out.find_first_of("\x1B\x07\r"), std::string::npos) << any.out;
+    write_text(r.gsm.email.account.password, "0ther-pw");
+    write_file(file("other.dat"), store_bytes(r));
+    std::string deep;
+    for (int i = 0; i < 150000; ++i)
+        deep += "{\"a\":";
+    write_file(file("deep.json"), deep + "1" + std::string(150000, '}'));
+    std::string at_limit = "1", past_limit;
+    for (int i = 0; i < 16; ++i)
+        at_limit = "{\"a\":" + at_limit + "}";
+    past_limit = "{\"a\":" + at_limit + "}";
+    write_file(file("sixteen.json"), at_limit);
+    write_file(file("seventeen.json"), past_limit);
+    write_file(file("twice.json"), R"({"file": "PROFILE.BIN", "gsm": {"max_size": 999, "max_size": 40}})");
+    write_file(file("long.dat"), std::string(kSettingsFileLimit + 1, 'x'));
+    write_file(file("long.json"), "{" + std::string(kJsonLimit, ' ') + "}");
+    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
+    const std::string esc = file("esc.dat"), odd = file("x\x1B[2J\xE2\x81\xA9y.dat");
+
+    struct Case {
+        std::string args;
+        int status;
+        std::string says; // in the output, "" for nothing in particular
+    };
+    const Case cases[] = {
+        {"show " + esc, 0, "Email Recipients: cam@birchwatch.eu;\\x1B]0;owned\\x07x\\x0D@y.org;\n"},
+        {"show " + esc, 0, "Operator in use: \\u009d2;t\n"},
+        {"show --json " + esc, 0, "\"Account\": \"\\u001b[2J\\u007f\""},
+        {"check " + esc, 1, ""},
+        {"diff " + esc + " " + file("other.dat").string(), 1,
+         "gsm.email.password: *** -> *** (--show-passwords shows them)\n"},
+        {"show " + odd, 1, "x\\x1B[2J\\u2069y.dat: no such file"},
+        {"check " + file("deep.json").string(), 1, "deep.json: invalid JSON on line 1: nested deeper than 16 levels"},
+        {"write " + file("deep.json").string() + " .", 1, "nested deeper than 16 levels"},
+        {"mailtest " + file("deep.json").string(), 1, "nested deeper than 16 levels"},
+        {"check " + file("sixteen.json").string(), 1, "sixteen.json: file: missing"},
+        {"check " + file("seventeen.json").string(), 1, "nested deeper than 16 levels"},
+        {"check " + file("twice.json").string(), 1, "twice.json: gsm.max_size: given twice"},
+        {"show " + file("long.dat").string(), 1, "long.dat: larger than 1672 bytes"},
+        {"check " + file("long.json").string(), 1, "long.json: larger than 1048576 bytes"},
+        {"show " + file("fifo").string(), 1, "fifo: is not a regular file"},
+        {"write " + file("fifo").string() + " .", 1, "fifo: is not a regular file"},
+        {"show /dev/zero", 1, "/dev/zero: is not a regular file"},
+        {"show " + esc + " >/dev/full", 1, "standard output: cannot be written (No space left on device)"},
+        {"show --json " + esc + " >/dev/full", 1, "cannot be written"},
+        {"check " + esc + " >/dev/full", 1, "cannot be written"},
+        {"export " + esc + " >/dev/full", 1, "cannot be written"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const auto started = std::chrono::steady_clock::now();
+        const RunResult result = run("timeout 20 " TQRPROFILE " " + c.args, false);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(15)) << "waited";
+        EXPECT_EQ(result.status, c.status) << result.out;
+        EXPECT_NE(result.out.find(c.says), std::string::npos) << result.out;
+        EXPECT_EQ(std::count_if(result.out.begin(), result.out.end(),
+                                [](char ch) { return ch >= 0 && ch < 0x20 && ch != '\t' && ch != '\n'; }),
+                  0)
+            << result.out;
+        EXPECT_EQ(result.out.find("s3cret"), std::string::npos) << result.out;
+        EXPECT_EQ(result.out.find("0ther-pw"), std::string::npos) << result.out;
+    }
+    EXPECT_EQ(parse_json_text(run("show --json " + esc).out)["Operator in use"], "\302\2352;t") << "still JSON";
+}
+
+// The output named is a device or the standard output: run in a mount
+// namespace of its own with a /dev of its own, so a broken gate replaces
+// that namespace's file, never the machine's.
+TEST_F(CliTest, ExportToADeviceIsRefusedAndToStandardOutputWritesThere)
+{
+    if (::geteuid() != 0 || std::system("unshare -m true 2>/dev/null") != 0)
+        GTEST_SKIP() << "needs root and mount namespaces";
+    write_file(file("in.dat"), store_bytes(crafted_record()));
+    const std::string in = file("in.dat").string();
+    const std::string dev = "unshare -m sh -c 'mount -t tmpfs tmpfs /dev && mknod -m 666 /dev/null c 1 3 && "
+                            "ln -s /proc/self/fd/1 /dev/stdout && ";
+    const std::string check = "; s=$?; test -c /dev/null && test -L /dev/stdout || echo REPLACED; exit $s'";
+    const RunResult null = run(dev + TQRPROFILE " export " + in + " -o /dev/null 2>&1" + check, false);
+    EXPECT_EQ(null.status, 1);
+    EXPECT_EQ(null.out, "tqrprofile: /dev/null: is not a regular file, not replaced (- writes to standard output)\n");
+    const RunResult out = run(dev + TQRPROFILE " export " + in + " -o /dev/stdout" + check, false);
+    EXPECT_EQ(out.status, 0);
+    EXPECT_EQ(from_json(parse_json_text(out.out)).record.gsm.max_size, crafted_record().gsm.max_size);
 }
 
 // check reads a description; export -o puts a new file readable by the user only in place of whatever
