@@ -297,6 +297,9 @@ void SetupDialog::on_ok()
     }
     check_card_still_there();
     save_profile(path_);
+    // The card now holds what the dialog shows, wherever the path led.
+    loaded_folder_ = examined_path_ = path_;
+    show_title(card_label(path_));
     message_box(TQR_TR_NOOP("TQRSetup", "PROFILE.BIN has been saved in %1"), {path_});
 }
 

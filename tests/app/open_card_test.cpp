@@ -222,6 +222,26 @@ TEST_F(OpenCardTest, AFileTheToolCannotHaveWrittenIsRefusedAndChangesNothing)
     }
 }
 
+TEST_F(OpenCardTest, TheTitleNamesTheCardTheLastSaveWentTo)
+{
+    apply_factory_defaults();
+    ProfileRecord card = current_profile;
+    card.gsm.max_size = 99;
+    write_text(card.gsm.phones[0], "0170123456");
+    write_file(card_a + "/PROFILE.BIN", profile_bin(card));
+    run([&](SetupDialog& d) {
+        pick(d, 0, [&] { expect_offer(card_a); });
+        EXPECT_EQ(d.window()->windowTitle().toStdString(), kTitle + " - CAM_A");
+        auto* path = d.control(kPath);
+        QTest::mouseClick(path, Qt::LeftButton);
+        QTest::keyClick(path, Qt::Key_A, Qt::ControlModifier);
+        test::type(path, QString::fromStdString(card_b));
+        press_ok(d, card_b);
+        EXPECT_EQ(d.window()->windowTitle().toStdString(), kTitle + " - B") << "the save went to card B";
+        EXPECT_EQ(read_file(card_b + "/PROFILE.BIN"), profile_bin(card));
+    });
+}
+
 TEST_F(OpenCardTest, ALabelAndAFolderFromOutsideShowAsPlainText)
 {
     // Whoever formatted the card chose these: an escape that clears a
