@@ -3,6 +3,8 @@
 #include "cli/command_io.h"
 #include "cli/profile_json.h"
 
+#include <algorithm>
+
 namespace tqr::cli {
 
 namespace {
@@ -31,15 +33,19 @@ ProfileDocument read_description(const std::string& path)
 
 ProfileDocument read_file_or_description(const std::string& path)
 {
-    const std::string bytes = read_bounded(path, kJsonLimit, "a settings file or JSON description");
-    const auto first = bytes.find_first_not_of(" \t\r\n");
-    if (first != std::string::npos && bytes[first] == '{')
-        return description_from(bytes, path);
-    const std::string name = name_of(path);
-    if (bytes.size() > kSettingsFileLimit)
-        throw ProfileError(name + ": larger than " + std::to_string(kSettingsFileLimit) +
-                           " bytes, not a settings file (nor a JSON description)");
-    return parse_profile_bytes(bytes, name);
+    const std::string file = settings_file_named(path);
+    const BoundedInput in = read_bounded_prefix(file, kJsonLimit, "a settings file or JSON description");
+    const auto first = in.bytes.find_first_not_of(" \t\r\n");
+    if (first != std::string::npos && in.bytes[first] == '{') {
+        if (in.size > kJsonLimit)
+            throw ProfileError(name_of(file) + ": larger than " + std::to_string(kJsonLimit) +
+                               " bytes, not a JSON description");
+        return description_from(in.bytes, file);
+    }
+    // A store file is read as the dialog reads it, whatever follows.
+    ProfileDocument doc = parse_profile_bytes(in.bytes.substr(0, kSettingsFileLimit), name_of(file));
+    doc.ignored_bytes = in.size - std::min<std::uintmax_t>(in.size, kSettingsFileLimit);
+    return doc;
 }
 
 } // namespace tqr::cli

@@ -46,6 +46,9 @@ std::vector<std::pair<std::string, std::string>> settings(const ProfileDocument&
     const GsmBlock& g = doc.record.gsm;
     const SendSchedule s = unpack_send_schedule(g.send_schedule);
     add("File", doc.kind == FileKind::store_file ? "store file" : "PROFILE.BIN");
+    if (doc.ignored_bytes != 0)
+        add("Ignored",
+            std::to_string(doc.ignored_bytes) + " bytes past the store file's 1672, as the dialog ignores them");
     std::string mode = pick(Id::send_mode, s.send_mode);
     if (s.send_mode == 0)
         mode += ", at most " + std::to_string(s.instant_max) + " sends";

@@ -47,13 +47,16 @@ std::string not_regular(const std::string& name, const char* what)
 
 } // namespace
 
-std::string read_bounded(const std::string& path, std::size_t limit, const char* what)
+BoundedInput read_bounded_prefix(const std::string& path, std::size_t limit, const char* what)
 {
     if (path == "-") {
-        const std::string bytes = read_at_most(STDIN_FILENO, limit, "standard input");
+        // A pipe cannot say how long it is: what comes past the bound is
+        // too much, as for read_bounded.
+        std::string bytes = read_at_most(STDIN_FILENO, limit, "standard input");
         if (bytes.size() > limit)
             throw ProfileError(too_large("standard input", limit, what));
-        return bytes;
+        const std::uintmax_t size = bytes.size();
+        return {std::move(bytes), size};
     }
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
@@ -63,26 +66,34 @@ std::string read_bounded(const std::string& path, std::size_t limit, const char*
         throw ProfileError(path + ": is a folder, not " + what);
     if (!fs::is_regular_file(st))
         throw ProfileError(not_regular(path, what));
-    if (fs::file_size(path, ec) > limit)
-        throw ProfileError(too_large(path, limit, what));
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         throw ProfileError(path + ": cannot be read (" + std::strerror(errno) + ")");
-    std::string bytes;
+    BoundedInput in;
     try {
         // The name may have been swapped for a FIFO since it was looked at.
         struct stat opened {};
         if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
             throw ProfileError(not_regular(path, what));
-        bytes = read_at_most(fd, limit, path);
+        in.size = static_cast<std::uintmax_t>(opened.st_size);
+        in.bytes = read_at_most(fd, limit, path);
     } catch (...) {
         ::close(fd);
         throw;
     }
     ::close(fd);
-    if (bytes.size() > limit)
-        throw ProfileError(too_large(path, limit, what));
-    return bytes;
+    if (in.bytes.size() > limit)
+        in.bytes.resize(limit);
+    in.size = std::max<std::uintmax_t>(in.size, in.bytes.size());
+    return in;
+}
+
+std::string read_bounded(const std::string& path, std::size_t limit, const char* what)
+{
+    BoundedInput in = read_bounded_prefix(path, limit, what);
+    if (in.size > limit)
+        throw ProfileError(too_large(path == "-" ? "standard input" : path, limit, what));
+    return std::move(in.bytes);
 }
 
 } // namespace tqr

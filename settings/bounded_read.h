@@ -7,6 +7,7 @@
 // "-" is standard input.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace tqr {
@@ -24,5 +25,14 @@ inline constexpr std::size_t kCaFileLimit = 4u << 20;
 // a larger input, a folder, anything but a regular file or a missing file
 // throws ProfileError naming `what` the file should have been.
 std::string read_bounded(const std::string& path, std::size_t limit, const char* what);
+
+// For files whose rules read a prefix of any length (a store file): the
+// first `limit` bytes and the file's whole size. Standard input is bounded
+// as above.
+struct BoundedInput {
+    std::string bytes;
+    std::uintmax_t size = 0;
+};
+BoundedInput read_bounded_prefix(const std::string& path, std::size_t limit, const char* what);
 
 } // namespace tqr

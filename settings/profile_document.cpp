@@ -29,9 +29,24 @@ ProfileRecord record_of_profile_bin(const std::vector<std::uint8_t>& bytes)
 
 } // namespace
 
+std::string settings_file_named(const std::string& name)
+{
+    std::error_code ec;
+    if (name == "-" || !fs::is_directory(name, ec))
+        return name;
+    const fs::path inside = fs::path(name) / kProfileFileName;
+    if (!fs::exists(inside, ec))
+        throw ProfileError(name + ": is a folder without a " + kProfileFileName);
+    return inside.string();
+}
+
 ProfileDocument read_profile_file(const fs::path& path)
 {
-    return parse_profile_bytes(read_bounded(path.string(), kSettingsFileLimit, "a settings file"), path.string());
+    const std::string name = settings_file_named(path.string());
+    const BoundedInput in = read_bounded_prefix(name, kSettingsFileLimit, "a settings file");
+    ProfileDocument doc = parse_profile_bytes(in.bytes, name);
+    doc.ignored_bytes = in.size - in.bytes.size();
+    return doc;
 }
 
 ProfileDocument parse_profile_bytes(const std::string& data, const std::string& name)

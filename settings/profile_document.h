@@ -30,11 +30,18 @@ struct ProfileDocument {
     ProfileRecord record{};
     // Store files only.
     std::optional<std::array<OperatorEntry, kCustomOperatorCount>> custom;
+    // What a store file holds past its 1672 bytes, which the dialog's
+    // loading ignores too.
+    std::uintmax_t ignored_bytes = 0;
 };
 
-// Reads a PROFILE.BIN (860 bytes) or a store file (880 to 1672 bytes whose
-// unscrambled record starts with the magic text; "-" reads standard input).
+// Reads a PROFILE.BIN (860 bytes; a card's folder stands for the one in
+// it) or a store file (880 bytes or more whose unscrambled record starts
+// with the magic text; what lies past 1672 bytes is ignored, as the
+// dialog's loading ignores it; "-" reads standard input).
 ProfileDocument read_profile_file(const std::filesystem::path& path);
+// The file a name stands for: a folder's PROFILE.BIN, else the name itself.
+std::string settings_file_named(const std::string& name);
 // The same for bytes already read; `name` names them in messages.
 ProfileDocument parse_profile_bytes(const std::string& bytes, const std::string& name);
 

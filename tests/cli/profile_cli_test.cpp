@@ -281,12 +281,12 @@ TEST_F(CliTest, ClearErrorsAndExitCodes)
     const Case cases[] = {
         {"show " + file("nope.bin").string(), 1, "no such file"},
         {"show /dev/zero", 1, "/dev/zero: is not a regular file (a FIFO, a device or a socket), not a settings file"},
-        {"show " + file("card").string(), 1, "is a folder, not a settings file"},
-        {"show " + file("huge.dat").string(), 1, "larger than 1672 bytes"},
+        {"show " + file("card").string(), 1, "card: is a folder without a PROFILE.BIN"},
+        {"show " + file("huge.dat").string(), 1, "huge.dat: bad magic text"},
         {"mailtest /dev/zero", 1,
          "/dev/zero: is not a regular file (a FIFO, a device or a socket), not a settings file or JSON description"},
         {"mailtest " + file("fifo").string(), 1, "fifo: is not a regular file"},
-        {"mailtest " + file("card").string(), 1, "is a folder, not a settings file or JSON description"},
+        {"mailtest " + file("card").string(), 1, "is a folder without a PROFILE.BIN"},
         {"write " + file("card").string() + " " + file("cam.json").string(), 1, "is a folder, not a JSON description"},
         {"write " + file("cam.json").string() + " \"\"", 2, "not an empty name"},
         {"write " + file("cam.json").string() + " " + file("nowhere").string(), 1, "no such folder"},
@@ -400,7 +400,9 @@ TEST_F(CliTest, HostileInputsAreRefusedOrPrintedSafely)
     write_file(file("sixteen.json"), at_limit);
     write_file(file("seventeen.json"), past_limit);
     write_file(file("twice.json"), R"({"file": "PROFILE.BIN", "gsm": {"max_size": 999, "max_size": 40}})");
-    write_file(file("long.dat"), std::string(kSettingsFileLimit + 1, 'x'));
+    write_file(file("long.dat"), store_bytes(r) + std::string(28, '\x1B'));
+    fs::create_directories(file("cam"));
+    write_file(file("cam") / "PROFILE.BIN", scrambled(r, 20, 880));
     write_file(file("long.json"), "{" + std::string(kJsonLimit, ' ') + "}");
     ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
     const std::string esc = file("esc.dat"), odd = file("x\x1B[2J\xE2\x81\xA9y.dat");
@@ -424,7 +426,10 @@ TEST_F(CliTest, HostileInputsAreRefusedOrPrintedSafely)
         {"check " + file("sixteen.json").string(), 1, "sixteen.json: file: missing"},
         {"check " + file("seventeen.json").string(), 1, "nested deeper than 16 levels"},
         {"check " + file("twice.json").string(), 1, "twice.json: gsm.max_size: given twice"},
-        {"show " + file("long.dat").string(), 1, "long.dat: larger than 1672 bytes"},
+        {"show " + file("long.dat").string(), 0, "Ignored: 28 bytes past the store file's 1672"},
+        {"check " + file("long.dat").string(), 1, ""},
+        {"show " + file("cam").string(), 0, "File: PROFILE.BIN\n"},
+        {"diff " + file("cam").string() + " " + esc, 1, "gsm.email.password: *** -> ***"},
         {"check " + file("long.json").string(), 1, "long.json: larger than 1048576 bytes"},
         {"show " + file("fifo").string(), 1, "fifo: is not a regular file"},
         {"write " + file("fifo").string() + " .", 1, "fifo: is not a regular file"},
