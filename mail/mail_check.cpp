@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -220,13 +221,115 @@ std::optional<Phrase> refusal_of(const MailAccount& account, const std::vector<s
     return std::nullopt;
 }
 
+constexpr std::string_view kBase64Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Without the "=" padding: a server that quotes a login line may have
+// trimmed it, and the padding is matched separately.
+std::string base64(std::string_view bytes)
+{
+    std::string out;
+    std::uint32_t bits = 0;
+    int held = 0;
+    for (const char c : bytes) {
+        bits = (bits << 8) | static_cast<unsigned char>(c);
+        held += 8;
+        while (held >= 6) {
+            held -= 6;
+            out += kBase64Alphabet[(bits >> held) & 0x3F];
+        }
+    }
+    if (held > 0)
+        out += kBase64Alphabet[(bits << (6 - held)) & 0x3F];
+    return out;
+}
+
+bool is_base64_char(char c)
+{
+    return c != '\0' && kBase64Alphabet.find(c) != std::string_view::npos;
+}
+
+// A stretch of a reply that gives the password away, and how far it
+// reaches into the characters around it.
+struct Secret {
+    std::string text;
+    // The character before it also carries bits of the password.
+    bool shares_one_before = false;
+    // The character after it also carries bits of the password.
+    bool shares_one_after = false;
+    // Base64 that may end in "=" padding.
+    bool padded = false;
+};
+
+// Every form in which the password may come back from a server that quotes
+// what it was sent. Beside the login lines as curl writes them (AUTH PLAIN
+// with and without the authorisation identity, AUTH LOGIN's password), a
+// server may trim a line or fold it into a longer base64 text of its own, so
+// the password is also looked for as base64 on its own at each of the three
+// byte positions it can take in a longer text: the characters that hold
+// only its bits are the same wherever that text starts, and the one
+// character on either side that shares bits with its neighbours goes too.
+std::vector<Secret> secret_forms(const MailAccount& account)
+{
+    const std::string& pw = account.password;
+    if (pw.empty())
+        return {};
+    std::vector<Secret> forms{{pw, false, false, false}};
+    const std::string nul(1, '\0');
+    for (const std::string& line : {nul + account.login + nul + pw, account.login + nul + account.login + nul + pw, pw})
+        forms.push_back({base64(line), false, false, true});
+    for (std::size_t align = 0; align < 3; ++align) {
+        const std::string encoded = base64(std::string(align, '\0') + pw);
+        const std::size_t first = (8 * align + 5) / 6;
+        const std::size_t end = 8 * (align + pw.size()) / 6;
+        // Shorter runs would also hit ordinary words of the reply and
+        // hold hardly a character of the password.
+        if (end < first + 3)
+            continue;
+        const bool shares_after = (align + pw.size()) % 3 != 0;
+        forms.push_back({encoded.substr(first, end - first), align != 0, shares_after, shares_after});
+    }
+    return forms;
+}
+
+// The one place a server's reply becomes part of a message. A server that
+// refuses a login may quote the line it was sent, and that line holds the
+// password, so every form of it is replaced by "***" before the reply is
+// quoted anywhere.
+std::string quoted_reply(const std::string& said, const MailAccount& account)
+{
+    std::vector<bool> hidden(said.size(), false);
+    for (const Secret& form : secret_forms(account)) {
+        for (std::size_t at = said.find(form.text); at != std::string::npos; at = said.find(form.text, at + 1)) {
+            std::size_t from = at;
+            std::size_t to = at + form.text.size();
+            if (form.shares_one_before && from > 0 && is_base64_char(said[from - 1]))
+                --from;
+            if (form.shares_one_after && to < said.size() && is_base64_char(said[to]))
+                ++to;
+            while (form.padded && to < said.size() && said[to] == '=')
+                ++to;
+            std::fill(hidden.begin() + static_cast<std::ptrdiff_t>(from),
+                      hidden.begin() + static_cast<std::ptrdiff_t>(to), true);
+        }
+    }
+    std::string out;
+    for (std::size_t i = 0; i < said.size(); ++i) {
+        if (!hidden[i])
+            out += said[i];
+        else if (i == 0 || !hidden[i - 1])
+            out += "***";
+    }
+    return out;
+}
+
 Phrase failure_text(CURLcode code, const MailAccount& account, const Transcript& t, const CheckOptions& options,
                     bool sending)
 {
     const std::string where = server_name(account);
     const std::string& said = t.last_refusal.empty() ? t.last_reply : t.last_refusal;
-    // The server's own words are quoted as they came, untranslated.
-    const std::string reply = said.empty() ? std::string() : ": " + said;
+    // The server's own words are quoted as they came, untranslated, bar
+    // the password.
+    const std::string reply = said.empty() ? std::string() : ": " + quoted_reply(said, account);
     switch (code) {
     case CURLE_ABORTED_BY_CALLBACK: return Phrase{TQR_TR_NOOP("TQRSetup", "the check was cancelled"), {}};
     case CURLE_COULDNT_RESOLVE_HOST:

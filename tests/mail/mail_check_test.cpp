@@ -68,6 +68,12 @@ const LoginCase kLoginCases[] = {
      "the certificate of 127.0.0.1 is not trusted", false},
     {"UntrustedCertificateOnStartTls", SmtpMode::starttls, Security::starttls, kPassword, false, false,
      "the certificate of 127.0.0.1 is not trusted", false},
+    {"ARefusalQuotingThePlainLoginLineHidesThePassword", SmtpMode::quoting, Security::none, kPassword, false, false,
+     "the server refused the login: 535 5.7.8 no *** / eAB0ZXN0ZXIA*** / eHkAdGVzdGVyA***; the password travelled "
+     "unencrypted",
+     true},
+    {"ARefusalQuotingTheLoginPasswordLineHidesIt", SmtpMode::quoting_login, Security::none, kPassword, false, false,
+     "the server refused the login: 535 5.7.8 no *** / e*** / eH***; the password travelled unencrypted", true},
     {"SslTlsAgainstAPlainServer", SmtpMode::plain, Security::ssl_tls, kPassword, true, false,
      "no secure connection to 127.0.0.1:{port} could be set up (is the secure type right?)", false},
 };
