@@ -192,9 +192,9 @@ bool plain_address(std::string_view address)
     return !rules::has_control_character(address) && address.find_first_of("<>") == std::string_view::npos;
 }
 
-// Everything that goes wrong before the first byte is sent. The texts are
-// not repeated in the messages: they may hold anything.
-std::optional<Phrase> refusal_of(const MailAccount& account, const std::vector<std::string>* recipients)
+// Everything about the account that goes wrong before the first byte is
+// sent. The texts are not repeated in the messages: they may hold anything.
+std::optional<Phrase> refusal_of(const MailAccount& account)
 {
     if (account.server.empty())
         return Phrase{TQR_TR_NOOP("TQRSetup", "no SMTP server is set")};
@@ -211,12 +211,31 @@ std::optional<Phrase> refusal_of(const MailAccount& account, const std::vector<s
     if (account.security == Security::unknown)
         return Phrase{TQR_TR_NOOP("TQRSetup",
                                   "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent")};
-    if (recipients != nullptr) {
+    return std::nullopt;
+}
+
+// The envelope's addresses by the rules the dialog enters them by; the
+// messages name the address by its place only, as it may hold anything.
+std::optional<Phrase> envelope_refusal(const MailAccount& account, const std::vector<std::string>& recipients)
+{
+    if (rules::check_sender(account.sender)) {
         if (!plain_address(account.sender))
             return Phrase{TQR_TR_NOOP("TQRSetup", "the sender address holds a control character, \"<\" or \">\"")};
-        for (const auto& r : *recipients)
-            if (!plain_address(r))
-                return Phrase{TQR_TR_NOOP("TQRSetup", "a recipient address holds a control character, \"<\" or \">\"")};
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the sender address holds no \"@\"")};
+    }
+    if (recipients.empty())
+        return Phrase{TQR_TR_NOOP("TQRSetup", "there is no recipient for the test e-mail")};
+    for (std::size_t i = 0; i < recipients.size(); ++i) {
+        const std::string& r = recipients[i];
+        const auto refusal = rules::check_email_piece(r);
+        if (!refusal)
+            continue;
+        const std::string place = std::to_string(i + 1);
+        if (!plain_address(r))
+            return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 holds a control character, \"<\" or \">\""), {place}};
+        if (*refusal == rules::kEmailTooLong)
+            return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 is too long"), {place}};
+        return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 holds no \"@\" after its first character"), {place}};
     }
     return std::nullopt;
 }
@@ -368,10 +387,11 @@ Phrase failure_text(CURLcode code, const MailAccount& account, const Transcript&
 CheckOutcome run(const MailAccount& account, const std::vector<std::string>* recipients, const TestNote& note,
                  const CheckOptions& options)
 {
-    if (auto refusal = refusal_of(account, recipients))
+    if (auto refusal = refusal_of(account))
         return outcome(false, false, std::move(*refusal));
-    if (recipients != nullptr && recipients->empty())
-        return outcome(false, false, Phrase{TQR_TR_NOOP("TQRSetup", "there is no recipient for the test e-mail"), {}});
+    if (recipients != nullptr)
+        if (auto refusal = envelope_refusal(account, *recipients))
+            return outcome(false, false, std::move(*refusal));
     if (curl_library() == nullptr)
         return outcome(
             false, false,
@@ -478,6 +498,13 @@ std::string server_name(const MailAccount& account)
 CheckOutcome check_login(const MailAccount& account, const CheckOptions& options)
 {
     return run(account, nullptr, TestNote{}, options);
+}
+
+std::optional<CheckOutcome> test_mail_refusal(const MailAccount& account, const std::vector<std::string>& recipients)
+{
+    if (auto refusal = envelope_refusal(account, recipients))
+        return outcome(false, false, std::move(*refusal));
+    return std::nullopt;
 }
 
 CheckOutcome send_test_mail(const MailAccount& account, const std::vector<std::string>& recipients,

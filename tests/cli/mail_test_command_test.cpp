@@ -83,6 +83,7 @@ struct Case {
     const char* out; // "{port}" stands for the server's port
     const char* err;
     std::size_t delivered;
+    const char* first_recipient = nullptr; // instead of hunter@example.org
 };
 
 const Case kCases[] = {
@@ -104,6 +105,8 @@ const Case kCases[] = {
      "", 1},
     {"NoStartTls", Kind::profile_bin, SmtpMode::no_starttls, 0x42, kPassword, true, 1, "",
      "tqrprofile: the server 127.0.0.1:{port} does not offer STARTTLS, so the password was not sent\n", 0},
+    {"ALineBreakInARecipientIsRefusedBeforeTheLogin", Kind::store_file, SmtpMode::plain, 0x40, kPassword, true, 1, "",
+     "tqrprofile: recipient 1 holds a control character, \"<\" or \">\"\n", 0, "hunter@example.org\r\nRSET"},
 };
 
 std::string with_port(std::string text, const std::string& port)
@@ -129,7 +132,10 @@ TEST_P(MailTestCommand, ExitCodeAndWords)
     TempEnv env;
     LoopbackSmtp server(c.server, kLogin, kPassword);
     const fs::path file = env.work() / "settings";
-    write_settings(file, c.kind, loopback_record(server.port(), c.secure, c.password));
+    ProfileRecord record = loopback_record(server.port(), c.secure, c.password);
+    if (c.first_recipient != nullptr)
+        write_text(record.gsm.emails[0], c.first_recipient);
+    write_settings(file, c.kind, record);
 
     const Outcome r = mailtest({file.string(), c.send, test::test_certificate().cert.string()});
 
@@ -137,6 +143,9 @@ TEST_P(MailTestCommand, ExitCodeAndWords)
     EXPECT_EQ(r.out, with_port(c.out, server.port()));
     EXPECT_EQ(r.err, with_port(c.err, server.port()));
     EXPECT_EQ((r.out + r.err).find(c.password), std::string::npos);
+    if (c.first_recipient != nullptr) {
+        EXPECT_EQ(server.received(), "") << "nothing reached the server";
+    }
     const auto messages = server.messages();
     ASSERT_EQ(messages.size(), c.delivered);
     for (const auto& m : messages) {

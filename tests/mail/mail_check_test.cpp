@@ -245,7 +245,7 @@ TEST(MailCheckTest, ControlTextNeverReachesTheDialogue)
     host.server = "127.0.0.1\n";
     secure.security = security_of(0x43);
     const std::pair<MailAccount, std::string> cases[] = {
-        {good, "a recipient address holds a control character, \"<\" or \">\""},
+        {good, "recipient 1 holds a control character, \"<\" or \">\""},
         {sender, "the sender address holds a control character, \"<\" or \">\""},
         {login, "the account holds a control character"},
         {host, "the SMTP server name holds a control character"},
