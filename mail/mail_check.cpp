@@ -1,6 +1,8 @@
 #include "mail/mail_check.h"
 
 #include "mail/curl_library.h"
+#include "settings/bounded_read.h"
+#include "settings/profile_document.h"
 #include "settings/value_rules.h"
 
 #include <algorithm>
@@ -392,6 +394,17 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
     if (recipients != nullptr)
         if (auto refusal = envelope_refusal(account, *recipients))
             return outcome(false, false, std::move(*refusal));
+    // Read here rather than by curl: curl would wait on a FIFO for ever,
+    // beyond the reach of the time limit.
+    std::string ca_bytes;
+    if (!options.ca_file.empty()) {
+        try {
+            ca_bytes = read_bounded(options.ca_file, kCaFileLimit, "a CA certificate file");
+        } catch (const ProfileError& e) {
+            // The reader's words name the file and what is wrong with it.
+            return outcome(false, false, Phrase{"%1", {e.what()}});
+        }
+    }
     if (curl_library() == nullptr)
         return outcome(
             false, false,
@@ -418,8 +431,16 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
                                                           : static_cast<long>(CURLUSESSL_ALL));
     curl().easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
     curl().easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (!options.ca_file.empty())
-        curl().easy_setopt(c, CURLOPT_CAINFO, options.ca_file.c_str());
+    if (!options.ca_file.empty()) {
+        curl_blob blob{ca_bytes.data(), ca_bytes.size(), CURL_BLOB_COPY};
+        // A libcurl before 7.77 does not know the option; handing it the
+        // file's name instead would bring back the wait on a FIFO.
+        if (curl().easy_setopt(c, CURLOPT_CAINFO_BLOB, &blob) != CURLE_OK)
+            return outcome(false, false,
+                           Phrase{TQR_TR_NOOP("TQRSetup", "this libcurl is too old to use the CA file %1 (7.77 or "
+                                                          "later is needed)"),
+                                  {options.ca_file}});
+    }
     curl().easy_setopt(c, CURLOPT_USERNAME, account.login.c_str());
     curl().easy_setopt(c, CURLOPT_PASSWORD, account.password.c_str());
     // Replies only reach the debug callback; it keeps them and drops the

@@ -37,7 +37,9 @@ struct TestNote {
 struct CheckOptions {
     // One attempt (a login, or a login with the sending) ends after this.
     std::chrono::milliseconds timeout{std::chrono::seconds(20)};
-    // A private CA's certificates; empty: the system's trust store.
+    // A private CA's certificates; empty: the system's trust store. Read
+    // before anything connects, and refused if it is no regular file of a
+    // sensible size.
     std::string ca_file;
     // Set from another thread to abort the attempt.
     const std::atomic<bool>* cancel = nullptr;

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace tqr;
@@ -165,7 +167,7 @@ TEST(MailTestCommandLine, TheProgramExitsOneWithTheReasonAndNeverPrintsThePasswo
     write_settings(file, Kind::json, loopback_record(server.port(), 0x41, kPassword));
 
     const auto run = [](const std::string& args) {
-        FILE* pipe = ::popen((std::string(TQRPROFILE) + " " + args + " 2>&1").c_str(), "r");
+        FILE* pipe = ::popen(("timeout 10 " + std::string(TQRPROFILE) + " " + args + " 2>&1").c_str(), "r");
         std::string out;
         char buf[4096];
         while (const std::size_t n = std::fread(buf, 1, sizeof buf, pipe))
@@ -182,6 +184,15 @@ TEST(MailTestCommandLine, TheProgramExitsOneWithTheReasonAndNeverPrintsThePasswo
     EXPECT_EQ(trusted.first, 0) << trusted.second;
     EXPECT_EQ(trusted.second.find(kPassword), std::string::npos);
     EXPECT_EQ(server.messages().size(), 1u);
+
+    const fs::path fifo = env.work() / "ca.pem";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const auto blocked = run("mailtest " + file.string() + " --ca-file " + fifo.string());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(blocked.second,
+              "tqrprofile: " + fifo.string() +
+                  ": is not a regular file (a FIFO, a device or a socket), not a CA certificate file\n");
 
     const auto missing = run("mailtest " + (env.work() / "nothing.bin").string());
     EXPECT_EQ(missing.first, 1);
