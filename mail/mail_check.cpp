@@ -266,7 +266,7 @@ std::string base64(std::string_view bytes)
 
 bool is_base64_char(char c)
 {
-    return c != '\0' && kBase64Alphabet.find(c) != std::string_view::npos;
+    return kBase64Alphabet.find(c) != std::string_view::npos;
 }
 
 // A stretch of a reply that gives the password away, and how far it
