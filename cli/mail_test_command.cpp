@@ -13,6 +13,7 @@
 #include <cctype>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace tqr::cli {
 
@@ -40,6 +41,15 @@ int run_mail_test(const MailTestOptions& options, std::ostream& out, std::ostrea
     const mail::MailAccount account = mail::account_of(g.email.server, g.email.account);
     mail::CheckOptions check;
     check.ca_file = options.ca_file;
+    const std::vector<std::string> recipients = mail::recipients_of(g);
+    // The login below already sends the password; a test e-mail that is
+    // bound to be refused must not cost that.
+    if (options.send) {
+        if (const auto refused = mail::test_mail_refusal(account, recipients)) {
+            err << "tqrprofile: " << printable(refused->message) << "\n";
+            return 1;
+        }
+    }
 
     const mail::CheckOutcome login = mail::check_login(account, check);
     if (!login.ok) {
@@ -49,7 +59,7 @@ int run_mail_test(const MailTestOptions& options, std::ostream& out, std::ostrea
     out << printable(sentence(login.message)) << "\n";
     if (!options.send)
         return 0;
-    const mail::CheckOutcome sent = mail::send_test_mail(account, mail::recipients_of(g), mail::note_of(g), check);
+    const mail::CheckOutcome sent = mail::send_test_mail(account, recipients, mail::note_of(g), check);
     if (!sent.ok) {
         err << "tqrprofile: " << printable(sent.message) << "\n";
         return 1;

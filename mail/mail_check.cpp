@@ -1,11 +1,14 @@
 #include "mail/mail_check.h"
 
 #include "mail/curl_library.h"
+#include "settings/bounded_read.h"
+#include "settings/profile_document.h"
 #include "settings/value_rules.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -191,9 +194,9 @@ bool plain_address(std::string_view address)
     return !rules::has_control_character(address) && address.find_first_of("<>") == std::string_view::npos;
 }
 
-// Everything that goes wrong before the first byte is sent. The texts are
-// not repeated in the messages: they may hold anything.
-std::optional<Phrase> refusal_of(const MailAccount& account, const std::vector<std::string>* recipients)
+// Everything about the account that goes wrong before the first byte is
+// sent. The texts are not repeated in the messages: they may hold anything.
+std::optional<Phrase> refusal_of(const MailAccount& account)
 {
     if (account.server.empty())
         return Phrase{TQR_TR_NOOP("TQRSetup", "no SMTP server is set")};
@@ -210,14 +213,134 @@ std::optional<Phrase> refusal_of(const MailAccount& account, const std::vector<s
     if (account.security == Security::unknown)
         return Phrase{TQR_TR_NOOP("TQRSetup",
                                   "the secure type is none of NO, SSL/TLS and STARTTLS, so the password was not sent")};
-    if (recipients != nullptr) {
+    return std::nullopt;
+}
+
+// The envelope's addresses by the rules the dialog enters them by; the
+// messages name the address by its place only, as it may hold anything.
+std::optional<Phrase> envelope_refusal(const MailAccount& account, const std::vector<std::string>& recipients)
+{
+    if (rules::check_sender(account.sender)) {
         if (!plain_address(account.sender))
             return Phrase{TQR_TR_NOOP("TQRSetup", "the sender address holds a control character, \"<\" or \">\"")};
-        for (const auto& r : *recipients)
-            if (!plain_address(r))
-                return Phrase{TQR_TR_NOOP("TQRSetup", "a recipient address holds a control character, \"<\" or \">\"")};
+        return Phrase{TQR_TR_NOOP("TQRSetup", "the sender address holds no \"@\"")};
+    }
+    if (recipients.empty())
+        return Phrase{TQR_TR_NOOP("TQRSetup", "there is no recipient for the test e-mail")};
+    for (std::size_t i = 0; i < recipients.size(); ++i) {
+        const std::string& r = recipients[i];
+        const auto refusal = rules::check_email_piece(r);
+        if (!refusal)
+            continue;
+        const std::string place = std::to_string(i + 1);
+        if (!plain_address(r))
+            return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 holds a control character, \"<\" or \">\""), {place}};
+        if (*refusal == rules::kEmailTooLong)
+            return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 is too long"), {place}};
+        return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 holds no \"@\" after its first character"), {place}};
     }
     return std::nullopt;
+}
+
+constexpr std::string_view kBase64Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Without the "=" padding: a server that quotes a login line may have
+// trimmed it, and the padding is matched separately.
+std::string base64(std::string_view bytes)
+{
+    std::string out;
+    std::uint32_t bits = 0;
+    int held = 0;
+    for (const char c : bytes) {
+        bits = (bits << 8) | static_cast<unsigned char>(c);
+        held += 8;
+        while (held >= 6) {
+            held -= 6;
+            out += kBase64Alphabet[(bits >> held) & 0x3F];
+        }
+    }
+    if (held > 0)
+        out += kBase64Alphabet[(bits << (6 - held)) & 0x3F];
+    return out;
+}
+
+bool is_base64_char(char c)
+{
+    return kBase64Alphabet.find(c) != std::string_view::npos;
+}
+
+// A stretch of a reply that gives the password away, and how far it
+// reaches into the characters around it.
+struct Secret {
+    std::string text;
+    // The character before it also carries bits of the password.
+    bool shares_one_before = false;
+    // The character after it also carries bits of the password.
+    bool shares_one_after = false;
+    // Base64 that may end in "=" padding.
+    bool padded = false;
+};
+
+// Every form in which the password may come back from a server that quotes
+// what it was sent. Beside the login lines as curl writes them (AUTH PLAIN
+// with and without the authorisation identity, AUTH LOGIN's password), a
+// server may trim a line or fold it into a longer base64 text of its own, so
+// the password is also looked for as base64 on its own at each of the three
+// byte positions it can take in a longer text: the characters that hold
+// only its bits are the same wherever that text starts, and the one
+// character on either side that shares bits with its neighbours goes too.
+std::vector<Secret> secret_forms(const MailAccount& account)
+{
+    const std::string& pw = account.password;
+    if (pw.empty())
+        return {};
+    std::vector<Secret> forms{{pw, false, false, false}};
+    const std::string nul(1, '\0');
+    for (const std::string& line : {nul + account.login + nul + pw, account.login + nul + account.login + nul + pw, pw})
+        forms.push_back({base64(line), false, false, true});
+    for (std::size_t align = 0; align < 3; ++align) {
+        const std::string encoded = base64(std::string(align, '\0') + pw);
+        const std::size_t first = (8 * align + 5) / 6;
+        const std::size_t end = 8 * (align + pw.size()) / 6;
+        // Shorter runs would also hit ordinary words of the reply and
+        // hold hardly a character of the password.
+        if (end < first + 3)
+            continue;
+        const bool shares_after = (align + pw.size()) % 3 != 0;
+        forms.push_back({encoded.substr(first, end - first), align != 0, shares_after, shares_after});
+    }
+    return forms;
+}
+
+// The one place a server's reply becomes part of a message. A server that
+// refuses a login may quote the line it was sent, and that line holds the
+// password, so every form of it is replaced by "***" before the reply is
+// quoted anywhere.
+std::string quoted_reply(const std::string& said, const MailAccount& account)
+{
+    std::vector<bool> hidden(said.size(), false);
+    for (const Secret& form : secret_forms(account)) {
+        for (std::size_t at = said.find(form.text); at != std::string::npos; at = said.find(form.text, at + 1)) {
+            std::size_t from = at;
+            std::size_t to = at + form.text.size();
+            if (form.shares_one_before && from > 0 && is_base64_char(said[from - 1]))
+                --from;
+            if (form.shares_one_after && to < said.size() && is_base64_char(said[to]))
+                ++to;
+            while (form.padded && to < said.size() && said[to] == '=')
+                ++to;
+            std::fill(hidden.begin() + static_cast<std::ptrdiff_t>(from),
+                      hidden.begin() + static_cast<std::ptrdiff_t>(to), true);
+        }
+    }
+    std::string out;
+    for (std::size_t i = 0; i < said.size(); ++i) {
+        if (!hidden[i])
+            out += said[i];
+        else if (i == 0 || !hidden[i - 1])
+            out += "***";
+    }
+    return out;
 }
 
 Phrase failure_text(CURLcode code, const MailAccount& account, const Transcript& t, const CheckOptions& options,
@@ -225,8 +348,9 @@ Phrase failure_text(CURLcode code, const MailAccount& account, const Transcript&
 {
     const std::string where = server_name(account);
     const std::string& said = t.last_refusal.empty() ? t.last_reply : t.last_refusal;
-    // The server's own words are quoted as they came, untranslated.
-    const std::string reply = said.empty() ? std::string() : ": " + said;
+    // The server's own words are quoted as they came, untranslated, bar
+    // the password.
+    const std::string reply = said.empty() ? std::string() : ": " + quoted_reply(said, account);
     switch (code) {
     case CURLE_ABORTED_BY_CALLBACK: return Phrase{TQR_TR_NOOP("TQRSetup", "the check was cancelled"), {}};
     case CURLE_COULDNT_RESOLVE_HOST:
@@ -265,10 +389,22 @@ Phrase failure_text(CURLcode code, const MailAccount& account, const Transcript&
 CheckOutcome run(const MailAccount& account, const std::vector<std::string>* recipients, const TestNote& note,
                  const CheckOptions& options)
 {
-    if (auto refusal = refusal_of(account, recipients))
+    if (auto refusal = refusal_of(account))
         return outcome(false, false, std::move(*refusal));
-    if (recipients != nullptr && recipients->empty())
-        return outcome(false, false, Phrase{TQR_TR_NOOP("TQRSetup", "there is no recipient for the test e-mail"), {}});
+    if (recipients != nullptr)
+        if (auto refusal = envelope_refusal(account, *recipients))
+            return outcome(false, false, std::move(*refusal));
+    // Read here rather than by curl: curl would wait on a FIFO for ever,
+    // beyond the reach of the time limit.
+    std::string ca_bytes;
+    if (!options.ca_file.empty()) {
+        try {
+            ca_bytes = read_bounded(options.ca_file, kCaFileLimit, "a CA certificate file");
+        } catch (const ProfileError& e) {
+            // The reader's words name the file and what is wrong with it.
+            return outcome(false, false, Phrase{"%1", {e.what()}});
+        }
+    }
     if (curl_library() == nullptr)
         return outcome(
             false, false,
@@ -295,8 +431,16 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
                                                           : static_cast<long>(CURLUSESSL_ALL));
     curl().easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
     curl().easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (!options.ca_file.empty())
-        curl().easy_setopt(c, CURLOPT_CAINFO, options.ca_file.c_str());
+    if (!options.ca_file.empty()) {
+        curl_blob blob{ca_bytes.data(), ca_bytes.size(), CURL_BLOB_COPY};
+        // A libcurl before 7.77 does not know the option; handing it the
+        // file's name instead would bring back the wait on a FIFO.
+        if (curl().easy_setopt(c, CURLOPT_CAINFO_BLOB, &blob) != CURLE_OK)
+            return outcome(false, false,
+                           Phrase{TQR_TR_NOOP("TQRSetup", "this libcurl is too old to use the CA file %1 (7.77 or "
+                                                          "later is needed)"),
+                                  {options.ca_file}});
+    }
     curl().easy_setopt(c, CURLOPT_USERNAME, account.login.c_str());
     curl().easy_setopt(c, CURLOPT_PASSWORD, account.password.c_str());
     // Replies only reach the debug callback; it keeps them and drops the
@@ -375,6 +519,13 @@ std::string server_name(const MailAccount& account)
 CheckOutcome check_login(const MailAccount& account, const CheckOptions& options)
 {
     return run(account, nullptr, TestNote{}, options);
+}
+
+std::optional<CheckOutcome> test_mail_refusal(const MailAccount& account, const std::vector<std::string>& recipients)
+{
+    if (auto refusal = envelope_refusal(account, recipients))
+        return outcome(false, false, std::move(*refusal));
+    return std::nullopt;
 }
 
 CheckOutcome send_test_mail(const MailAccount& account, const std::vector<std::string>& recipients,

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,9 @@ struct TestNote {
 struct CheckOptions {
     // One attempt (a login, or a login with the sending) ends after this.
     std::chrono::milliseconds timeout{std::chrono::seconds(20)};
-    // A private CA's certificates; empty: the system's trust store.
+    // A private CA's certificates; empty: the system's trust store. Read
+    // before anything connects, and refused if it is no regular file of a
+    // sensible size.
     std::string ca_file;
     // Set from another thread to abort the attempt.
     const std::atomic<bool>* cancel = nullptr;
@@ -59,6 +62,13 @@ CheckOutcome check_login(const MailAccount& account, const CheckOptions& options
 // address to `recipients`.
 CheckOutcome send_test_mail(const MailAccount& account, const std::vector<std::string>& recipients,
                             const TestNote& note, const CheckOptions& options);
+
+// Why the test e-mail to `recipients` cannot go, known before anything
+// connects: no recipient, or a sender or recipient address that the
+// envelope cannot carry. send_test_mail() asks it too; a caller that logs
+// in first asks it beforehand, so that no password is sent for a test
+// e-mail that is refused anyway.
+std::optional<CheckOutcome> test_mail_refusal(const MailAccount& account, const std::vector<std::string>& recipients);
 
 // "host:port", as the messages name a server.
 std::string server_name(const MailAccount& account);

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace tqr;
@@ -83,6 +85,7 @@ struct Case {
     const char* out; // "{port}" stands for the server's port
     const char* err;
     std::size_t delivered;
+    const char* first_recipient = nullptr; // instead of hunter@example.org
 };
 
 const Case kCases[] = {
@@ -104,6 +107,8 @@ const Case kCases[] = {
      "", 1},
     {"NoStartTls", Kind::profile_bin, SmtpMode::no_starttls, 0x42, kPassword, true, 1, "",
      "tqrprofile: the server 127.0.0.1:{port} does not offer STARTTLS, so the password was not sent\n", 0},
+    {"ALineBreakInARecipientIsRefusedBeforeTheLogin", Kind::store_file, SmtpMode::plain, 0x40, kPassword, true, 1, "",
+     "tqrprofile: recipient 1 holds a control character, \"<\" or \">\"\n", 0, "hunter@example.org\r\nRSET"},
 };
 
 std::string with_port(std::string text, const std::string& port)
@@ -129,7 +134,10 @@ TEST_P(MailTestCommand, ExitCodeAndWords)
     TempEnv env;
     LoopbackSmtp server(c.server, kLogin, kPassword);
     const fs::path file = env.work() / "settings";
-    write_settings(file, c.kind, loopback_record(server.port(), c.secure, c.password));
+    ProfileRecord record = loopback_record(server.port(), c.secure, c.password);
+    if (c.first_recipient != nullptr)
+        write_text(record.gsm.emails[0], c.first_recipient);
+    write_settings(file, c.kind, record);
 
     const Outcome r = mailtest({file.string(), c.send, test::test_certificate().cert.string()});
 
@@ -137,6 +145,9 @@ TEST_P(MailTestCommand, ExitCodeAndWords)
     EXPECT_EQ(r.out, with_port(c.out, server.port()));
     EXPECT_EQ(r.err, with_port(c.err, server.port()));
     EXPECT_EQ((r.out + r.err).find(c.password), std::string::npos);
+    if (c.first_recipient != nullptr) {
+        EXPECT_EQ(server.received(), "") << "nothing reached the server";
+    }
     const auto messages = server.messages();
     ASSERT_EQ(messages.size(), c.delivered);
     for (const auto& m : messages) {
@@ -156,7 +167,7 @@ TEST(MailTestCommandLine, TheProgramExitsOneWithTheReasonAndNeverPrintsThePasswo
     write_settings(file, Kind::json, loopback_record(server.port(), 0x41, kPassword));
 
     const auto run = [](const std::string& args) {
-        FILE* pipe = ::popen((std::string(TQRPROFILE) + " " + args + " 2>&1").c_str(), "r");
+        FILE* pipe = ::popen(("timeout 10 " + std::string(TQRPROFILE) + " " + args + " 2>&1").c_str(), "r");
         std::string out;
         char buf[4096];
         while (const std::size_t n = std::fread(buf, 1, sizeof buf, pipe))
@@ -174,6 +185,15 @@ TEST(MailTestCommandLine, TheProgramExitsOneWithTheReasonAndNeverPrintsThePasswo
     EXPECT_EQ(trusted.second.find(kPassword), std::string::npos);
     EXPECT_EQ(server.messages().size(), 1u);
 
+    const fs::path fifo = env.work() / "ca.pem";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const auto blocked = run("mailtest " + file.string() + " --ca-file " + fifo.string());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(blocked.second,
+              "tqrprofile: " + fifo.string() +
+                  ": is not a regular file (a FIFO, a device or a socket), not a CA certificate file\n");
+
     const auto missing = run("mailtest " + (env.work() / "nothing.bin").string());
     EXPECT_EQ(missing.first, 1);
     EXPECT_EQ(missing.second, "tqrprofile: " + (env.work() / "nothing.bin").string() + ": no such file\n");
@@ -183,14 +203,14 @@ TEST(MailTestCommandLine, TheProgramExitsOneWithTheReasonAndNeverPrintsThePasswo
 // neither as typed nor as the AUTH line carries it.
 TEST(MailTestCommandLine, ThePasswordAppearsInNoOutputInAnyForm)
 {
-    for (const SmtpMode mode : {SmtpMode::hangup, SmtpMode::plain, SmtpMode::starttls}) {
+    for (const SmtpMode mode : {SmtpMode::hangup, SmtpMode::plain, SmtpMode::starttls, SmtpMode::quoting}) {
         TempEnv env;
         LoopbackSmtp server(mode, kLogin, kPassword);
         const fs::path file = env.work() / "cam.json";
         write_settings(file, Kind::json,
                        loopback_record(server.port(), mode == SmtpMode::starttls ? 0x42 : 0x40, kPassword));
         const Outcome r = mailtest({file.string(), true, test::test_certificate().cert.string()});
-        EXPECT_EQ(r.status, mode == SmtpMode::hangup ? 1 : 0) << r.err;
+        EXPECT_EQ(r.status, mode == SmtpMode::hangup || mode == SmtpMode::quoting ? 1 : 0) << r.err;
         // The line after "AUTH PLAIN" carries the password in base64.
         const std::string received = server.received();
         const auto auth = received.find("AUTH PLAIN\r\n");

@@ -68,6 +68,12 @@ const LoginCase kLoginCases[] = {
      "the certificate of 127.0.0.1 is not trusted", false},
     {"UntrustedCertificateOnStartTls", SmtpMode::starttls, Security::starttls, kPassword, false, false,
      "the certificate of 127.0.0.1 is not trusted", false},
+    {"ARefusalQuotingThePlainLoginLineHidesThePassword", SmtpMode::quoting, Security::none, kPassword, false, false,
+     "the server refused the login: 535 5.7.8 no *** / eAB0ZXN0ZXIA*** / eHkAdGVzdGVyA***; the password travelled "
+     "unencrypted",
+     true},
+    {"ARefusalQuotingTheLoginPasswordLineHidesIt", SmtpMode::quoting_login, Security::none, kPassword, false, false,
+     "the server refused the login: 535 5.7.8 no *** / e*** / eH***; the password travelled unencrypted", true},
     {"SslTlsAgainstAPlainServer", SmtpMode::plain, Security::ssl_tls, kPassword, true, false,
      "no secure connection to 127.0.0.1:{port} could be set up (is the secure type right?)", false},
 };
@@ -239,7 +245,7 @@ TEST(MailCheckTest, ControlTextNeverReachesTheDialogue)
     host.server = "127.0.0.1\n";
     secure.security = security_of(0x43);
     const std::pair<MailAccount, std::string> cases[] = {
-        {good, "a recipient address holds a control character, \"<\" or \">\""},
+        {good, "recipient 1 holds a control character, \"<\" or \">\""},
         {sender, "the sender address holds a control character, \"<\" or \">\""},
         {login, "the account holds a control character"},
         {host, "the SMTP server name holds a control character"},

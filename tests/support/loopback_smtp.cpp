@@ -127,11 +127,13 @@ LoopbackSmtp::LoopbackSmtp(SmtpMode mode, std::string login, std::string passwor
 {
     dir_ = make_temp_dir("tqr-smtp");
     log_ = dir_ / "events.jsonl";
-    const char* mode_name = mode == SmtpMode::plain      ? "plain"
-                            : mode == SmtpMode::tls      ? "tls"
-                            : mode == SmtpMode::starttls ? "starttls"
-                            : mode == SmtpMode::hangup   ? "hangup"
-                                                         : "no-starttls";
+    const char* mode_name = mode == SmtpMode::plain           ? "plain"
+                            : mode == SmtpMode::tls           ? "tls"
+                            : mode == SmtpMode::starttls      ? "starttls"
+                            : mode == SmtpMode::hangup        ? "hangup"
+                            : mode == SmtpMode::quoting       ? "quoting"
+                            : mode == SmtpMode::quoting_login ? "quoting-login"
+                                                              : "no-starttls";
     std::vector<std::string> argv{"/usr/bin/python3",
                                   TQR_SMTP_SERVER_SCRIPT,
                                   "--mode",

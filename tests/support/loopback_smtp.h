@@ -19,11 +19,13 @@ struct TestCertificate {
 const TestCertificate& test_certificate();
 
 enum class SmtpMode {
-    plain,       // no TLS at all
-    tls,         // TLS from the first byte
-    starttls,    // offers STARTTLS
-    no_starttls, // plain, and does not offer STARTTLS
-    hangup       // plain, and hangs up as soon as a login is tried
+    plain,        // no TLS at all
+    tls,          // TLS from the first byte
+    starttls,     // offers STARTTLS
+    no_starttls,  // plain, and does not offer STARTTLS
+    hangup,       // plain, and hangs up as soon as a login is tried
+    quoting,      // plain, and refuses every login quoting its AUTH PLAIN line
+    quoting_login // the same with AUTH LOGIN only: quotes the password's line
 };
 
 struct DeliveredMessage {

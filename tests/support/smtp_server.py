@@ -7,6 +7,7 @@ TLS), every login attempt and every message delivered.
 
 import argparse
 import asyncio
+import base64
 import json
 import ssl
 import sys
@@ -31,6 +32,8 @@ class RecordingSMTP(SMTP):
 
     def data_received(self, data):
         self.recording.write(event="received", data=data.decode("latin-1"))
+        lines = data.rstrip(b"\r\n").split(b"\r\n")
+        self.last_line = lines[-1].decode("latin-1")
         super().data_received(data)
 
 
@@ -55,7 +58,8 @@ def main():
     # aiosmtpd warns about its own use of a deprecated attribute.
     warnings.filterwarnings("ignore", category=DeprecationWarning)
     p = argparse.ArgumentParser()
-    p.add_argument("--mode", choices=["plain", "tls", "starttls", "no-starttls", "hangup"], required=True)
+    p.add_argument("--mode", required=True,
+                   choices=["plain", "tls", "starttls", "no-starttls", "hangup", "quoting", "quoting-login"])
     p.add_argument("--cert")
     p.add_argument("--key")
     p.add_argument("--login", required=True)
@@ -70,18 +74,28 @@ def main():
         context.load_cert_chain(a.cert, a.key)
 
     def authenticate(server, session, envelope, mechanism, data):
-        ok = (isinstance(data, LoginPassword) and data.login == a.login.encode("latin-1")
+        quoting = a.mode.startswith("quoting")
+        ok = (not quoting and isinstance(data, LoginPassword) and data.login == a.login.encode("latin-1")
               and data.password == a.password.encode("latin-1"))
         log.write(event="auth", mechanism=mechanism, ok=ok)
         if a.mode == "hangup":
             server.transport.close()
+        if quoting:
+            # Refuses every login quoting the last line it got: as it came,
+            # and folded into longer base64 texts of its own at the other two
+            # byte positions.
+            raw = base64.b64decode(server.last_line)
+            folded = [base64.b64encode(prefix + raw).decode() for prefix in (b"x", b"xy")]
+            return AuthResult(success=False, handled=False,
+                              message="535 5.7.8 no %s / %s / %s" % (server.last_line, *folded))
         # Not handled here: the server then answers 535 itself.
         return AuthResult(success=ok, handled=False)
 
     def make_protocol():
         return RecordingSMTP(log, Handler(log), hostname="loopback.test",
                              tls_context=context if a.mode == "starttls" else None,
-                             auth_require_tls=False, authenticator=authenticate)
+                             auth_require_tls=False, authenticator=authenticate,
+                             auth_exclude_mechanism=["PLAIN"] if a.mode == "quoting-login" else None)
 
     loop = asyncio.new_event_loop()
     asyncio.set_event_loop(loop)
