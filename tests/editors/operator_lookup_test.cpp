@@ -107,12 +107,12 @@ TEST_F(LookupTest, FillsTheControlsCancelKeepsTheEntryOkStoresIt)
     EXPECT_EQ(std::memcmp(&entry, &before, sizeof entry), 0);
 
     look_up(1, 0, [](CDialog& d) { click(d, res::kIdOk); });
-    ui.expect_box("The MMS proxy \"10.1.2.3\" gives no port; the port is left as it was.");
+    ui.expect_box("The MMS proxy \"10.1.2.3\" gives no port; gateway and port are left as they were.");
     dlg.do_modal();
     ui.verify();
     EXPECT_EQ(read_text(entry.name), "Customer2");
     EXPECT_EQ(read_text(entry.mms_url), "http://m/");
-    EXPECT_EQ(read_text(entry.mms_gateway), "10.1.2.3");
+    EXPECT_EQ(read_text(entry.mms_gateway), read_text(before.mms_gateway));
     EXPECT_EQ(read_text(entry.mms_port), "9201");
     EXPECT_EQ(read_text(entry.gprs_apn), "data");
     EXPECT_EQ(read_text(entry.gprs_account), "") << "the look-up replaced the old account";
