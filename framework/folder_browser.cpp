@@ -1,5 +1,6 @@
 #include "framework/folder_browser.h"
 
+#include "framework/plain_text.h"
 #include "framework/translation.h"
 #include "settings/translatable.h"
 
@@ -21,24 +22,10 @@ namespace tqr::fw {
 
 namespace {
 
-// A volume's name and folder come from whoever formatted the card: shown as
-// plain text, with control characters and the marks that reorder text
-// replaced, so a label can neither format itself nor pose as another.
-QString plain_name(const std::string& name)
-{
-    QString text = QString::fromStdString(name);
-    for (QChar& c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x061C || u == 0x200E || u == 0x200F ||
-            (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
-            c = QChar(QChar::ReplacementCharacter);
-    }
-    return text;
-}
-
+// A volume's label comes from whoever formatted the card.
 QString volume_text(const RemovableVolume& v)
 {
-    const QString label = plain_name(v.label);
+    const QString label = plain_text(v.label);
     if (v.size_bytes == 0)
         return label;
     // Cards are sold in decimal gigabytes, so that is what their owners know.
@@ -75,7 +62,7 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
         for (const auto& v : volumes_) {
             auto* item = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("media-flash")), volume_text(v));
             // A tooltip that looks like markup would be shown as rich text.
-            item->setToolTip(Qt::convertFromPlainText(plain_name(v.root)));
+            item->setToolTip(Qt::convertFromPlainText(plain_text(v.root)));
             volumes_list_->addItem(item);
         }
         const int rows = static_cast<int>(std::min<std::size_t>(volumes_.size(), 4));
