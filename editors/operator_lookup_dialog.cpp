@@ -1,11 +1,13 @@
 #include "editors/operator_lookup_dialog.h"
 
+#include "framework/text_codec.h"
 #include "resources/operator_lookup_ids.h"
 #include "resources/resource_ids.h"
 
 #include <QComboBox>
 #include <QLocale>
 
+#include <algorithm>
 #include <vector>
 
 namespace tqr {
@@ -14,19 +16,22 @@ namespace {
 using namespace operator_lookup_ids;
 
 // The database's names are UTF-8 and need not fit the camera's code page,
-// so the lists get them as they are rather than through the record's text.
-void fill_list(fw::CDialog& d, int id, const std::vector<std::string>& items)
+// so the lists get them as plain text rather than through the record's text.
+void fill_list(fw::CDialog& d, int id, const std::vector<std::string>& items, int selected = 0)
 {
     auto* box = qobject_cast<QComboBox*>(d.control(id));
     box->clear();
     for (const std::string& item : items)
-        box->addItem(QString::fromStdString(item));
-    box->setCurrentIndex(items.empty() ? -1 : 0);
+        box->addItem(fw::plain_text(item));
+    box->setCurrentIndex(items.empty() ? -1 : selected);
 }
 
+// An access point the look-up will not fill stays in the list, so that the
+// user sees the database has it and why it is not taken.
 std::string describe(const providers::AccessPoint& ap)
 {
-    return ap.label.empty() || ap.label == ap.apn ? ap.apn : ap.apn + " (" + ap.label + ")";
+    std::string text = ap.label.empty() || ap.label == ap.apn ? ap.apn : ap.apn + " (" + ap.label + ")";
+    return providers::is_usable(ap) ? text : text + " (unusable: control character)";
 }
 
 template <typename T> const T* at(const std::vector<T>& v, int index)
@@ -80,14 +85,18 @@ void OperatorLookupDialog::fill_access_points()
     for (auto [id, list] :
          {std::pair{kDataApn, op ? &op->data_apns : nullptr}, std::pair{kMmsApn, op ? &op->mms_apns : nullptr}}) {
         std::vector<std::string> items;
+        int first_usable = -1;
         if (list)
-            for (const providers::AccessPoint& ap : *list)
+            for (const providers::AccessPoint& ap : *list) {
+                if (first_usable < 0 && providers::is_usable(ap))
+                    first_usable = static_cast<int>(items.size());
                 items.push_back(describe(ap));
+            }
         // An operator without access points of a kind says so in the list.
         const bool none = items.empty();
         if (none)
             items.push_back("(none in the database)");
-        fill_list(*this, id, items);
+        fill_list(*this, id, items, std::max(first_usable, 0));
         enable(id, items.size() > 1);
     }
 }

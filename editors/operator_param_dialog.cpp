@@ -2,6 +2,7 @@
 
 #include "editors/operator_lookup_dialog.h"
 #include "framework/data_exchange.h"
+#include "framework/text_codec.h"
 #include "providers/operator_fill.h"
 #include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
@@ -9,6 +10,7 @@
 #include "settings/record_schema.h"
 #include "settings/stored_numbers.h"
 
+#include <QTextDocument>
 #include <QWidget>
 
 #include <cstring>
@@ -33,10 +35,11 @@ void OperatorParamDialog::apply_look_up_rule()
     std::error_code ec;
     const bool present = std::filesystem::is_regular_file(path, ec);
     enable(kLookUp, present);
-    control(kLookUp)->setToolTip(QString::fromStdString(
-        present ? "Fill in the parameters of an operator from the mobile broadband provider database."
-                : std::string("The operator look-up needs the package ") + providers::kDatabasePackage + " (" + path +
-                      " is missing)."));
+    // The path is the environment's, so it is shown as it is, never as markup.
+    control(kLookUp)->setToolTip(Qt::convertFromPlainText(
+        fw::plain_text(present ? "Fill in the parameters of an operator from the mobile broadband provider database."
+                               : std::string("The operator look-up needs the package ") + providers::kDatabasePackage +
+                                     " (" + path + " is missing).")));
 }
 
 void OperatorParamDialog::on_look_up()
@@ -73,10 +76,11 @@ void OperatorParamDialog::on_look_up()
         gateway_.SetAddress((*fill.gateway)[0], (*fill.gateway)[1], (*fill.gateway)[2], (*fill.gateway)[3]);
     if (fill.port)
         set_text(kPort, std::to_string(*fill.port));
+    // Notes quote the database's names, cleaned as the look-up's lists show them.
     if (!fill.notes.empty()) {
         std::string text;
         for (const std::string& note : fill.notes)
-            text += (text.empty() ? "" : "\n") + note;
+            text += (text.empty() ? "" : "\n") + fw::plain_text(note).toStdString();
         message_box(text);
     }
 }

@@ -13,6 +13,11 @@ namespace {
 void put(std::optional<std::string>& field, const std::string& value, std::size_t limit, const char* field_name,
          std::vector<std::string>& notes)
 {
+    // Not echoed: the note would carry the very character it warns of.
+    if (has_unusable_character(value)) {
+        notes.push_back(std::string("The ") + field_name + " has a control character; the field is left as it was.");
+        return;
+    }
     std::optional<std::string> ansi = ansi::from_utf8(value);
     if (!ansi) {
         notes.push_back(std::string("The ") + field_name + " \"" + value +
@@ -56,10 +61,16 @@ std::optional<std::array<int, 4>> dotted_address(std::string_view host)
     return octets;
 }
 
+// Gateway and port go in together or not at all: a new gateway with the
+// old port (or the reverse) is a proxy nobody configured.
 void put_proxy(OperatorFill& fill, const std::string& proxy)
 {
     if (proxy.empty()) {
         fill.notes.push_back("The database gives no MMS proxy; gateway and port are left as they were.");
+        return;
+    }
+    if (has_unusable_character(proxy)) {
+        fill.notes.push_back("The MMS proxy has a control character; gateway and port are left as they were.");
         return;
     }
     std::string_view text = proxy;
@@ -77,17 +88,18 @@ void put_proxy(OperatorFill& fill, const std::string& proxy)
                              "and port are left as they were.");
         return;
     }
-    fill.gateway = address;
     if (colon == std::string_view::npos) {
-        fill.notes.push_back("The MMS proxy \"" + proxy + "\" gives no port; the port is left as it was.");
+        fill.notes.push_back("The MMS proxy \"" + proxy + "\" gives no port; gateway and port are left as they were.");
         return;
     }
+    // No proxy listens on port 0, though the dialog would store it.
     auto port = whole_number(text.substr(colon + 1), static_cast<int>(kPortLimit));
-    if (!port) {
-        fill.notes.push_back("The port of the MMS proxy \"" + proxy + "\" is not between 0 and " +
-                             std::to_string(kPortLimit) + "; the port is left as it was.");
+    if (!port || *port == 0) {
+        fill.notes.push_back("The port of the MMS proxy \"" + proxy + "\" is not between 1 and " +
+                             std::to_string(kPortLimit) + "; gateway and port are left as they were.");
         return;
     }
+    fill.gateway = address;
     fill.port = static_cast<unsigned>(*port);
 }
 
@@ -96,7 +108,10 @@ void put_proxy(OperatorFill& fill, const std::string& proxy)
 OperatorFill plan_fill(const Operator& op, const AccessPoint* data, const AccessPoint* mms)
 {
     OperatorFill fill;
-    if (mms) {
+    if (mms && !is_usable(*mms)) {
+        fill.notes.push_back("The chosen MMS access point has a control character in its APN, account or password; "
+                             "the MMS part is left as it was.");
+    } else if (mms) {
         put(fill.url, mms->mmsc, kUrlLimit, "MMS URL", fill.notes);
         put_proxy(fill, mms->mms_proxy);
         put(fill.mms_apn, mms->apn, kApnLimit, "MMS APN", fill.notes);
@@ -105,7 +120,10 @@ OperatorFill plan_fill(const Operator& op, const AccessPoint* data, const Access
     } else {
         fill.notes.push_back(op.name + " has no MMS data in the database; only the GPRS part was filled.");
     }
-    if (data) {
+    if (data && !is_usable(*data)) {
+        fill.notes.push_back("The chosen data access point has a control character in its APN, account or password; "
+                             "the GPRS part is left as it was.");
+    } else if (data) {
         put(fill.gprs_apn, data->apn, kApnLimit, "GPRS APN", fill.notes);
         put(fill.gprs_account, data->username, kAccountLimit, "GPRS account", fill.notes);
         put(fill.gprs_password, data->password, kPasswordLimit, "GPRS password", fill.notes);

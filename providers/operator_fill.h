@@ -30,6 +30,7 @@ inline constexpr std::size_t kUrlLimit = 63;
 inline constexpr std::size_t kApnLimit = 31;
 inline constexpr std::size_t kAccountLimit = 23;
 inline constexpr std::size_t kPasswordLimit = 15;
+// The dialog takes ports up to this; the look-up fills 1 and above only.
 inline constexpr unsigned kPortLimit = 10000;
 
 // `data` and `mms` are the chosen access points of `op`, or null for

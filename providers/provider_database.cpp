@@ -1,10 +1,15 @@
 #include "providers/provider_database.h"
 
+#include "settings/bounded_read.h"
+#include "settings/profile_document.h"
+#include "settings/value_rules.h"
+
 #include <pugixml.hpp>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace tqr::providers {
@@ -39,28 +44,130 @@ bool declares_entities(std::string_view xml)
     return bracket != std::string_view::npos && (end == std::string_view::npos || bracket < end);
 }
 
-// Depth of the element tree, walked without recursion.
-bool too_deep(const pugi::xml_document& doc)
+// The code point at text[i], moving i past it; nothing where the bytes are
+// not UTF-8 (overlong forms and surrogates included).
+std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i)
 {
-    int depth = 0;
-    pugi::xml_node node = doc.first_child();
-    while (node) {
-        if (node.first_child()) {
-            if (++depth > kMaxDepth)
-                return true;
-            node = node.first_child();
-            continue;
-        }
-        while (node && !node.next_sibling()) {
-            node = node.parent();
-            --depth;
-            if (node == doc)
-                return false;
-        }
-        if (node)
-            node = node.next_sibling();
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
     }
-    return false;
+    // The lead byte tells the length, its own bits and the least code point
+    // that length may carry.
+    std::size_t length = 4;
+    char32_t cp = lead & 0x07u;
+    char32_t least = 0x10000;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        cp = lead & 0x1Fu;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        cp = lead & 0x0Fu;
+        least = 0x800;
+    } else if (lead < 0xF0 || lead > 0xF4) {
+        return std::nullopt;
+    }
+    if (text.size() - i < length)
+        return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (next & 0x3Fu);
+    }
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    i += length;
+    return cp;
+}
+
+// pugixml is told the bytes are UTF-8 whatever the file declares, so a file
+// in another encoding would come out with wrong names rather than an error.
+std::optional<std::string> not_utf8(std::string_view xml)
+{
+    std::string_view head = xml.starts_with("\xEF\xBB\xBF") ? xml.substr(3) : xml;
+    if (head.starts_with("<?xml")) {
+        std::string_view decl = head.substr(0, head.find("?>"));
+        if (auto at = decl.find("encoding"); at != std::string_view::npos) {
+            decl.remove_prefix(at);
+            const auto open = decl.find_first_of("\"'");
+            const auto close = open == std::string_view::npos ? open : decl.find(decl[open], open + 1);
+            const std::string_view name =
+                close == std::string_view::npos ? decl : decl.substr(open + 1, close - open - 1);
+            if (!same_text_any_case(name, "UTF-8"))
+                return "The provider database is not UTF-8 text (it declares another encoding); it is not read.";
+        }
+    }
+    // A NUL byte is no XML character and would cut a value short unseen.
+    for (std::size_t i = 0; i < xml.size();) {
+        const std::size_t at = i;
+        const std::optional<char32_t> cp = next_code_point(xml, i);
+        if (!cp || *cp == 0)
+            return "The provider database is not UTF-8 text (byte " + std::to_string(at) + "); it is not read.";
+    }
+    return std::nullopt;
+}
+
+// Depth, and the length of every name, text and attribute value, checked in
+// one walk (pugixml walks without recursion).
+class ShapeCheck : public pugi::xml_tree_walker {
+  public:
+    std::string problem;
+
+    bool for_each(pugi::xml_node& node) override
+    {
+        if (depth() > kMaxDepth) {
+            problem = "The provider database is nested deeper than " + std::to_string(kMaxDepth) + " levels.";
+            return false;
+        }
+        bool too_long = std::strlen(node.name()) > kMaxTextBytes || std::strlen(node.value()) > kMaxTextBytes;
+        for (pugi::xml_attribute a : node.attributes())
+            too_long = too_long || std::strlen(a.name()) > kMaxTextBytes || std::strlen(a.value()) > kMaxTextBytes;
+        if (too_long) {
+            problem = "The provider database holds a text longer than " + std::to_string(kMaxTextBytes) +
+                      " bytes; it is not read.";
+            return false;
+        }
+        return true;
+    }
+};
+
+std::string too_many(std::size_t limit, const char* what)
+{
+    return "The provider database lists more than " + std::to_string(limit) + " " + what +
+           ", more than the real one could; it is not read.";
+}
+
+// Counted before anything is copied out of the tree.
+std::optional<std::string> too_many_entries(pugi::xml_node root)
+{
+    std::size_t countries = 0;
+    std::size_t access_points = 0;
+    for (pugi::xml_node country : root.children("country")) {
+        if (++countries > kMaxCountries)
+            return too_many(kMaxCountries, "countries");
+        std::size_t operators = 0;
+        for (pugi::xml_node provider : country.children("provider")) {
+            if (++operators > kMaxOperatorsPerCountry)
+                return too_many(kMaxOperatorsPerCountry, "operators in a country");
+            std::size_t own = 0;
+            for ([[maybe_unused]] pugi::xml_node apn : provider.child("gsm").children("apn")) {
+                if (++own > kMaxAccessPointsPerOperator)
+                    return too_many(kMaxAccessPointsPerOperator, "access points of an operator");
+                if (++access_points > kMaxAccessPoints)
+                    return too_many(kMaxAccessPoints, "access points");
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool is_unusable_code_point(char32_t cp)
+{
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200E || cp == 0x200F ||
+           (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
 }
 
 std::string child_text(pugi::xml_node node, const char* name)
@@ -117,6 +224,24 @@ const Operator* find_operator(const Country& country, std::string_view name)
     return nullptr;
 }
 
+bool has_unusable_character(std::string_view text)
+{
+    if (rules::has_control_character(text))
+        return true;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<char32_t> cp = next_code_point(text, i);
+        if (!cp || is_unusable_code_point(*cp))
+            return true;
+    }
+    return false;
+}
+
+bool is_usable(const AccessPoint& ap)
+{
+    return !has_unusable_character(ap.apn) && !has_unusable_character(ap.username) &&
+           !has_unusable_character(ap.password);
+}
+
 std::string database_path()
 {
     const char* env = std::getenv(kDatabaseEnvironment);
@@ -125,8 +250,12 @@ std::string database_path()
 
 LoadResult parse_database(std::string_view xml)
 {
-    if (xml.size() > kMaxDatabaseBytes)
-        return failure("The provider database is larger than " + std::to_string(kMaxDatabaseBytes >> 20) + " MB.");
+    if (xml.size() > kProviderDatabaseLimit)
+        return failure("The provider database is larger than " + std::to_string(kProviderDatabaseLimit >> 20) + " MB.");
+    if (auto problem = not_utf8(xml))
+        return failure(*problem);
+    if (static_cast<std::size_t>(std::ranges::count(xml, '<')) > kMaxTags)
+        return failure(too_many(kMaxTags, "tags"));
     if (declares_entities(xml))
         return failure("The provider database declares entities; it is not read.");
     pugi::xml_document doc;
@@ -136,11 +265,15 @@ LoadResult parse_database(std::string_view xml)
     if (!parsed)
         return failure(std::string("The provider database is not valid XML: ") + parsed.description() + " at byte " +
                        std::to_string(parsed.offset) + ".");
-    if (too_deep(doc))
-        return failure("The provider database is nested deeper than " + std::to_string(kMaxDepth) + " levels.");
+    ShapeCheck shape;
+    doc.traverse(shape);
+    if (!shape.problem.empty())
+        return failure(shape.problem);
     pugi::xml_node root = doc.child("serviceproviders");
     if (!root)
         return failure("The file is not a provider database (no <serviceproviders>).");
+    if (auto problem = too_many_entries(root))
+        return failure(*problem);
     Database db;
     for (pugi::xml_node country : root.children("country")) {
         Country c;
@@ -162,21 +295,17 @@ LoadResult parse_database(std::string_view xml)
 
 LoadResult load_database(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
         return failure("The provider database " + path + " cannot be opened. Install the package " + kDatabasePackage +
                        " or name the file.");
     std::string text;
-    std::vector<char> chunk(64 * 1024);
-    while (in) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxDatabaseBytes)
-            return failure("The provider database " + path + " is larger than " +
-                           std::to_string(kMaxDatabaseBytes >> 20) + " MB.");
+    // A FIFO or device named as the database is refused, never waited on.
+    try {
+        text = read_bounded(path, kProviderDatabaseLimit, "a provider database");
+    } catch (const ProfileError& e) {
+        return failure(e.what());
     }
-    if (in.bad())
-        return failure("The provider database " + path + " cannot be read.");
     return parse_database(text);
 }
 

@@ -51,8 +51,7 @@ TEST(OperatorsCommand, ListsLooksUpAndExitsByOutcome)
     const OperatorsOptions o = opts("fr", "sfr", "", "", true);
     ASSERT_EQ(run_operators(o, out, err), 0);
     const auto j = nlohmann::json::parse(out.str());
-    EXPECT_EQ(j.at("mms_gateway"), "10.143.156.8");
-    EXPECT_FALSE(j.contains("mms_port")) << "a proxy without port leaves the port alone";
+    EXPECT_FALSE(j.contains("mms_gateway") || j.contains("mms_port")) << "a proxy without port leaves both alone";
     EXPECT_FALSE(j.contains("name"));
     EXPECT_NE(err.str().find("gives no port"), std::string::npos);
 }

@@ -28,6 +28,7 @@ namespace {
 constexpr const char* kDatabase = R"(<?xml version="1.0"?>
 <serviceproviders format="2.0"><country code="zz"><name>Testland</name>
   <provider><name>Two Of Each</name><gsm>
+    <apn value="we&#27;b"><usage type="internet"/><name>&#x202E;gnp.exe</name></apn>
     <apn value="web"><usage type="internet"/><username>u</username></apn>
     <apn value="web2"><usage type="internet"/></apn>
     <apn value="mms1"><usage type="mms"/><mmsc>http://one/</mmsc><mmsproxy>proxy.example:8080</mmsproxy></apn>
@@ -70,19 +71,21 @@ struct LookupTest : ::testing::Test {
 
     // Opens "Operator Param", looks up the operator at `op` with the MMS
     // list moved down `mms_down` times, and checks the controls.
-    void look_up(int op, int mms_down, std::function<void(CDialog&)> then)
+    void look_up(int op, int mms_down, std::function<void(CDialog&)> then, std::function<void(CDialog&)> pick_more = {})
     {
         ui.expect_dialog(res::kOperatorParamForm, [then](CDialog& d) {
             click(d, ids::kLookUp);
             then(d);
         });
-        ui.expect_dialog(res::kOperatorLookupForm, [op, mms_down](CDialog& p) {
+        ui.expect_dialog(res::kOperatorLookupForm, [op, mms_down, pick_more](CDialog& p) {
             auto* ops = qobject_cast<QComboBox*>(p.control(pick::kOperator));
             EXPECT_EQ(ops->count(), 2);
             for (int i = 0; i < op; ++i)
                 QTest::keyClick(ops, Qt::Key_Down);
             for (int i = 0; i < mms_down; ++i)
                 QTest::keyClick(p.control(pick::kMmsApn), Qt::Key_Down);
+            if (pick_more)
+                pick_more(p);
             click(p, res::kIdOk);
         });
     }
@@ -107,24 +110,44 @@ TEST_F(LookupTest, FillsTheControlsCancelKeepsTheEntryOkStoresIt)
     EXPECT_EQ(std::memcmp(&entry, &before, sizeof entry), 0);
 
     look_up(1, 0, [](CDialog& d) { click(d, res::kIdOk); });
-    ui.expect_box("The MMS proxy \"10.1.2.3\" gives no port; the port is left as it was.");
+    ui.expect_box("The MMS proxy \"10.1.2.3\" gives no port; gateway and port are left as they were.");
     dlg.do_modal();
     ui.verify();
     EXPECT_EQ(read_text(entry.name), "Customer2");
     EXPECT_EQ(read_text(entry.mms_url), "http://m/");
-    EXPECT_EQ(read_text(entry.mms_gateway), "10.1.2.3");
+    EXPECT_EQ(read_text(entry.mms_gateway), read_text(before.mms_gateway));
     EXPECT_EQ(read_text(entry.mms_port), "9201");
     EXPECT_EQ(read_text(entry.gprs_apn), "data");
     EXPECT_EQ(read_text(entry.gprs_account), "") << "the look-up replaced the old account";
 }
 
+TEST_F(LookupTest, AnAccessPointWithAControlCharacterIsMarkedAndFillsNothing)
+{
+    look_up(
+        0, 1,
+        [apn = read_text(entry.gprs_apn)](CDialog& d) {
+            EXPECT_EQ(d.text(ids::kGprsApn), apn);
+            click(d, res::kIdCancel);
+        },
+        [](CDialog& p) {
+            auto* data = qobject_cast<QComboBox*>(p.control(pick::kDataApn));
+            EXPECT_EQ(data->itemText(0), QString::fromUtf8("we\uFFFDb (\uFFFDgnp.exe) (unusable: control character)"));
+            QTest::keyClick(data, Qt::Key_Up);
+        });
+    ui.expect_box("The chosen data access point has a control character in its APN, account or password; the GPRS "
+                  "part is left as it was.");
+    dlg.do_modal();
+    ui.verify();
+}
+
 TEST_F(LookupTest, WithoutTheDatabaseTheButtonIsDisabledAndNamesThePackage)
 {
-    setenv(providers::kDatabaseEnvironment, (env.work() / "missing.xml").c_str(), 1);
+    setenv(providers::kDatabaseEnvironment, "/x/<h1>HUGE</h1><img src=y>", 1);
     ui.expect_dialog(res::kOperatorParamForm, [](CDialog& d) {
         EXPECT_FALSE(d.is_enabled(ids::kLookUp));
-        EXPECT_NE(d.control(ids::kLookUp)->toolTip().toStdString().find(providers::kDatabasePackage),
-                  std::string::npos);
+        const std::string tip = d.control(ids::kLookUp)->toolTip().toStdString();
+        EXPECT_NE(tip.find(providers::kDatabasePackage), std::string::npos);
+        EXPECT_NE(tip.find("&lt;h1&gt;HUGE&lt;/h1&gt;&lt;img"), std::string::npos) << "text, never markup";
         click(d, res::kIdCancel);
     });
     dlg.do_modal();

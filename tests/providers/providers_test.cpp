@@ -1,11 +1,16 @@
 #include "providers/operator_fill.h"
 #include "providers/provider_database.h"
+#include "settings/bounded_read.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tqr::providers;
 
@@ -28,6 +33,13 @@ constexpr const char* kOddCases = R"(<?xml version="1.0"?>
   <provider><name>No MMS</name><gsm><apn value="only.data"><usage type="internet"/></apn></gsm></provider>
   <provider><name>Long</name><gsm>
     <apn value="mms"><usage type="mms"/><mmsc>http://0123456789012345678901234567890123456789012345678901234567890123/</mmsc><mmsproxy>10.0.0.1:10001</mmsproxy><password>€€€€€€€€€€€€€€€</password></apn>
+  </gsm></provider>
+  <provider><name>Hostile</name><gsm>
+    <apn value="we&#27;b"/><apn value="fine"/>
+    <apn value="m&#x85;s"><usage type="mms"/><mmsc>http://m/</mmsc><mmsproxy>10.0.0.3:8080</mmsproxy></apn>
+    <apn value="mms"><usage type="mms"/><mmsc>http://m/</mmsc><mmsproxy>10.0.0.3:0</mmsproxy></apn>
+    <apn value="mms"><usage type="mms"/><mmsc>http://m/</mmsc><mmsproxy>10.0.0.4:65535</mmsproxy><username>&#x202E;u</username></apn>
+    <apn value="mms"><usage type="mms"/><mmsc>http://m/</mmsc><mmsproxy>10.0.0.4:65535</mmsproxy></apn>
   </gsm></provider>
   <provider><name>CDMA only</name><cdma><sid value="1"/></cdma></provider>
 </country>
@@ -87,7 +99,7 @@ TEST(ProviderDatabase, OddCasesFillWhatFitsAndSayWhy)
     Database db = parsed(kOddCases);
     ASSERT_EQ(db.countries.size(), 1u);
     const Country& c = db.countries[0];
-    ASSERT_EQ(c.operators.size(), 4u) << "an operator without GSM access points is left out";
+    ASSERT_EQ(c.operators.size(), 5u) << "an operator without GSM access points is left out";
 
     const Operator& named = c.operators[0];
     ASSERT_EQ(named.data_apns.size(), 2u);
@@ -106,8 +118,7 @@ TEST(ProviderDatabase, OddCasesFillWhatFitsAndSayWhy)
 
     const Operator& no_port = c.operators[1];
     f = plan_fill(no_port, &no_port.data_apns.at(0), &no_port.mms_apns.at(0));
-    EXPECT_EQ(f.gateway, (std::array<int, 4>{10, 1, 2, 3}));
-    EXPECT_FALSE(f.port);
+    EXPECT_FALSE(f.gateway || f.port) << "gateway and port go in together or not at all";
     ASSERT_EQ(f.notes.size(), 1u);
     EXPECT_NE(f.notes[0].find("no port"), std::string::npos);
 
@@ -121,10 +132,33 @@ TEST(ProviderDatabase, OddCasesFillWhatFitsAndSayWhy)
     const Operator& too_long = c.operators[3];
     f = plan_fill(too_long, nullptr, &too_long.mms_apns.at(0));
     EXPECT_FALSE(f.url);
-    EXPECT_FALSE(f.port);
+    EXPECT_FALSE(f.gateway || f.port);
     EXPECT_EQ(f.mms_password, "€€€€€€€€€€€€€€€") << "15 characters fit, however many UTF-8 bytes";
     ASSERT_EQ(f.notes.size(), 3u);
     EXPECT_NE(f.notes[0].find("MMS URL is longer than 63"), std::string::npos);
+
+    // A control character in an access point's APN, account or password
+    // fills nothing of its kind; a refused port fills neither gateway nor port.
+    const Operator& hostile = c.operators[4];
+    struct FillCase {
+        std::size_t data, mms;
+        bool gprs, mms_part;
+        const char* note;
+    } fills[] = {
+        {0, 3, false, true, "data access point has a control character"},
+        {1, 0, true, false, "MMS access point has a control character"},
+        {1, 1, true, true, "not between 1 and 10000; gateway and port are left"},
+        {1, 3, true, true, "not between 1 and 10000; gateway and port are left"},
+        {1, 2, true, false, "MMS access point has a control character"},
+    };
+    for (const FillCase& fc : fills) {
+        f = plan_fill(hostile, &hostile.data_apns.at(fc.data), &hostile.mms_apns.at(fc.mms));
+        EXPECT_EQ(f.gprs_apn.has_value(), fc.gprs) << fc.note;
+        EXPECT_EQ(f.url.has_value(), fc.mms_part) << fc.note;
+        EXPECT_FALSE(f.gateway || f.port) << fc.note;
+        const std::string notes = std::accumulate(f.notes.begin(), f.notes.end(), std::string());
+        EXPECT_NE(notes.find(fc.note), std::string::npos) << notes;
+    }
 }
 
 TEST(ProviderDatabase, RefusesHostileAndBrokenFiles)
@@ -133,7 +167,21 @@ TEST(ProviderDatabase, RefusesHostileAndBrokenFiles)
     std::string nested = "<serviceproviders>";
     for (int i = 0; i < 20; ++i)
         nested += "<country code='x'>";
-    const std::string huge = "<serviceproviders>" + std::string(kMaxDatabaseBytes, ' ') + "</serviceproviders>";
+    const std::string huge =
+        "<serviceproviders>" + std::string(tqr::kProviderDatabaseLimit, ' ') + "</serviceproviders>";
+    // `countries` x `operators` x `each` access points.
+    auto apns = [](int countries, int operators, int each) {
+        std::string provider = "<provider><gsm>";
+        for (int a = 0; a < each; ++a)
+            provider += "<apn value='a'/>";
+        std::string country = "<country code='x'>";
+        for (int o = 0; o < operators; ++o)
+            country += provider + "</gsm></provider>";
+        std::string xml = "<serviceproviders>";
+        for (int c = 0; c < countries; ++c)
+            xml += country + "</country>";
+        return xml + "</serviceproviders>";
+    };
     const std::string entities =
         R"(<?xml version="1.0"?><!DOCTYPE s [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;">]>
 <serviceproviders><country code="xx"><name>&b;</name></country></serviceproviders>)";
@@ -146,6 +194,13 @@ TEST(ProviderDatabase, RefusesHostileAndBrokenFiles)
         {huge, "larger than"},
         {entities, "declares entities"},
         {"<other/>", "not a provider database"},
+        {R"(<?xml version="1.0" encoding="ISO-8859-1"?><serviceproviders/>)", "not UTF-8"},
+        {"<serviceproviders><country code='xx'><name>Caf\xE9</name></country></serviceproviders>", "not UTF-8"},
+        {"<serviceproviders><c n='" + std::string(2048, 'a') + "'/></serviceproviders>", "longer than 1024"},
+        {"<serviceproviders>" + std::string(7 << 20, 'a') + "</serviceproviders>", "longer than 1024"},
+        {apns(1, 1, 101), "more than 100 access points of an operator"},
+        {apns(3, 200, 40), "more than 20000 access points"},
+        {apns(25, 200, 100), "more than 200000 tags"},
     };
     for (const Case& c : cases) {
         auto start = std::chrono::steady_clock::now();
@@ -168,4 +223,8 @@ TEST(ProviderDatabase, RefusesHostileAndBrokenFiles)
 
     EXPECT_NE(load_database("/nonexistent/serviceproviders.xml").error.find(kDatabasePackage), std::string::npos);
     EXPECT_FALSE(load_database(std::filesystem::temp_directory_path()).database);
+    const auto fifo = std::filesystem::temp_directory_path() / ("providers-fifo-" + std::to_string(getpid()));
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_NE(load_database(fifo).error.find("not a regular file"), std::string::npos);
+    std::filesystem::remove(fifo);
 }
