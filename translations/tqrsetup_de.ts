@@ -798,10 +798,6 @@ Eine Test-E-Mail an %2 senden?</translation>
         <translation>die Absenderadresse enthält ein Steuerzeichen, „&lt;“ oder „&gt;“</translation>
     </message>
     <message>
-        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
-        <translation>eine Empfängeradresse enthält ein Steuerzeichen, „&lt;“ oder „&gt;“</translation>
-    </message>
-    <message>
         <source>The card&apos;s settings cannot be opened: %1</source>
         <translation>Die Einstellungen der Karte lassen sich nicht öffnen: %1</translation>
     </message>
@@ -856,6 +852,26 @@ Eine Test-E-Mail an %2 senden?</translation>
     <message>
         <source>there is no translation for &quot;%1&quot;; the dialog speaks English</source>
         <translation>für &quot;%1&quot; gibt es keine Übersetzung; der Dialog spricht Englisch</translation>
+    </message>
+    <message>
+        <source>the sender address holds no &quot;@&quot;</source>
+        <translation>die Absenderadresse enthält kein „@“</translation>
+    </message>
+    <message>
+        <source>recipient %1 holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>Empfänger %1 enthält ein Steuerzeichen, „&lt;“ oder „&gt;“</translation>
+    </message>
+    <message>
+        <source>recipient %1 is too long</source>
+        <translation>Empfänger %1 ist zu lang</translation>
+    </message>
+    <message>
+        <source>recipient %1 holds no &quot;@&quot; after its first character</source>
+        <translation>Empfänger %1 enthält kein „@“ nach dem ersten Zeichen</translation>
+    </message>
+    <message>
+        <source>this libcurl is too old to use the CA file %1 (7.77 or later is needed)</source>
+        <translation>diese libcurl ist zu alt für die CA-Datei %1 (7.77 oder neuer wird gebraucht)</translation>
     </message>
 </context>
 </TS>

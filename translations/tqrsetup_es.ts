@@ -798,10 +798,6 @@ Send a test e-mail to %2?</source>
         <translation>la dirección del remitente contiene un carácter de control, «&lt;» o «&gt;»</translation>
     </message>
     <message>
-        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
-        <translation>una dirección de destinatario contiene un carácter de control, «&lt;» o «&gt;»</translation>
-    </message>
-    <message>
         <source>The card&apos;s settings cannot be opened: %1</source>
         <translation>No se pueden abrir los ajustes de la tarjeta: %1</translation>
     </message>
@@ -856,6 +852,26 @@ Send a test e-mail to %2?</source>
     <message>
         <source>there is no translation for &quot;%1&quot;; the dialog speaks English</source>
         <translation>no hay traducción para &quot;%1&quot;; el diálogo se muestra en inglés</translation>
+    </message>
+    <message>
+        <source>the sender address holds no &quot;@&quot;</source>
+        <translation>la dirección del remitente no contiene «@»</translation>
+    </message>
+    <message>
+        <source>recipient %1 holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>el destinatario %1 contiene un carácter de control, «&lt;» o «&gt;»</translation>
+    </message>
+    <message>
+        <source>recipient %1 is too long</source>
+        <translation>el destinatario %1 es demasiado largo</translation>
+    </message>
+    <message>
+        <source>recipient %1 holds no &quot;@&quot; after its first character</source>
+        <translation>el destinatario %1 no contiene «@» después de su primer carácter</translation>
+    </message>
+    <message>
+        <source>this libcurl is too old to use the CA file %1 (7.77 or later is needed)</source>
+        <translation>esta libcurl es demasiado antigua para el archivo CA %1 (se necesita la 7.77 o posterior)</translation>
     </message>
 </context>
 </TS>

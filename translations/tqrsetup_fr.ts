@@ -798,10 +798,6 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <translation>l&apos;adresse de l&apos;expéditeur contient un caractère de contrôle, « &lt; » ou « &gt; »</translation>
     </message>
     <message>
-        <source>a recipient address holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
-        <translation>une adresse de destinataire contient un caractère de contrôle, « &lt; » ou « &gt; »</translation>
-    </message>
-    <message>
         <source>The card&apos;s settings cannot be opened: %1</source>
         <translation>Impossible d&apos;ouvrir les réglages de la carte : %1</translation>
     </message>
@@ -856,6 +852,26 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
     <message>
         <source>there is no translation for &quot;%1&quot;; the dialog speaks English</source>
         <translation>il n&apos;y a pas de traduction pour &quot;%1&quot; ; la fenêtre s&apos;affiche en anglais</translation>
+    </message>
+    <message>
+        <source>the sender address holds no &quot;@&quot;</source>
+        <translation>l&apos;adresse de l&apos;expéditeur ne contient pas de « @ »</translation>
+    </message>
+    <message>
+        <source>recipient %1 holds a control character, &quot;&lt;&quot; or &quot;&gt;&quot;</source>
+        <translation>le destinataire %1 contient un caractère de contrôle, « &lt; » ou « &gt; »</translation>
+    </message>
+    <message>
+        <source>recipient %1 is too long</source>
+        <translation>le destinataire %1 est trop long</translation>
+    </message>
+    <message>
+        <source>recipient %1 holds no &quot;@&quot; after its first character</source>
+        <translation>le destinataire %1 ne contient pas de « @ » après son premier caractère</translation>
+    </message>
+    <message>
+        <source>this libcurl is too old to use the CA file %1 (7.77 or later is needed)</source>
+        <translation>cette libcurl est trop ancienne pour le fichier CA %1 (il faut la 7.77 ou plus récente)</translation>
     </message>
 </context>
 </TS>
