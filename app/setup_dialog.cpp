@@ -14,6 +14,7 @@
 #include "settings/profile_record.h"
 #include "settings/settings_files.h"
 #include "settings/translatable.h"
+#include "settings/value_rules.h"
 
 #include <QAction>
 #include <QApplication>
@@ -300,7 +301,10 @@ void SetupDialog::on_ok()
     // The card now holds what the dialog shows, wherever the path led.
     loaded_folder_ = examined_path_ = path_;
     show_title(card_label(path_));
-    message_box(TQR_TR_NOOP("TQRSetup", "PROFILE.BIN has been saved in %1"), {path_});
+    Phrase saved(TQR_TR_NOOP("TQRSetup", "PROFILE.BIN has been saved in %1"), {path_});
+    if (const auto gap = rules::sending_gap(current_profile.gsm))
+        saved.then = {Phrase("\r\n"), Phrase(gap->data())};
+    message_box(fw::translated_utf8(saved));
 }
 
 // A card unmounted while the dialog is open can leave its mount folder

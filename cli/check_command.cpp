@@ -3,6 +3,7 @@
 #include "cli/manual_page.h"
 #include "cli/printable.h"
 #include "cli/profile_input.h"
+#include "settings/value_rules.h"
 #include "tables/profile_check.h"
 
 #include <CLI/CLI.hpp>
@@ -14,9 +15,14 @@ namespace tqr::cli {
 
 int run_check(const CheckOptions& o, std::ostream& out, std::ostream&)
 {
-    const auto findings = check_profile(read_file_or_description(o.file));
+    const ProfileDocument doc = read_file_or_description(o.file);
+    const auto findings = check_profile(doc);
     for (const auto& line : findings)
         out << printable(line) << "\n";
+    // Not a finding: the card is written as it stands.
+    std::string key;
+    if (const auto gap = rules::sending_gap(doc.record.gsm, &key))
+        out << "warning: " << key << ": " << *gap << "\n";
     return findings.empty() ? 0 : 1;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/manual_page.h"
+#include "providers/name_match.h"
 #include "providers/operator_fill.h"
 #include "providers/provider_database.h"
 
@@ -38,6 +39,32 @@ const AccessPoint* choose(const std::vector<AccessPoint>& aps, const std::string
     return nullptr;
 }
 
+// The name the user meant, or null after saying on `err` which names match
+// or come close. `what` is "country" or "operator of Germany".
+template <typename T>
+const T* pick(const std::vector<T>& items, const std::string& query, const std::string& what, std::ostream& err)
+{
+    std::vector<std::string> names;
+    for (const T& item : items)
+        names.push_back(item.name);
+    const providers::NameMatch m = providers::match_name(names, query);
+    if (m.found >= 0)
+        return &items[static_cast<std::size_t>(m.found)];
+    const auto listed = [&](const std::vector<int>& which) {
+        std::string out;
+        for (int i : which)
+            out += (out.empty() ? "" : ", ") + names[static_cast<std::size_t>(i)];
+        return out;
+    };
+    if (!m.candidates.empty())
+        err << "tqrprofile: \"" << query << "\" matches several; name one: " << listed(m.candidates) << "\n";
+    else if (!m.nearest.empty())
+        err << "tqrprofile: no " << what << " \"" << query << "\"; did you mean: " << listed(m.nearest) << "?\n";
+    else
+        err << "tqrprofile: no " << what << " \"" << query << "\"\n";
+    return nullptr;
+}
+
 } // namespace
 
 int run_operators(const OperatorsOptions& o, std::ostream& out, std::ostream& err)
@@ -58,21 +85,20 @@ int run_operators(const OperatorsOptions& o, std::ostream& out, std::ostream& er
             out << c.code << "\t" << c.name << "\n";
         return 0;
     }
+    // A code names its country exactly; a name may be typed from memory.
     const providers::Country* country = db.find_country(o.country);
-    if (!country) {
-        err << "tqrprofile: no country \"" << o.country << "\" in " << path << "\n";
+    if (!country)
+        country = pick(db.countries, o.country, "country", err);
+    if (!country)
         return 1;
-    }
     if (o.op.empty()) {
         for (const providers::Operator& op : country->operators)
             out << op.name << "\tdata: " << apn_list(op.data_apns) << "\tmms: " << apn_list(op.mms_apns) << "\n";
         return 0;
     }
-    const providers::Operator* op = providers::find_operator(*country, o.op);
-    if (!op) {
-        err << "tqrprofile: no operator \"" << o.op << "\" in " << country->name << "\n";
+    const providers::Operator* op = pick(country->operators, o.op, "operator of " + country->name, err);
+    if (!op)
         return 1;
-    }
     bool missing = false;
     const AccessPoint* data = choose(op->data_apns, o.apn, missing);
     const AccessPoint* mms = choose(op->mms_apns, o.mms_apn, missing);

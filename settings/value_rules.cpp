@@ -208,4 +208,18 @@ std::string emails_text(const GsmBlock& block)
     return joined_slots(block.emails);
 }
 
+Refusal sending_gap(const GsmBlock& block, std::string* key)
+{
+    constexpr std::uint32_t kOff = 2;
+    if (unpack_send_schedule(block.send_schedule).send_mode == kOff)
+        return std::nullopt;
+    const bool mms = block.send_via == 0;
+    const auto& field = mms ? block.operator_entry.mms_url : block.operator_entry.gprs_apn;
+    if (field[0] != '\0')
+        return std::nullopt;
+    if (key != nullptr)
+        *key = mms ? "gsm.operator.mms_url" : "gsm.operator.gprs_apn";
+    return mms ? kNoMmsUrl : kNoGprsApn;
+}
+
 } // namespace tqr::rules

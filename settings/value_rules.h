@@ -31,6 +31,13 @@ inline constexpr const char* kEmailTooMany = TQR_TR_NOOP("TQRSetup", "At most 4 
 inline constexpr const char* kSenderInvalid = TQR_TR_NOOP("TQRSetup", "Email is invalid!");
 inline constexpr const char* kPortRange = TQR_TR_NOOP("TQRSetup", "Port is out of the range(1-65535)!");
 
+// Not refusals: the camera simply cannot send without these, and the
+// factory operator itself has no MMS part. Said after a save and by check.
+inline constexpr const char* kNoMmsUrl =
+    TQR_TR_NOOP("TQRSetup", "The operator has no MMS URL, so the camera cannot send pictures by MMS.");
+inline constexpr const char* kNoGprsApn =
+    TQR_TR_NOOP("TQRSetup", "The operator has no GPRS APN, so the camera cannot send pictures by GPRS.");
+
 using Refusal = std::optional<std::string_view>;
 
 Refusal check_instant_max(int instant_max);
@@ -71,6 +78,11 @@ Refusal check_sender(std::string_view address);
 Refusal check_smtp_port(std::string_view port);
 // Whether a piece that passed its check goes into its slot.
 bool piece_is_stored(std::string_view piece);
+
+// What the operator lacks for the chosen way of sending (MMS needs its
+// URL, GPRS its APN), when pictures are sent at all; the record's key of
+// that field goes to `key`.
+Refusal sending_gap(const GsmBlock& block, std::string* key = nullptr);
 
 // Whether Send To and the SMS switch demand a phone number or an e-mail
 // recipient.

@@ -31,6 +31,7 @@ TEST(OperatorsCommand, ListsLooksUpAndExitsByOutcome)
         OperatorsOptions o;
         int code;
         const char* in_out;
+        const char* in_err = "";
     } cases[] = {
         {opts(""), 0, "de\tGermany\n"},
         {opts("GERMANY"), 0, "T-Mobile(Telekom)\tdata: "},
@@ -38,6 +39,11 @@ TEST(OperatorsCommand, ListsLooksUpAndExitsByOutcome)
         {opts("de", "t-mobile(telekom)", "nope"), 1, ""},
         {opts("Nowhere"), 1, ""},
         {opts("de", "Nobody"), 1, ""},
+        {opts("de", "telekom"), 0, "mms_port: 8008\n"},
+        {opts("de", "t mobile"), 0, "mms_port: 8008\n"},
+        {opts("de", "telekon"), 1, "", "no operator of Germany \"telekon\"; did you mean: T-Mobile(Telekom)?"},
+        {opts("germny"), 1, "", "no country \"germny\"; did you mean: Germany?"},
+        {opts("de", "o"), 1, "", "\"o\" matches several; name one: "},
         {opts("de", "", "", "/nonexistent.xml"), 1, ""},
         {opts("de", "", "", "", true), kUsageError, ""},
     };
@@ -45,6 +51,7 @@ TEST(OperatorsCommand, ListsLooksUpAndExitsByOutcome)
         std::ostringstream out, err;
         EXPECT_EQ(run_operators(c.o, out, err), c.code) << c.o.country << " " << err.str();
         EXPECT_NE(out.str().find(c.in_out), std::string::npos) << out.str();
+        EXPECT_NE(err.str().find(c.in_err), std::string::npos) << err.str();
         EXPECT_EQ(err.str().empty(), c.code == 0);
     }
     std::ostringstream out, err;
