@@ -13,18 +13,25 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTextDocument>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tqr::fw {
 
 namespace {
 
-QString volume_text(const RemovableVolume& v)
+// Two cards of the same make often share a label: then the folder each is
+// mounted on tells them apart.
+QString volume_text(const RemovableVolume& v, bool label_shared)
 {
-    const QString label = plain_text(v.label);
+    QString label = plain_text(v.label);
+    if (label_shared)
+        label += QStringLiteral(" - ") + plain_text(v.root);
     if (v.size_bytes == 0)
         return label;
     // Cards are sold in decimal gigabytes, so that is what their owners know.
@@ -59,7 +66,9 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
         volumes_list_ = new QListWidget(this);
         volumes_list_->setAccessibleName(translated(TQR_TR_NOOP("TQRSetup", "Removable volumes")));
         for (const auto& v : volumes_) {
-            auto* item = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("media-flash")), volume_text(v));
+            const bool shared = std::count_if(volumes_.begin(), volumes_.end(),
+                                              [&](const RemovableVolume& o) { return o.label == v.label; }) > 1;
+            auto* item = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("media-flash")), volume_text(v, shared));
             // A tooltip that looks like markup would be shown as rich text.
             item->setToolTip(Qt::convertFromPlainText(plain_text(v.root)));
             volumes_list_->addItem(item);
@@ -89,10 +98,36 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
     tree_->setModel(names_);
     tree_->setAccessibleName(translated(TQR_TR_NOOP("TQRSetup", "Folders")));
     tree_->header()->hide();
+    // The model reads and sorts folders in the background, so the row of the
+    // folder selected at the start moves as its siblings arrive: the tree
+    // follows it until the user scrolls, opens a folder or picks another.
+    const auto follow = [this] {
+        if (scroll_to_.isEmpty() || follow_pending_)
+            return;
+        follow_pending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                follow_pending_ = false;
+                if (!scroll_to_.isEmpty())
+                    select_folder(QString(scroll_to_));
+            },
+            Qt::QueuedConnection);
+    };
+    QObject::connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
+    QObject::connect(names_, &QAbstractItemModel::rowsInserted, this, follow);
+    QObject::connect(names_, &QAbstractItemModel::layoutChanged, this, follow);
+    QObject::connect(tree_->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { scroll_to_.clear(); });
+    for (auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
+        QObject::connect(tree_, signal, this, [this] {
+            if (!picking_)
+                scroll_to_.clear();
+        });
     QObject::connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex& index) {
                          if (!index.isValid() || picking_)
                              return;
+                         scroll_to_.clear();
                          selected_ = model_->filePath(names_->mapToSource(index));
                          if (volumes_list_ != nullptr)
                              volumes_list_->clearSelection();
@@ -127,12 +162,13 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
 void FolderBrowserDialog::select_folder(const QString& path)
 {
     selected_ = path;
+    scroll_to_ = path;
     const QModelIndex index = tree_index(path.toStdString());
     if (!index.isValid())
         return;
     picking_ = true;
     tree_->setCurrentIndex(index);
-    tree_->scrollTo(index);
+    tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     picking_ = false;
 }
 

@@ -52,6 +52,8 @@ class FolderBrowserDialog : public QDialog {
     QPushButton* cancel_ = nullptr;
     QString selected_;
     bool picking_ = false; // the tree follows a pick, it is not the user's choice
+    QString scroll_to_;    // the folder the tree keeps in view until the user moves
+    bool follow_pending_ = false;
 };
 
 // Runs the browser modally over the removable volumes now mounted, opening

@@ -189,6 +189,35 @@ TEST_F(BrowserTest, TheDesktopBrowserListsTheCardsOfTheMountTable)
     EXPECT_EQ(folder, card_b);
 }
 
+// The tree reads folders in the background; the folder the path shows ends
+// up in view however deep it lies. Two cards with one label show where
+// each is mounted.
+TEST_F(BrowserTest, OpensScrolledToThePathAndTellsCardsOfOneLabelApart)
+{
+    const std::string deep = (env.work() / "many").string();
+    for (int i = 0; i < 300; ++i)
+        fs::create_directories(deep + "/f" + std::to_string(1000 + i));
+    const std::string target = deep + "/f1290";
+    table.labels["/dev/sdc1"] = "TRAILCAM";
+    table.mount("/dev/sdb1", card_a).mount("/dev/sdc1", card_b);
+    FolderBrowserDialog dlg(nullptr, "Please Select the Path", removable_volumes(table), target);
+    dlg.show();
+    const auto in_view = [&] {
+        const QModelIndex index = dlg.tree_index(target);
+        return index.isValid() && dlg.tree()->currentIndex() == index &&
+               dlg.tree()->viewport()->rect().contains(dlg.tree()->visualRect(index));
+    };
+    // Until all 300 are read: the rows read first are not yet where they end.
+    const auto all_read = [&] { return dlg.tree()->model()->rowCount(dlg.tree_index(target).parent()) == 300; };
+    for (int waited = 0; waited < 5000 && !(all_read() && in_view()); waited += 20)
+        QTest::qWait(20);
+    QTest::qWait(100);
+    EXPECT_TRUE(in_view());
+    EXPECT_EQ(dlg.selected_folder(), target);
+    EXPECT_EQ(dlg.volume_list()->item(0)->text().toStdString(), "TRAILCAM - " + card_a + " (32.0 GB)");
+    EXPECT_EQ(dlg.volume_list()->item(1)->text().toStdString(), "TRAILCAM - " + card_b + " (8.0 GB)");
+}
+
 // Labels and folders come from whoever formatted the card: they are shown as
 // plain text, without control characters or marks that reorder the text.
 TEST(FolderBrowser, VolumeNamesAndTooltipsArePlainText)
