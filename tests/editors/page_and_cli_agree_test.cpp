@@ -194,7 +194,7 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
             } catch (const ProfileError& e) {
                 refusal = e.what();
             }
-            ASSERT_EQ(refusal, "gsm.phones[" + std::to_string(j) + "]: longer than 23 characters");
+            ASSERT_EQ(refusal, json.string() + ": gsm.phones[" + std::to_string(j) + "]: longer than 23 characters");
             ASSERT_FALSE(fs::exists(card / "PROFILE.BIN"));
         }
     }
