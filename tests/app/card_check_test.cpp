@@ -88,7 +88,7 @@ TEST_F(PickedCardTest, AFolderOnThePulledCardStopsTooAndTheCardBackSaves)
         d.click(IDOK);
         EXPECT_FALSE(fs::exists(card + "/DCIM/PROFILE.BIN"));
         table.mount("/dev/sdb1", card, "8:17");
-        ui.expect_box("PROFILE.BIN has been saved in " + card + "/DCIM");
+        ui.expect_saved(card + "/DCIM");
         d.click(IDOK);
     });
     EXPECT_TRUE(fs::exists(card + "/DCIM/PROFILE.BIN"));
@@ -104,7 +104,7 @@ TEST_F(PickedCardTest, APathTypedElsewhereAfterPickingACardIsNotChecked)
     run(card, [&](SetupDialog& d) {
         table.unmount(card);
         d.set_text(kPath, env.work().string());
-        ui.expect_box("PROFILE.BIN has been saved in " + env.work().string());
+        ui.expect_saved(env.work().string());
         d.click(IDOK);
     });
     EXPECT_TRUE(fs::exists(env.work() / "PROFILE.BIN"));
@@ -140,7 +140,7 @@ TEST_F(PickedCardTest, ARealLoopMountedCardIsListedAndItsUnmountNoticed)
     EXPECT_TRUE(listed);
 
     run(card.string(), [&](SetupDialog& d) {
-        ui.expect_box("PROFILE.BIN has been saved in " + card.string());
+        ui.expect_saved(card.string());
         d.click(IDOK);
         EXPECT_TRUE(fs::exists(card / "PROFILE.BIN"));
         mount.unmount();

@@ -48,7 +48,10 @@ class CardUser final : public UiServices {
         dialog.click(IDCANCEL);
         return dialog.result();
     }
-    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
 
   private:
     fs::path card_;

@@ -158,7 +158,7 @@ struct OpenCardTest : ::testing::Test {
     }
     void press_ok(SetupDialog& d, const std::string& folder)
     {
-        ui.expect_box("PROFILE.BIN has been saved in " + folder);
+        ui.expect_saved(folder);
         QTest::mouseClick(d.control(IDOK), Qt::LeftButton);
     }
 };

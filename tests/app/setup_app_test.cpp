@@ -11,6 +11,7 @@
 #include "tests/support/temp_env.h"
 
 #include <QTabBar>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ struct AppTest : ::testing::Test {
     {
         d.page_host().gsm_page().set_text(gsm_ids::kPhones, phone);
     }
-    void expect_saved(const std::string& folder) { ui.expect_box("PROFILE.BIN has been saved in " + folder); }
+    void expect_saved(const std::string& folder) { ui.expect_saved(folder); }
 
     bool nothing_written() const { return !fs::exists(env.work() / "PROFILE.BIN") && !fs::exists(env.store_file()); }
 
@@ -97,6 +98,13 @@ TEST_F(AppTest, OkWithoutAStoreFileSavesTheDefaultsOnceAPhoneIsGiven)
         d.click(IDOK);
         EXPECT_EQ(read_file(env.work() / "PROFILE.BIN"), profile);
         EXPECT_EQ(read_file(env.store_file()), store);
+        // The factory operator has no MMS part: a card for MMS is saved, and
+        // the message says it cannot send.
+        QTest::mouseClick(d.page_host().gsm_page().control(gsm_ids::kMms), Qt::LeftButton);
+        ui.expect_box("PROFILE.BIN has been saved in " + env.work().string() +
+                      "\r\nThe operator has no MMS URL, so the camera cannot send pictures by MMS.");
+        QTest::mouseClick(d.control(IDOK), Qt::LeftButton);
+        EXPECT_NE(read_file(env.work() / "PROFILE.BIN"), profile);
         d.click(IDCANCEL);
     });
     // What was saved comes back at the next start.

@@ -72,7 +72,7 @@ struct TypingTest : ::testing::Test {
         type(w, text);
     }
 
-    void expect_saved(const fs::path& folder) { ui.expect_box("PROFILE.BIN has been saved in " + folder.string()); }
+    void expect_saved(const fs::path& folder) { ui.expect_saved(folder.string()); }
     bool nothing_written() const { return !fs::exists(env.work() / "PROFILE.BIN") && !fs::exists(env.store_file()); }
 };
 

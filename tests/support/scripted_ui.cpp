@@ -1,5 +1,7 @@
 #include "tests/support/scripted_ui.h"
 
+#include "settings/value_rules.h"
+
 #include <QApplication>
 #include <QTimer>
 
@@ -19,6 +21,12 @@ ScriptedUi::~ScriptedUi()
 ScriptedUi& ScriptedUi::expect_box(std::string text, unsigned style, int answer)
 {
     script_.push_back(Box{std::move(text), style, answer});
+    return *this;
+}
+
+ScriptedUi& ScriptedUi::expect_saved(const std::string& folder)
+{
+    script_.push_back(Box{"PROFILE.BIN has been saved in " + folder, fw::MB_OK, fw::IDOK, true});
     return *this;
 }
 
@@ -65,8 +73,10 @@ int ScriptedUi::message_box(const fw::MessageBoxRequest& request)
                       << (script_.empty() ? std::string() : "; expected " + describe(script_.front()));
         return (request.style & fw::kButtonMask) == fw::MB_YESNO ? fw::IDNO : fw::IDOK;
     }
-    const Box box = std::get<Box>(script_.front());
+    Box box = std::get<Box>(script_.front());
     script_.pop_front();
+    if (const auto gap = box.saved ? rules::sending_gap(current_profile.gsm) : std::nullopt)
+        box.text += "\r\n" + std::string(*gap);
     EXPECT_EQ(request.text, box.text);
     EXPECT_EQ(request.style, box.style) << "for \"" << request.text << "\"";
     EXPECT_EQ(request.caption, fw::app_name());

@@ -25,6 +25,9 @@ class ScriptedUi final : public fw::UiServices {
 
     // Expects a box with exactly `text` and `style` (icon and buttons).
     ScriptedUi& expect_box(std::string text, unsigned style = fw::MB_OK, int answer = fw::IDOK);
+    // Expects the message of a save into `folder`, with the line that follows
+    // it when the record saved lacks what its way of sending needs.
+    ScriptedUi& expect_saved(const std::string& folder);
     // Expects the modal dialog of `form_id`; `act` plays the user in it and
     // must end it (press OK or Cancel).
     ScriptedUi& expect_dialog(int form_id, std::function<void(fw::CDialog&)> act);
@@ -53,6 +56,7 @@ class ScriptedUi final : public fw::UiServices {
         std::string text;
         unsigned style;
         int answer;
+        bool saved = false; // the save's gap line, if any, is read off the record when the box comes
     };
     struct Dialog {
         int form_id;
