@@ -1,6 +1,7 @@
 #include "editors/operator_lookup_dialog.h"
 
 #include "framework/text_codec.h"
+#include "framework/translation.h"
 #include "resources/operator_lookup_ids.h"
 #include "resources/resource_ids.h"
 
@@ -31,7 +32,9 @@ void fill_list(fw::CDialog& d, int id, const std::vector<std::string>& items, in
 std::string describe(const providers::AccessPoint& ap)
 {
     std::string text = ap.label.empty() || ap.label == ap.apn ? ap.apn : ap.apn + " (" + ap.label + ")";
-    return providers::is_usable(ap) ? text : text + " (unusable: control character)";
+    return providers::is_usable(ap)
+               ? text
+               : fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "%1 (unusable: control character)"), {text});
 }
 
 template <typename T> const T* at(const std::vector<T>& v, int index)
@@ -95,7 +98,7 @@ void OperatorLookupDialog::fill_access_points()
         // An operator without access points of a kind says so in the list.
         const bool none = items.empty();
         if (none)
-            items.push_back("(none in the database)");
+            items.push_back(fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "(none in the database)")));
         fill_list(*this, id, items, std::max(first_usable, 0));
         enable(id, items.size() > 1);
     }

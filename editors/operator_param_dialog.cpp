@@ -37,10 +37,12 @@ void OperatorParamDialog::apply_look_up_rule()
     const bool present = std::filesystem::is_regular_file(path, ec);
     enable(kLookUp, present);
     // The path is the environment's, so it is shown as it is, never as markup.
-    control(kLookUp)->setToolTip(Qt::convertFromPlainText(
-        fw::plain_text(present ? "Fill in the parameters of an operator from the mobile broadband provider database."
-                               : std::string("The operator look-up needs the package ") + providers::kDatabasePackage +
-                                     " (" + path + " is missing).")));
+    control(kLookUp)->setToolTip(Qt::convertFromPlainText(fw::plain_text(
+        present
+            ? fw::translated_utf8(TQR_TR_NOOP(
+                  "TQRSetup", "Fill in the parameters of an operator from the mobile broadband provider database."))
+            : fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "The operator look-up needs the package %1 (%2 is missing)."),
+                                  {providers::kDatabasePackage, path}))));
 }
 
 void OperatorParamDialog::on_look_up()
