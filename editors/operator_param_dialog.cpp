@@ -58,8 +58,11 @@ void OperatorParamDialog::on_look_up()
         database_path_ = path;
     }
     OperatorLookupDialog picker(*database_);
+    picker.start_at(last_country_, last_operator_);
     if (picker.do_modal(window()) != fw::IDOK)
         return;
+    last_country_ = picker.chosen_country()->code;
+    last_operator_ = picker.chosen_operator()->name;
     const providers::OperatorFill fill =
         providers::plan_fill(*picker.chosen_operator(), picker.chosen_data_apn(), picker.chosen_mms_apn());
     // Only the controls change: OK stores them, Cancel forgets them. Every
