@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         if (!db) {
             auto loaded = providers::load_database(path);
             if (!loaded.database) {
-                std::cerr << loaded.error << "\n";
+                std::cerr << loaded.error.english() << "\n";
                 return 1;
             }
             db = std::move(loaded.database);
@@ -51,7 +51,8 @@ int main(int argc, char** argv)
                 const auto fill = providers::plan_fill(op, &mms, &mms);
                 if (fill.notes.empty())
                     ++complete;
-                for (const std::string& note : fill.notes) {
+                for (const auto& phrase : fill.notes) {
+                    const std::string note = phrase.english();
                     std::string reason = note;
                     for (const char* key : {"host name", "gives no port", "no MMS proxy", "longer than",
                                             "characters the camera", "port of the MMS proxy"})

@@ -76,7 +76,7 @@ int run_operators(const OperatorsOptions& o, std::ostream& out, std::ostream& er
     const std::string path = o.database.empty() ? providers::database_path() : o.database;
     const providers::LoadResult loaded = providers::load_database(path);
     if (!loaded.database) {
-        err << "tqrprofile: " << loaded.error << "\n";
+        err << "tqrprofile: " << loaded.error.english() << "\n";
         return 1;
     }
     const providers::Database& db = *loaded.database;
@@ -108,26 +108,22 @@ int run_operators(const OperatorsOptions& o, std::ostream& out, std::ostream& er
         return 1;
     }
     const providers::OperatorFill fill = providers::plan_fill(*op, data, mms);
-    // In the order of the dialog's fields; what the look-up leaves alone is left out.
-    std::vector<std::pair<const char*, std::string>> fields;
-    auto add = [&](const char* key, const std::optional<std::string>& v) {
-        if (v)
-            fields.emplace_back(key, *v);
+    // In the order of the dialog's fields, all of them, as the dialog's
+    // look-up fills them: what it cannot fill goes out empty, so that
+    // `write` replaces the operator whole.
+    const auto& g = fill.gateway;
+    const std::pair<const char*, std::string> fields[] = {
+        {"mms_url", fill.url},
+        {"mms_gateway",
+         std::to_string(g[0]) + "." + std::to_string(g[1]) + "." + std::to_string(g[2]) + "." + std::to_string(g[3])},
+        {"mms_port", std::to_string(fill.port)},
+        {"mms_apn", fill.mms_apn},
+        {"mms_account", fill.mms_account},
+        {"mms_password", fill.mms_password},
+        {"gprs_apn", fill.gprs_apn},
+        {"gprs_account", fill.gprs_account},
+        {"gprs_password", fill.gprs_password},
     };
-    add("mms_url", fill.url);
-    if (fill.gateway) {
-        const auto& g = *fill.gateway;
-        fields.emplace_back("mms_gateway", std::to_string(g[0]) + "." + std::to_string(g[1]) + "." +
-                                               std::to_string(g[2]) + "." + std::to_string(g[3]));
-    }
-    if (fill.port)
-        fields.emplace_back("mms_port", std::to_string(*fill.port));
-    add("mms_apn", fill.mms_apn);
-    add("mms_account", fill.mms_account);
-    add("mms_password", fill.mms_password);
-    add("gprs_apn", fill.gprs_apn);
-    add("gprs_account", fill.gprs_account);
-    add("gprs_password", fill.gprs_password);
     if (o.json) {
         nlohmann::ordered_json j = nlohmann::ordered_json::object();
         for (const auto& [key, value] : fields)
@@ -137,8 +133,8 @@ int run_operators(const OperatorsOptions& o, std::ostream& out, std::ostream& er
         for (const auto& [key, value] : fields)
             out << key << ": " << value << "\n";
     }
-    for (const std::string& note : fill.notes)
-        err << "note: " << note << "\n";
+    for (const Phrase& note : fill.notes)
+        err << "note: " << note.english() << "\n";
     return 0;
 }
 

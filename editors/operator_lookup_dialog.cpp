@@ -1,6 +1,7 @@
 #include "editors/operator_lookup_dialog.h"
 
 #include "framework/text_codec.h"
+#include "framework/translation.h"
 #include "resources/operator_lookup_ids.h"
 #include "resources/resource_ids.h"
 
@@ -31,7 +32,9 @@ void fill_list(fw::CDialog& d, int id, const std::vector<std::string>& items, in
 std::string describe(const providers::AccessPoint& ap)
 {
     std::string text = ap.label.empty() || ap.label == ap.apn ? ap.apn : ap.apn + " (" + ap.label + ")";
-    return providers::is_usable(ap) ? text : text + " (unusable: control character)";
+    return providers::is_usable(ap)
+               ? text
+               : fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "%1 (unusable: control character)"), {text});
 }
 
 template <typename T> const T* at(const std::vector<T>& v, int index)
@@ -52,19 +55,35 @@ OperatorLookupDialog::OperatorLookupDialog(const providers::Database& database)
     on_selection_changed(kOperator, [this] { fill_access_points(); });
 }
 
+void OperatorLookupDialog::start_at(std::string country_code, std::string operator_name)
+{
+    start_country_ = std::move(country_code);
+    start_operator_ = std::move(operator_name);
+}
+
 bool OperatorLookupDialog::on_init()
 {
     std::vector<std::string> names;
     int selected = 0;
+    int last = -1;
     const std::string here = locale_country_code();
     for (const providers::Country& c : database_.countries) {
         if (c.code == here)
             selected = static_cast<int>(names.size());
+        if (c.code == start_country_)
+            last = static_cast<int>(names.size());
         names.push_back(c.name);
     }
     fill_list(*this, kCountry, names);
-    set_selection(kCountry, selected);
+    set_selection(kCountry, last >= 0 ? last : selected);
     fill_operators();
+    if (const providers::Country* c = at(database_.countries, selection(kCountry)); c && last >= 0) {
+        const auto found = std::ranges::find(c->operators, start_operator_, &providers::Operator::name);
+        if (found != c->operators.end()) {
+            set_selection(kOperator, static_cast<int>(found - c->operators.begin()));
+            fill_access_points();
+        }
+    }
     return true;
 }
 
@@ -95,7 +114,7 @@ void OperatorLookupDialog::fill_access_points()
         // An operator without access points of a kind says so in the list.
         const bool none = items.empty();
         if (none)
-            items.push_back("(none in the database)");
+            items.push_back(fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "(none in the database)")));
         fill_list(*this, id, items, std::max(first_usable, 0));
         enable(id, items.size() > 1);
     }
@@ -112,9 +131,14 @@ void OperatorLookupDialog::on_ok()
     end_dialog(fw::IDOK);
 }
 
+const providers::Country* OperatorLookupDialog::chosen_country() const
+{
+    return at(database_.countries, country_);
+}
+
 const providers::Operator* OperatorLookupDialog::chosen_operator() const
 {
-    const providers::Country* c = at(database_.countries, country_);
+    const providers::Country* c = chosen_country();
     return c ? at(c->operators, operator_) : nullptr;
 }
 

@@ -15,8 +15,14 @@ class OperatorLookupDialog : public fw::CDialog {
     // `database` must outlive the dialog's runs.
     explicit OperatorLookupDialog(const providers::Database& database);
 
+    // Where the next opening starts: the country (by code) and operator
+    // chosen last, when the database still has them; else the system's
+    // country, else the first.
+    void start_at(std::string country_code, std::string operator_name);
+
     // The choice after OK; the access points are null where the operator
     // has none of that kind.
+    const providers::Country* chosen_country() const;
     const providers::Operator* chosen_operator() const;
     const providers::AccessPoint* chosen_data_apn() const;
     const providers::AccessPoint* chosen_mms_apn() const;
@@ -30,6 +36,8 @@ class OperatorLookupDialog : public fw::CDialog {
     void fill_access_points();
 
     const providers::Database& database_;
+    std::string start_country_;
+    std::string start_operator_;
     int country_ = -1;
     int operator_ = -1;
     int data_apn_ = -1;

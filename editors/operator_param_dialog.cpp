@@ -3,6 +3,7 @@
 #include "editors/operator_lookup_dialog.h"
 #include "framework/data_exchange.h"
 #include "framework/text_codec.h"
+#include "framework/translation.h"
 #include "providers/operator_fill.h"
 #include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
@@ -36,10 +37,12 @@ void OperatorParamDialog::apply_look_up_rule()
     const bool present = std::filesystem::is_regular_file(path, ec);
     enable(kLookUp, present);
     // The path is the environment's, so it is shown as it is, never as markup.
-    control(kLookUp)->setToolTip(Qt::convertFromPlainText(
-        fw::plain_text(present ? "Fill in the parameters of an operator from the mobile broadband provider database."
-                               : std::string("The operator look-up needs the package ") + providers::kDatabasePackage +
-                                     " (" + path + " is missing).")));
+    control(kLookUp)->setToolTip(Qt::convertFromPlainText(fw::plain_text(
+        present
+            ? fw::translated_utf8(TQR_TR_NOOP(
+                  "TQRSetup", "Fill in the parameters of an operator from the mobile broadband provider database."))
+            : fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "The operator look-up needs the package %1 (%2 is missing)."),
+                                  {providers::kDatabasePackage, path}))));
 }
 
 void OperatorParamDialog::on_look_up()
@@ -48,19 +51,23 @@ void OperatorParamDialog::on_look_up()
     if (!database_ || database_path_ != path) {
         providers::LoadResult loaded = providers::load_database(path);
         if (!loaded.database) {
-            message_box(loaded.error, fw::MB_ICONEXCLAMATION);
+            message_box(loaded.error.text, loaded.error.args, fw::MB_ICONEXCLAMATION);
             return;
         }
         database_ = std::move(loaded.database);
         database_path_ = path;
     }
     OperatorLookupDialog picker(*database_);
+    picker.start_at(last_country_, last_operator_);
     if (picker.do_modal(window()) != fw::IDOK)
         return;
+    last_country_ = picker.chosen_country()->code;
+    last_operator_ = picker.chosen_operator()->name;
     const providers::OperatorFill fill =
         providers::plan_fill(*picker.chosen_operator(), picker.chosen_data_apn(), picker.chosen_mms_apn());
-    // Only the controls change: OK stores them, Cancel forgets them.
-    const std::pair<int, const std::optional<std::string>*> texts[] = {
+    // Only the controls change: OK stores them, Cancel forgets them. Every
+    // one of them changes, so no value of the operator before stays.
+    const std::pair<int, const std::string*> texts[] = {
         {kUrl, &fill.url},
         {kMmsApn, &fill.mms_apn},
         {kMmsAccount, &fill.mms_account},
@@ -70,17 +77,15 @@ void OperatorParamDialog::on_look_up()
         {kGprsPassword, &fill.gprs_password},
     };
     for (const auto& [id, value] : texts)
-        if (*value)
-            set_text(id, ansi::from_utf8(**value).value_or(""));
-    if (fill.gateway)
-        gateway_.SetAddress((*fill.gateway)[0], (*fill.gateway)[1], (*fill.gateway)[2], (*fill.gateway)[3]);
-    if (fill.port)
-        set_text(kPort, std::to_string(*fill.port));
+        set_text(id, ansi::from_utf8(*value).value_or(""));
+    const auto& gw = fill.gateway;
+    gateway_.SetAddress(gw[0], gw[1], gw[2], gw[3]);
+    set_text(kPort, std::to_string(fill.port));
     // Notes quote the database's names, cleaned as the look-up's lists show them.
     if (!fill.notes.empty()) {
         std::string text;
-        for (const std::string& note : fill.notes)
-            text += (text.empty() ? "" : "\n") + fw::plain_text(note).toStdString();
+        for (const Phrase& note : fill.notes)
+            text += (text.empty() ? "" : "\n") + fw::plain_utf8(fw::translated_utf8(note));
         message_box(text);
     }
 }

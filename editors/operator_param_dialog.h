@@ -41,6 +41,10 @@ class OperatorParamDialog : public fw::CDialog {
     // Read at the first look-up and kept for the next ones.
     std::optional<providers::Database> database_;
     std::string database_path_;
+    // The look-up's last choice (OK), where its next opening starts: the
+    // entries of one card are mostly for one country, often one operator.
+    std::string last_country_;
+    std::string last_operator_;
 };
 
 } // namespace tqr

@@ -8,25 +8,39 @@ namespace tqr::providers {
 
 namespace {
 
+// A field's name as the note begins with it, followed by why the field is
+// empty; the name is a text of its own so that each language words it once.
+Phrase field_note(const char* field_name, const char* why, std::vector<std::string> args = {})
+{
+    Phrase note(field_name);
+    note.then.emplace_back(why, std::move(args));
+    return note;
+}
+
 // A text goes into its field only whole: a cut APN or password is worse
 // than none, because the camera would fail without a word.
-void put(std::optional<std::string>& field, const std::string& value, std::size_t limit, const char* field_name,
-         std::vector<std::string>& notes)
+void put(std::string& field, const std::string& value, std::size_t limit, const char* field_name,
+         std::vector<Phrase>& notes)
 {
     // Not echoed: the note would carry the very character it warns of.
     if (has_unusable_character(value)) {
-        notes.push_back(std::string("The ") + field_name + " has a control character; the field is left as it was.");
+        notes.push_back(field_note(field_name, TQR_TR_NOOP("TQRSetup", ": the database's value has a control "
+                                                                       "character; the field is left empty.")));
         return;
     }
     std::optional<std::string> ansi = ansi::from_utf8(value);
     if (!ansi) {
-        notes.push_back(std::string("The ") + field_name + " \"" + value +
-                        "\" has characters the camera cannot store; the field is left as it was.");
+        notes.push_back(field_note(field_name,
+                                   TQR_TR_NOOP("TQRSetup", ": the database's value \"%1\" has characters the "
+                                                           "camera cannot store; the field is left empty."),
+                                   {value}));
         return;
     }
     if (ansi->size() > limit) {
-        notes.push_back(std::string("The ") + field_name + " is longer than " + std::to_string(limit) +
-                        " characters; the field is left as it was.");
+        notes.push_back(field_note(field_name,
+                                   TQR_TR_NOOP("TQRSetup", ": the database's value is longer than %1 characters; the "
+                                                           "field is left empty."),
+                                   {std::to_string(limit)}));
         return;
     }
     field = value;
@@ -66,11 +80,13 @@ std::optional<std::array<int, 4>> dotted_address(std::string_view host)
 void put_proxy(OperatorFill& fill, const std::string& proxy)
 {
     if (proxy.empty()) {
-        fill.notes.push_back("The database gives no MMS proxy; gateway and port are left as they were.");
+        fill.notes.emplace_back(
+            TQR_TR_NOOP("TQRSetup", "The database gives no MMS proxy; gateway and port are left empty."));
         return;
     }
     if (has_unusable_character(proxy)) {
-        fill.notes.push_back("The MMS proxy has a control character; gateway and port are left as they were.");
+        fill.notes.emplace_back(
+            TQR_TR_NOOP("TQRSetup", "The MMS proxy has a control character; gateway and port are left empty."));
         return;
     }
     std::string_view text = proxy;
@@ -83,23 +99,26 @@ void put_proxy(OperatorFill& fill, const std::string& proxy)
     std::string_view host = text.substr(0, colon);
     auto address = dotted_address(host);
     if (!address) {
-        fill.notes.push_back("The MMS proxy \"" + proxy +
-                             "\" is a host name, which the gateway address cannot hold; gateway "
-                             "and port are left as they were.");
+        fill.notes.emplace_back(TQR_TR_NOOP("TQRSetup", "The MMS proxy \"%1\" is a host name, which the gateway "
+                                                        "address cannot hold; gateway and port are left empty."),
+                                std::vector{proxy});
         return;
     }
     if (colon == std::string_view::npos) {
-        fill.notes.push_back("The MMS proxy \"" + proxy + "\" gives no port; gateway and port are left as they were.");
+        fill.notes.emplace_back(
+            TQR_TR_NOOP("TQRSetup", "The MMS proxy \"%1\" gives no port; gateway and port are left empty."),
+            std::vector{proxy});
         return;
     }
     // No proxy listens on port 0, though the dialog would store it.
     auto port = whole_number(text.substr(colon + 1), static_cast<int>(kPortLimit));
     if (!port || *port == 0) {
-        fill.notes.push_back("The port of the MMS proxy \"" + proxy + "\" is not between 1 and " +
-                             std::to_string(kPortLimit) + "; gateway and port are left as they were.");
+        fill.notes.emplace_back(TQR_TR_NOOP("TQRSetup", "The port of the MMS proxy \"%1\" is not between 1 and %2; "
+                                                        "gateway and port are left empty."),
+                                std::vector{proxy, std::to_string(kPortLimit)});
         return;
     }
-    fill.gateway = address;
+    fill.gateway = *address;
     fill.port = static_cast<unsigned>(*port);
 }
 
@@ -107,29 +126,33 @@ void put_proxy(OperatorFill& fill, const std::string& proxy)
 
 OperatorFill plan_fill(const Operator& op, const AccessPoint* data, const AccessPoint* mms)
 {
+    // Starts all empty: whatever is not filled below stays so.
     OperatorFill fill;
     if (mms && !is_usable(*mms)) {
-        fill.notes.push_back("The chosen MMS access point has a control character in its APN, account or password; "
-                             "the MMS part is left as it was.");
+        fill.notes.emplace_back(TQR_TR_NOOP("TQRSetup", "The chosen MMS access point has a control character in its "
+                                                        "APN, account or password; the MMS fields are left empty."));
     } else if (mms) {
-        put(fill.url, mms->mmsc, kUrlLimit, "MMS URL", fill.notes);
+        put(fill.url, mms->mmsc, kUrlLimit, TQR_TR_NOOP("TQRSetup", "MMS URL"), fill.notes);
         put_proxy(fill, mms->mms_proxy);
-        put(fill.mms_apn, mms->apn, kApnLimit, "MMS APN", fill.notes);
-        put(fill.mms_account, mms->username, kAccountLimit, "MMS account", fill.notes);
-        put(fill.mms_password, mms->password, kPasswordLimit, "MMS password", fill.notes);
+        put(fill.mms_apn, mms->apn, kApnLimit, TQR_TR_NOOP("TQRSetup", "MMS APN"), fill.notes);
+        put(fill.mms_account, mms->username, kAccountLimit, TQR_TR_NOOP("TQRSetup", "MMS account"), fill.notes);
+        put(fill.mms_password, mms->password, kPasswordLimit, TQR_TR_NOOP("TQRSetup", "MMS password"), fill.notes);
     } else {
-        fill.notes.push_back(op.name + " has no MMS data in the database; only the GPRS part was filled.");
+        fill.notes.emplace_back(
+            TQR_TR_NOOP("TQRSetup", "%1 has no MMS data in the database; the MMS fields are left empty."),
+            std::vector{op.name});
     }
     if (data && !is_usable(*data)) {
-        fill.notes.push_back("The chosen data access point has a control character in its APN, account or password; "
-                             "the GPRS part is left as it was.");
+        fill.notes.emplace_back(TQR_TR_NOOP("TQRSetup", "The chosen data access point has a control character in its "
+                                                        "APN, account or password; the GPRS fields are left empty."));
     } else if (data) {
-        put(fill.gprs_apn, data->apn, kApnLimit, "GPRS APN", fill.notes);
-        put(fill.gprs_account, data->username, kAccountLimit, "GPRS account", fill.notes);
-        put(fill.gprs_password, data->password, kPasswordLimit, "GPRS password", fill.notes);
+        put(fill.gprs_apn, data->apn, kApnLimit, TQR_TR_NOOP("TQRSetup", "GPRS APN"), fill.notes);
+        put(fill.gprs_account, data->username, kAccountLimit, TQR_TR_NOOP("TQRSetup", "GPRS account"), fill.notes);
+        put(fill.gprs_password, data->password, kPasswordLimit, TQR_TR_NOOP("TQRSetup", "GPRS password"), fill.notes);
     } else {
-        fill.notes.push_back(op.name + " has no data APN in the database; the GPRS part is left "
-                                       "as it was.");
+        fill.notes.emplace_back(
+            TQR_TR_NOOP("TQRSetup", "%1 has no data APN in the database; the GPRS fields are left empty."),
+            std::vector{op.name});
     }
     return fill;
 }

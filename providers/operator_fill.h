@@ -1,28 +1,30 @@
 #pragma once
 
 #include "providers/provider_database.h"
+#include "settings/translatable.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace tqr::providers {
 
-// What a look-up puts into the operator parameters: a field left empty here
-// keeps whatever the user had, and every field left alone for a reason has
-// a note saying why. Texts are UTF-8.
+// What a look-up puts into the operator parameters: every field, so that
+// nothing of an earlier look-up or of the user's typing survives beside the
+// new operator's values. A field the look-up cannot fill goes out empty
+// (URL "", gateway 0.0.0.0, port 0, as an unused custom entry has them),
+// and a note says why. Texts are UTF-8.
 struct OperatorFill {
-    std::optional<std::string> url;
-    std::optional<std::array<int, 4>> gateway;
-    std::optional<unsigned> port;
-    std::optional<std::string> mms_apn;
-    std::optional<std::string> mms_account;
-    std::optional<std::string> mms_password;
-    std::optional<std::string> gprs_apn;
-    std::optional<std::string> gprs_account;
-    std::optional<std::string> gprs_password;
-    std::vector<std::string> notes;
+    std::string url;
+    std::array<int, 4> gateway{};
+    unsigned port = 0;
+    std::string mms_apn;
+    std::string mms_account;
+    std::string mms_password;
+    std::string gprs_apn;
+    std::string gprs_account;
+    std::string gprs_password;
+    std::vector<Phrase> notes;
 };
 
 // The widths of the operator entry's fields, less their terminators.

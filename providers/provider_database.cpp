@@ -2,6 +2,7 @@
 
 #include "settings/bounded_read.h"
 #include "settings/profile_document.h"
+#include "settings/translatable.h"
 #include "settings/value_rules.h"
 
 #include <pugixml.hpp>
@@ -24,7 +25,7 @@ bool same_text_any_case(std::string_view a, std::string_view b)
     });
 }
 
-LoadResult failure(std::string message)
+LoadResult failure(Phrase message)
 {
     return LoadResult{std::nullopt, std::move(message)};
 }
@@ -85,7 +86,7 @@ std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i)
 
 // pugixml is told the bytes are UTF-8 whatever the file declares, so a file
 // in another encoding would come out with wrong names rather than an error.
-std::optional<std::string> not_utf8(std::string_view xml)
+std::optional<Phrase> not_utf8(std::string_view xml)
 {
     std::string_view head = xml.starts_with("\xEF\xBB\xBF") ? xml.substr(3) : xml;
     if (head.starts_with("<?xml")) {
@@ -97,7 +98,8 @@ std::optional<std::string> not_utf8(std::string_view xml)
             const std::string_view name =
                 close == std::string_view::npos ? decl : decl.substr(open + 1, close - open - 1);
             if (!same_text_any_case(name, "UTF-8"))
-                return "The provider database is not UTF-8 text (it declares another encoding); it is not read.";
+                return Phrase(TQR_TR_NOOP("TQRSetup", "The provider database is not UTF-8 text (it declares "
+                                                      "another encoding); it is not read."));
         }
     }
     // A NUL byte is no XML character and would cut a value short unseen.
@@ -105,7 +107,8 @@ std::optional<std::string> not_utf8(std::string_view xml)
         const std::size_t at = i;
         const std::optional<char32_t> cp = next_code_point(xml, i);
         if (!cp || *cp == 0)
-            return "The provider database is not UTF-8 text (byte " + std::to_string(at) + "); it is not read.";
+            return Phrase(TQR_TR_NOOP("TQRSetup", "The provider database is not UTF-8 text (byte %1); it is not read."),
+                          {std::to_string(at)});
     }
     return std::nullopt;
 }
@@ -114,50 +117,62 @@ std::optional<std::string> not_utf8(std::string_view xml)
 // one walk (pugixml walks without recursion).
 class ShapeCheck : public pugi::xml_tree_walker {
   public:
-    std::string problem;
+    std::optional<Phrase> problem;
 
     bool for_each(pugi::xml_node& node) override
     {
         if (depth() > kMaxDepth) {
-            problem = "The provider database is nested deeper than " + std::to_string(kMaxDepth) + " levels.";
+            problem = Phrase(TQR_TR_NOOP("TQRSetup", "The provider database is nested deeper than %1 levels."),
+                             {std::to_string(kMaxDepth)});
             return false;
         }
         bool too_long = std::strlen(node.name()) > kMaxTextBytes || std::strlen(node.value()) > kMaxTextBytes;
         for (pugi::xml_attribute a : node.attributes())
             too_long = too_long || std::strlen(a.name()) > kMaxTextBytes || std::strlen(a.value()) > kMaxTextBytes;
         if (too_long) {
-            problem = "The provider database holds a text longer than " + std::to_string(kMaxTextBytes) +
-                      " bytes; it is not read.";
+            problem = Phrase(
+                TQR_TR_NOOP("TQRSetup", "The provider database holds a text longer than %1 bytes; it is not read."),
+                {std::to_string(kMaxTextBytes)});
             return false;
         }
         return true;
     }
 };
 
-std::string too_many(std::size_t limit, const char* what)
+// `sentence` names the count as %1: one whole sentence for each kind of
+// entry, as languages word them differently.
+Phrase too_many(std::size_t limit, const char* sentence)
 {
-    return "The provider database lists more than " + std::to_string(limit) + " " + what +
-           ", more than the real one could; it is not read.";
+    return Phrase(sentence, {std::to_string(limit)});
 }
 
 // Counted before anything is copied out of the tree.
-std::optional<std::string> too_many_entries(pugi::xml_node root)
+std::optional<Phrase> too_many_entries(pugi::xml_node root)
 {
     std::size_t countries = 0;
     std::size_t access_points = 0;
     for (pugi::xml_node country : root.children("country")) {
         if (++countries > kMaxCountries)
-            return too_many(kMaxCountries, "countries");
+            return too_many(kMaxCountries,
+                            TQR_TR_NOOP("TQRSetup", "The provider database lists more than %1 countries, "
+                                                    "more than the real one could; it is not read."));
         std::size_t operators = 0;
         for (pugi::xml_node provider : country.children("provider")) {
             if (++operators > kMaxOperatorsPerCountry)
-                return too_many(kMaxOperatorsPerCountry, "operators in a country");
+                return too_many(kMaxOperatorsPerCountry,
+                                TQR_TR_NOOP("TQRSetup", "The provider database lists more than %1 operators in a "
+                                                        "country, more than the real one could; it is not read."));
             std::size_t own = 0;
             for ([[maybe_unused]] pugi::xml_node apn : provider.child("gsm").children("apn")) {
                 if (++own > kMaxAccessPointsPerOperator)
-                    return too_many(kMaxAccessPointsPerOperator, "access points of an operator");
+                    return too_many(kMaxAccessPointsPerOperator,
+                                    TQR_TR_NOOP("TQRSetup", "The provider database lists more than %1 access points "
+                                                            "of an operator, more than the real one could; it is not "
+                                                            "read."));
                 if (++access_points > kMaxAccessPoints)
-                    return too_many(kMaxAccessPoints, "access points");
+                    return too_many(kMaxAccessPoints,
+                                    TQR_TR_NOOP("TQRSetup", "The provider database lists more than %1 access points, "
+                                                            "more than the real one could; it is not read."));
             }
         }
     }
@@ -251,27 +266,29 @@ std::string database_path()
 LoadResult parse_database(std::string_view xml)
 {
     if (xml.size() > kProviderDatabaseLimit)
-        return failure("The provider database is larger than " + std::to_string(kProviderDatabaseLimit >> 20) + " MB.");
+        return failure(Phrase(TQR_TR_NOOP("TQRSetup", "The provider database is larger than %1 MB."),
+                              {std::to_string(kProviderDatabaseLimit >> 20)}));
     if (auto problem = not_utf8(xml))
         return failure(*problem);
     if (static_cast<std::size_t>(std::ranges::count(xml, '<')) > kMaxTags)
-        return failure(too_many(kMaxTags, "tags"));
+        return failure(too_many(kMaxTags, TQR_TR_NOOP("TQRSetup", "The provider database lists more than %1 tags, "
+                                                                  "more than the real one could; it is not read.")));
     if (declares_entities(xml))
-        return failure("The provider database declares entities; it is not read.");
+        return failure(Phrase(TQR_TR_NOOP("TQRSetup", "The provider database declares entities; it is not read.")));
     pugi::xml_document doc;
     // Default parsing skips the document type and expands only the five
     // predefined entities and character references.
     pugi::xml_parse_result parsed = doc.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed)
-        return failure(std::string("The provider database is not valid XML: ") + parsed.description() + " at byte " +
-                       std::to_string(parsed.offset) + ".");
+        return failure(Phrase(TQR_TR_NOOP("TQRSetup", "The provider database is not valid XML: %1 at byte %2."),
+                              {parsed.description(), std::to_string(parsed.offset)}));
     ShapeCheck shape;
     doc.traverse(shape);
-    if (!shape.problem.empty())
-        return failure(shape.problem);
+    if (shape.problem)
+        return failure(*shape.problem);
     pugi::xml_node root = doc.child("serviceproviders");
     if (!root)
-        return failure("The file is not a provider database (no <serviceproviders>).");
+        return failure(Phrase(TQR_TR_NOOP("TQRSetup", "The file is not a provider database (no <serviceproviders>).")));
     if (auto problem = too_many_entries(root))
         return failure(*problem);
     Database db;
@@ -297,14 +314,17 @@ LoadResult load_database(const std::string& path)
 {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
-        return failure("The provider database " + path + " cannot be opened. Install the package " + kDatabasePackage +
-                       " or name the file.");
+        return failure(Phrase(TQR_TR_NOOP("TQRSetup", "The provider database %1 cannot be opened. Install the "
+                                                      "package %2 or name the file."),
+                              {path, kDatabasePackage}));
     std::string text;
     // A FIFO or device named as the database is refused, never waited on.
     try {
         text = read_bounded(path, kProviderDatabaseLimit, "a provider database");
     } catch (const ProfileError& e) {
-        return failure(e.what());
+        // The reader's words name the path and the system's error and stay
+        // English; the sentence around them tells the user what failed.
+        return failure(Phrase(TQR_TR_NOOP("TQRSetup", "The provider database cannot be read: %1"), {e.what()}));
     }
     return parse_database(text);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/translatable.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -72,7 +74,7 @@ bool is_usable(const AccessPoint& ap);
 
 struct LoadResult {
     std::optional<Database> database;
-    std::string error; // set when database is empty
+    Phrase error; // set when database is empty
 };
 
 // The environment's override, else the standard path.

@@ -873,5 +873,153 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>this libcurl is too old to use the CA file %1 (7.77 or later is needed)</source>
         <translation>diese libcurl ist zu alt für die CA-Datei %1 (7.77 oder neuer wird gebraucht)</translation>
     </message>
+    <message>
+        <source>%1 (unusable: control character)</source>
+        <translation>%1 (unbrauchbar: Steuerzeichen)</translation>
+    </message>
+    <message>
+        <source>(none in the database)</source>
+        <translation>(keiner in der Datenbank)</translation>
+    </message>
+    <message>
+        <source>Fill in the parameters of an operator from the mobile broadband provider database.</source>
+        <translation>Die Parameter eines Betreibers aus der Datenbank der Mobilfunkanbieter übernehmen.</translation>
+    </message>
+    <message>
+        <source>The operator look-up needs the package %1 (%2 is missing).</source>
+        <translation>Zum Nachschlagen von Betreibern wird das Paket %1 benötigt (%2 fehlt).</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value has a control character; the field is left empty.</source>
+        <translation>: Der Wert aus der Datenbank enthält ein Steuerzeichen; das Feld bleibt leer.</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value &quot;%1&quot; has characters the camera cannot store; the field is left empty.</source>
+        <translation>: Der Wert „%1“ aus der Datenbank enthält Zeichen, die die Kamera nicht speichern kann; das Feld bleibt leer.</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value is longer than %1 characters; the field is left empty.</source>
+        <translation>: Der Wert aus der Datenbank ist länger als %1 Zeichen; das Feld bleibt leer.</translation>
+    </message>
+    <message>
+        <source>The database gives no MMS proxy; gateway and port are left empty.</source>
+        <translation>Die Datenbank nennt keinen MMS-Proxy; Gateway und Port bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy has a control character; gateway and port are left empty.</source>
+        <translation>Der MMS-Proxy enthält ein Steuerzeichen; Gateway und Port bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy &quot;%1&quot; is a host name, which the gateway address cannot hold; gateway and port are left empty.</source>
+        <translation>Der MMS-Proxy „%1“ ist ein Hostname, der sich nicht als Gateway-Adresse eintragen lässt; Gateway und Port bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy &quot;%1&quot; gives no port; gateway and port are left empty.</source>
+        <translation>Der MMS-Proxy „%1“ nennt keinen Port; Gateway und Port bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The port of the MMS proxy &quot;%1&quot; is not between 1 and %2; gateway and port are left empty.</source>
+        <translation>Der Port des MMS-Proxys „%1“ liegt nicht zwischen 1 und %2; Gateway und Port bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The chosen MMS access point has a control character in its APN, account or password; the MMS fields are left empty.</source>
+        <translation>Der gewählte MMS-Zugangspunkt enthält ein Steuerzeichen im APN, Konto oder Passwort; die MMS-Felder bleiben leer.</translation>
+    </message>
+    <message>
+        <source>MMS URL</source>
+        <translation>MMS-URL</translation>
+    </message>
+    <message>
+        <source>MMS account</source>
+        <translation>MMS-Konto</translation>
+    </message>
+    <message>
+        <source>MMS password</source>
+        <translation>MMS-Passwort</translation>
+    </message>
+    <message>
+        <source>%1 has no MMS data in the database; the MMS fields are left empty.</source>
+        <translation>Für %1 hat die Datenbank keine MMS-Daten; die MMS-Felder bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The chosen data access point has a control character in its APN, account or password; the GPRS fields are left empty.</source>
+        <translation>Der gewählte Daten-Zugangspunkt enthält ein Steuerzeichen im APN, Konto oder Passwort; die GPRS-Felder bleiben leer.</translation>
+    </message>
+    <message>
+        <source>GPRS APN</source>
+        <translation>GPRS-APN</translation>
+    </message>
+    <message>
+        <source>GPRS account</source>
+        <translation>GPRS-Konto</translation>
+    </message>
+    <message>
+        <source>GPRS password</source>
+        <translation>GPRS-Passwort</translation>
+    </message>
+    <message>
+        <source>%1 has no data APN in the database; the GPRS fields are left empty.</source>
+        <translation>Für %1 hat die Datenbank keinen Daten-APN; die GPRS-Felder bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The provider database is not UTF-8 text (it declares another encoding); it is not read.</source>
+        <translation>Die Anbieterdatenbank ist kein UTF-8-Text (sie gibt eine andere Kodierung an); sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database is not UTF-8 text (byte %1); it is not read.</source>
+        <translation>Die Anbieterdatenbank ist kein UTF-8-Text (Byte %1); sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database is nested deeper than %1 levels.</source>
+        <translation>Die Anbieterdatenbank ist tiefer als %1 Ebenen verschachtelt.</translation>
+    </message>
+    <message>
+        <source>The provider database holds a text longer than %1 bytes; it is not read.</source>
+        <translation>Die Anbieterdatenbank enthält einen Text, der länger als %1 Byte ist; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 countries, more than the real one could; it is not read.</source>
+        <translation>Die Anbieterdatenbank führt mehr als %1 Länder auf, mehr als die echte haben kann; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 operators in a country, more than the real one could; it is not read.</source>
+        <translation>Die Anbieterdatenbank führt mehr als %1 Betreiber in einem Land auf, mehr als die echte haben kann; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 access points of an operator, more than the real one could; it is not read.</source>
+        <translation>Die Anbieterdatenbank führt mehr als %1 Zugangspunkte eines Betreibers auf, mehr als die echte haben kann; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 access points, more than the real one could; it is not read.</source>
+        <translation>Die Anbieterdatenbank führt mehr als %1 Zugangspunkte auf, mehr als die echte haben kann; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database is larger than %1 MB.</source>
+        <translation>Die Anbieterdatenbank ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 tags, more than the real one could; it is not read.</source>
+        <translation>Die Anbieterdatenbank enthält mehr als %1 Tags, mehr als die echte haben kann; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database declares entities; it is not read.</source>
+        <translation>Die Anbieterdatenbank deklariert Entitäten; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The provider database is not valid XML: %1 at byte %2.</source>
+        <translation>Die Anbieterdatenbank ist kein gültiges XML: %1 bei Byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a provider database (no &lt;serviceproviders&gt;).</source>
+        <translation>Die Datei ist keine Anbieterdatenbank (kein &lt;serviceproviders&gt;).</translation>
+    </message>
+    <message>
+        <source>The provider database %1 cannot be opened. Install the package %2 or name the file.</source>
+        <translation>Die Anbieterdatenbank %1 lässt sich nicht öffnen. Installieren Sie das Paket %2 oder geben Sie die Datei an.</translation>
+    </message>
+    <message>
+        <source>The provider database cannot be read: %1</source>
+        <translation>Die Anbieterdatenbank kann nicht gelesen werden: %1</translation>
+    </message>
 </context>
 </TS>

@@ -873,5 +873,153 @@ Send a test e-mail to %2?</source>
         <source>this libcurl is too old to use the CA file %1 (7.77 or later is needed)</source>
         <translation>esta libcurl es demasiado antigua para el archivo CA %1 (se necesita la 7.77 o posterior)</translation>
     </message>
+    <message>
+        <source>%1 (unusable: control character)</source>
+        <translation>%1 (inutilizable: carácter de control)</translation>
+    </message>
+    <message>
+        <source>(none in the database)</source>
+        <translation>(ninguno en la base de datos)</translation>
+    </message>
+    <message>
+        <source>Fill in the parameters of an operator from the mobile broadband provider database.</source>
+        <translation>Rellenar los parámetros de un operador a partir de la base de datos de operadores móviles.</translation>
+    </message>
+    <message>
+        <source>The operator look-up needs the package %1 (%2 is missing).</source>
+        <translation>La búsqueda de operadores necesita el paquete %1 (falta %2).</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value has a control character; the field is left empty.</source>
+        <translation>: el valor de la base de datos contiene un carácter de control; el campo se deja vacío.</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value &quot;%1&quot; has characters the camera cannot store; the field is left empty.</source>
+        <translation>: el valor «%1» de la base de datos tiene caracteres que la cámara no puede guardar; el campo se deja vacío.</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value is longer than %1 characters; the field is left empty.</source>
+        <translation>: el valor de la base de datos tiene más de %1 caracteres; el campo se deja vacío.</translation>
+    </message>
+    <message>
+        <source>The database gives no MMS proxy; gateway and port are left empty.</source>
+        <translation>La base de datos no indica ningún proxy MMS; la pasarela y el puerto se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy has a control character; gateway and port are left empty.</source>
+        <translation>El proxy MMS contiene un carácter de control; la pasarela y el puerto se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy &quot;%1&quot; is a host name, which the gateway address cannot hold; gateway and port are left empty.</source>
+        <translation>El proxy MMS «%1» es un nombre de host, que no cabe en la dirección de la pasarela; la pasarela y el puerto se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy &quot;%1&quot; gives no port; gateway and port are left empty.</source>
+        <translation>El proxy MMS «%1» no indica ningún puerto; la pasarela y el puerto se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>The port of the MMS proxy &quot;%1&quot; is not between 1 and %2; gateway and port are left empty.</source>
+        <translation>El puerto del proxy MMS «%1» no está entre 1 y %2; la pasarela y el puerto se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>The chosen MMS access point has a control character in its APN, account or password; the MMS fields are left empty.</source>
+        <translation>El punto de acceso MMS elegido contiene un carácter de control en su APN, cuenta o contraseña; los campos MMS se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>MMS URL</source>
+        <translation>URL MMS</translation>
+    </message>
+    <message>
+        <source>MMS account</source>
+        <translation>Cuenta MMS</translation>
+    </message>
+    <message>
+        <source>MMS password</source>
+        <translation>Contraseña MMS</translation>
+    </message>
+    <message>
+        <source>%1 has no MMS data in the database; the MMS fields are left empty.</source>
+        <translation>La base de datos no tiene datos MMS de %1; los campos MMS se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>The chosen data access point has a control character in its APN, account or password; the GPRS fields are left empty.</source>
+        <translation>El punto de acceso de datos elegido contiene un carácter de control en su APN, cuenta o contraseña; los campos GPRS se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>GPRS APN</source>
+        <translation>APN GPRS</translation>
+    </message>
+    <message>
+        <source>GPRS account</source>
+        <translation>Cuenta GPRS</translation>
+    </message>
+    <message>
+        <source>GPRS password</source>
+        <translation>Contraseña GPRS</translation>
+    </message>
+    <message>
+        <source>%1 has no data APN in the database; the GPRS fields are left empty.</source>
+        <translation>La base de datos no tiene ningún APN de datos de %1; los campos GPRS se dejan vacíos.</translation>
+    </message>
+    <message>
+        <source>The provider database is not UTF-8 text (it declares another encoding); it is not read.</source>
+        <translation>La base de datos de operadores no es texto UTF-8 (declara otra codificación); no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database is not UTF-8 text (byte %1); it is not read.</source>
+        <translation>La base de datos de operadores no es texto UTF-8 (byte %1); no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database is nested deeper than %1 levels.</source>
+        <translation>La base de datos de operadores está anidada en más de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>The provider database holds a text longer than %1 bytes; it is not read.</source>
+        <translation>La base de datos de operadores contiene un texto de más de %1 bytes; no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 countries, more than the real one could; it is not read.</source>
+        <translation>La base de datos de operadores tiene más de %1 países, más de los que podría tener la verdadera; no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 operators in a country, more than the real one could; it is not read.</source>
+        <translation>La base de datos de operadores tiene más de %1 operadores en un país, más de los que podría tener la verdadera; no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 access points of an operator, more than the real one could; it is not read.</source>
+        <translation>La base de datos de operadores tiene más de %1 puntos de acceso de un operador, más de los que podría tener la verdadera; no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 access points, more than the real one could; it is not read.</source>
+        <translation>La base de datos de operadores tiene más de %1 puntos de acceso, más de los que podría tener la verdadera; no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database is larger than %1 MB.</source>
+        <translation>La base de datos de operadores ocupa más de %1 MB.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 tags, more than the real one could; it is not read.</source>
+        <translation>La base de datos de operadores tiene más de %1 etiquetas, más de las que podría tener la verdadera; no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database declares entities; it is not read.</source>
+        <translation>La base de datos de operadores declara entidades; no se lee.</translation>
+    </message>
+    <message>
+        <source>The provider database is not valid XML: %1 at byte %2.</source>
+        <translation>La base de datos de operadores no es XML válido: %1 en el byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a provider database (no &lt;serviceproviders&gt;).</source>
+        <translation>El archivo no es una base de datos de operadores (no tiene &lt;serviceproviders&gt;).</translation>
+    </message>
+    <message>
+        <source>The provider database %1 cannot be opened. Install the package %2 or name the file.</source>
+        <translation>No se puede abrir la base de datos de operadores %1. Instale el paquete %2 o indique el archivo.</translation>
+    </message>
+    <message>
+        <source>The provider database cannot be read: %1</source>
+        <translation>No se puede leer la base de datos de operadores: %1</translation>
+    </message>
 </context>
 </TS>

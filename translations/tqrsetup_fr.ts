@@ -873,5 +873,153 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>this libcurl is too old to use the CA file %1 (7.77 or later is needed)</source>
         <translation>cette libcurl est trop ancienne pour le fichier CA %1 (il faut la 7.77 ou plus récente)</translation>
     </message>
+    <message>
+        <source>%1 (unusable: control character)</source>
+        <translation>%1 (inutilisable : caractère de contrôle)</translation>
+    </message>
+    <message>
+        <source>(none in the database)</source>
+        <translation>(aucun dans la base de données)</translation>
+    </message>
+    <message>
+        <source>Fill in the parameters of an operator from the mobile broadband provider database.</source>
+        <translation>Remplir les paramètres d&apos;un opérateur à partir de la base de données des opérateurs mobiles.</translation>
+    </message>
+    <message>
+        <source>The operator look-up needs the package %1 (%2 is missing).</source>
+        <translation>La recherche d&apos;opérateur nécessite le paquet %1 (%2 est introuvable).</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value has a control character; the field is left empty.</source>
+        <translation> : la valeur de la base de données contient un caractère de contrôle ; le champ reste vide.</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value &quot;%1&quot; has characters the camera cannot store; the field is left empty.</source>
+        <translation> : la valeur « %1 » de la base de données contient des caractères que la caméra ne peut pas enregistrer ; le champ reste vide.</translation>
+    </message>
+    <message>
+        <source>: the database&apos;s value is longer than %1 characters; the field is left empty.</source>
+        <translation> : la valeur de la base de données dépasse %1 caractères ; le champ reste vide.</translation>
+    </message>
+    <message>
+        <source>The database gives no MMS proxy; gateway and port are left empty.</source>
+        <translation>La base de données n&apos;indique aucun proxy MMS ; la passerelle et le port restent vides.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy has a control character; gateway and port are left empty.</source>
+        <translation>Le proxy MMS contient un caractère de contrôle ; la passerelle et le port restent vides.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy &quot;%1&quot; is a host name, which the gateway address cannot hold; gateway and port are left empty.</source>
+        <translation>Le proxy MMS « %1 » est un nom d&apos;hôte, que l&apos;adresse de passerelle ne peut pas contenir ; la passerelle et le port restent vides.</translation>
+    </message>
+    <message>
+        <source>The MMS proxy &quot;%1&quot; gives no port; gateway and port are left empty.</source>
+        <translation>Le proxy MMS « %1 » n&apos;indique pas de port ; la passerelle et le port restent vides.</translation>
+    </message>
+    <message>
+        <source>The port of the MMS proxy &quot;%1&quot; is not between 1 and %2; gateway and port are left empty.</source>
+        <translation>Le port du proxy MMS « %1 » n&apos;est pas compris entre 1 et %2 ; la passerelle et le port restent vides.</translation>
+    </message>
+    <message>
+        <source>The chosen MMS access point has a control character in its APN, account or password; the MMS fields are left empty.</source>
+        <translation>Le point d&apos;accès MMS choisi contient un caractère de contrôle dans son APN, son compte ou son mot de passe ; les champs MMS restent vides.</translation>
+    </message>
+    <message>
+        <source>MMS URL</source>
+        <translation>URL MMS</translation>
+    </message>
+    <message>
+        <source>MMS account</source>
+        <translation>Compte MMS</translation>
+    </message>
+    <message>
+        <source>MMS password</source>
+        <translation>Mot de passe MMS</translation>
+    </message>
+    <message>
+        <source>%1 has no MMS data in the database; the MMS fields are left empty.</source>
+        <translation>La base de données n&apos;a aucune donnée MMS pour %1 ; les champs MMS restent vides.</translation>
+    </message>
+    <message>
+        <source>The chosen data access point has a control character in its APN, account or password; the GPRS fields are left empty.</source>
+        <translation>Le point d&apos;accès de données choisi contient un caractère de contrôle dans son APN, son compte ou son mot de passe ; les champs GPRS restent vides.</translation>
+    </message>
+    <message>
+        <source>GPRS APN</source>
+        <translation>APN GPRS</translation>
+    </message>
+    <message>
+        <source>GPRS account</source>
+        <translation>Compte GPRS</translation>
+    </message>
+    <message>
+        <source>GPRS password</source>
+        <translation>Mot de passe GPRS</translation>
+    </message>
+    <message>
+        <source>%1 has no data APN in the database; the GPRS fields are left empty.</source>
+        <translation>La base de données n&apos;a aucun APN de données pour %1 ; les champs GPRS restent vides.</translation>
+    </message>
+    <message>
+        <source>The provider database is not UTF-8 text (it declares another encoding); it is not read.</source>
+        <translation>La base de données des opérateurs n&apos;est pas du texte UTF-8 (elle déclare un autre codage) ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database is not UTF-8 text (byte %1); it is not read.</source>
+        <translation>La base de données des opérateurs n&apos;est pas du texte UTF-8 (octet %1) ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database is nested deeper than %1 levels.</source>
+        <translation>La base de données des opérateurs est imbriquée sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>The provider database holds a text longer than %1 bytes; it is not read.</source>
+        <translation>La base de données des opérateurs contient un texte de plus de %1 octets ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 countries, more than the real one could; it is not read.</source>
+        <translation>La base de données des opérateurs compte plus de %1 pays, plus que la vraie ne pourrait en avoir ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 operators in a country, more than the real one could; it is not read.</source>
+        <translation>La base de données des opérateurs compte plus de %1 opérateurs dans un même pays, plus que la vraie ne pourrait en avoir ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 access points of an operator, more than the real one could; it is not read.</source>
+        <translation>La base de données des opérateurs compte plus de %1 points d&apos;accès pour un même opérateur, plus que la vraie ne pourrait en avoir ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 access points, more than the real one could; it is not read.</source>
+        <translation>La base de données des opérateurs compte plus de %1 points d&apos;accès, plus que la vraie ne pourrait en avoir ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database is larger than %1 MB.</source>
+        <translation>La base de données des opérateurs dépasse %1 Mo.</translation>
+    </message>
+    <message>
+        <source>The provider database lists more than %1 tags, more than the real one could; it is not read.</source>
+        <translation>La base de données des opérateurs compte plus de %1 balises, plus que la vraie ne pourrait en avoir ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database declares entities; it is not read.</source>
+        <translation>La base de données des opérateurs déclare des entités ; elle n&apos;est pas lue.</translation>
+    </message>
+    <message>
+        <source>The provider database is not valid XML: %1 at byte %2.</source>
+        <translation>La base de données des opérateurs n&apos;est pas du XML valide : %1 à l&apos;octet %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a provider database (no &lt;serviceproviders&gt;).</source>
+        <translation>Le fichier n&apos;est pas une base de données des opérateurs (pas de &lt;serviceproviders&gt;).</translation>
+    </message>
+    <message>
+        <source>The provider database %1 cannot be opened. Install the package %2 or name the file.</source>
+        <translation>Impossible d&apos;ouvrir la base de données des opérateurs %1. Installez le paquet %2 ou indiquez le fichier.</translation>
+    </message>
+    <message>
+        <source>The provider database cannot be read: %1</source>
+        <translation>Impossible de lire la base de données des opérateurs : %1</translation>
+    </message>
 </context>
 </TS>

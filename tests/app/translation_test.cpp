@@ -1,9 +1,12 @@
 #include "app/setup_dialog.h"
 #include "framework/folder_browser.h"
 #include "framework/translation.h"
+#include "providers/provider_database.h"
 #include "resources/email_set_ids.h"
 #include "resources/gsm_ids.h"
 #include "resources/main_ids.h"
+#include "resources/operator_lookup_ids.h"
+#include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_files.h"
 #include "settings/value_rules.h"
@@ -21,6 +24,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTextDocumentFragment>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -80,18 +84,24 @@ bool untranslated(QString text)
 }
 
 // Everything a window shows or names aloud but its data: typed texts,
-// folders, and the lists of countries, operators and providers.
+// folders, and the lists of countries, operators, providers and APNs.
 void collect(QWidget* window, std::vector<QString>& texts)
 {
     if (!window->windowTitle().startsWith(QStringLiteral("TQR Setup V3.28D"))) // with a card's name
         texts.push_back(window->windowTitle());
     for (QAction* a : window->actions())
         texts.push_back(a->text());
-    const std::set<int> data_lists{ids::kCountry, ids::kOperator, email_set_ids::kProvider};
+    const std::set<int> data_lists{ids::kCountry,
+                                   ids::kOperator,
+                                   email_set_ids::kProvider,
+                                   operator_lookup_ids::kCountry,
+                                   operator_lookup_ids::kOperator,
+                                   operator_lookup_ids::kDataApn};
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (qobject_cast<QTabBar*>(w->parentWidget()) != nullptr)
             continue; // the tab row's scroll buttons: Qt's own, in Qt's translations
         texts.push_back(w->accessibleName());
+        texts.push_back(QTextDocumentFragment::fromHtml(w->toolTip()).toPlainText());
         if (auto* l = qobject_cast<QLabel*>(w))
             texts.push_back(l->text());
         if (auto* b = qobject_cast<QAbstractButton*>(w))
@@ -147,6 +157,16 @@ std::tuple<std::string, std::string, std::vector<QString>> run_session()
     test::LoopbackSmtp server(test::SmtpMode::plain, "tester", "secret");
     ProbeUi ui;
     ui.folder = env.work().string();
+    // The look-up, on an operator without MMS data whose APN is too long;
+    // its MMS list shows only what the dialog says about that.
+    const std::string apn(40, 'a');
+    test::write_file(env.work() / "providers.xml",
+                     "<serviceproviders><country code='zz'><name>Testland</name><provider>"
+                     "<name>Datafone</name><gsm><apn value='" +
+                         apn + "'/></gsm></provider></country></serviceproviders>");
+    setenv(providers::kDatabaseEnvironment, (env.work() / "providers.xml").c_str(), 1);
+    ui.acts[res::kOperatorParamForm] = [](CDialog& d) { d.click(operator_param_ids::kLookUp); };
+    ui.acts[res::kOperatorLookupForm] = [](CDialog& d) { d.click(IDOK); };
     ui.acts[res::kEmailSetForm] = [&](CDialog& d) {
         using namespace email_set_ids;
         d.choose(kProvider, kProviderCount - 1);
@@ -201,6 +221,7 @@ std::tuple<std::string, std::string, std::vector<QString>> run_session()
     load_settings();
     SetupDialog dialog;
     dialog.do_modal();
+    unsetenv(providers::kDatabaseEnvironment);
     return {test::read_file(env.work() / "PROFILE.BIN"), test::read_file(env.store_file()), ui.texts};
 }
 
@@ -220,9 +241,11 @@ TEST(Translation, UnderAPseudoLanguageEveryTextIsTranslatedAndTheFilesStayTheSam
     for (const QString& text : texts)
         EXPECT_FALSE(untranslated(text)) << text.toStdString();
     // Some of what the run must have met: refusals, outcomes, windows.
-    for (const char* sample : {rules::kPhoneTooMany, rules::kEmailTooLong, rules::kSenderInvalid, "nothing answers at",
-                               "the server refused the login", "the test e-mail from", "contains an invalid path",
-                               "PROFILE.BIN has been saved in", "Operator Param", "About TQR Setup", "Folder Browser"})
+    for (const char* sample :
+         {rules::kPhoneTooMany, rules::kEmailTooLong, rules::kSenderInvalid, "nothing answers at",
+          "the server refused the login", "the test e-mail from", "contains an invalid path",
+          "PROFILE.BIN has been saved in", "Operator Param", "About TQR Setup", "Folder Browser",
+          "Datafone has no MMS data", "GPRS APN", "(none in the database)", "Fill in the parameters"})
         EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const QString& t) {
             return t.startsWith(QStringLiteral("[!")) && t.contains(QString::fromUtf8(sample));
         })) << sample;

@@ -58,7 +58,9 @@ TEST(OperatorsCommand, ListsLooksUpAndExitsByOutcome)
     const OperatorsOptions o = opts("fr", "sfr", "", "", true);
     ASSERT_EQ(run_operators(o, out, err), 0);
     const auto j = nlohmann::json::parse(out.str());
-    EXPECT_FALSE(j.contains("mms_gateway") || j.contains("mms_port")) << "a proxy without port leaves both alone";
+    EXPECT_EQ(j.size(), 9u) << "every field but the name, filled or emptied";
+    EXPECT_EQ(j.value("mms_gateway", ""), "0.0.0.0") << "a proxy without port empties both";
+    EXPECT_EQ(j.value("mms_port", ""), "0");
     EXPECT_FALSE(j.contains("name"));
-    EXPECT_NE(err.str().find("gives no port"), std::string::npos);
+    EXPECT_NE(err.str().find("gives no port; gateway and port are left empty."), std::string::npos);
 }

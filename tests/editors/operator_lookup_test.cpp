@@ -38,6 +38,13 @@ constexpr const char* kDatabase = R"(<?xml version="1.0"?>
     <apn value="data"/>
     <apn value="mms"><usage type="mms"/><mmsc>http://m/</mmsc><mmsproxy>10.1.2.3</mmsproxy></apn>
   </gsm></provider>
+</country><country code="zd"><name>Zedland</name>
+  <provider><name>Zedfone O2</name><gsm>
+    <apn value="internet.o2"><usage type="internet"/><username>d</username><password>dp</password></apn>
+    <apn value="mms.o2"><usage type="mms"/><mmsc>http://mms.o2.zd/</mmsc><mmsproxy>10.9.8.7:8080</mmsproxy>
+      <username>o2user</username><password>o2pw</password></apn>
+  </gsm></provider>
+  <provider><name>Zedfone Data</name><gsm><apn value="web.zd"/></gsm></provider>
 </country></serviceproviders>)";
 
 void click(CDialog& d, int id)
@@ -110,13 +117,13 @@ TEST_F(LookupTest, FillsTheControlsCancelKeepsTheEntryOkStoresIt)
     EXPECT_EQ(std::memcmp(&entry, &before, sizeof entry), 0);
 
     look_up(1, 0, [](CDialog& d) { click(d, res::kIdOk); });
-    ui.expect_box("The MMS proxy \"10.1.2.3\" gives no port; gateway and port are left as they were.");
+    ui.expect_box("The MMS proxy \"10.1.2.3\" gives no port; gateway and port are left empty.");
     dlg.do_modal();
     ui.verify();
     EXPECT_EQ(read_text(entry.name), "Customer2");
     EXPECT_EQ(read_text(entry.mms_url), "http://m/");
-    EXPECT_EQ(read_text(entry.mms_gateway), read_text(before.mms_gateway));
-    EXPECT_EQ(read_text(entry.mms_port), "9201");
+    EXPECT_EQ(read_text(entry.mms_gateway), "0.0.0.0");
+    EXPECT_EQ(read_text(entry.mms_port), "0") << "no port of the operator before stays";
     EXPECT_EQ(read_text(entry.gprs_apn), "data");
     EXPECT_EQ(read_text(entry.gprs_account), "") << "the look-up replaced the old account";
 }
@@ -125,8 +132,8 @@ TEST_F(LookupTest, AnAccessPointWithAControlCharacterIsMarkedAndFillsNothing)
 {
     look_up(
         0, 1,
-        [apn = read_text(entry.gprs_apn)](CDialog& d) {
-            EXPECT_EQ(d.text(ids::kGprsApn), apn);
+        [](CDialog& d) {
+            EXPECT_EQ(d.text(ids::kGprsApn), "");
             click(d, res::kIdCancel);
         },
         [](CDialog& p) {
@@ -135,9 +142,54 @@ TEST_F(LookupTest, AnAccessPointWithAControlCharacterIsMarkedAndFillsNothing)
             QTest::keyClick(data, Qt::Key_Up);
         });
     ui.expect_box("The chosen data access point has a control character in its APN, account or password; the GPRS "
-                  "part is left as it was.");
+                  "fields are left empty.");
     dlg.do_modal();
     ui.verify();
+}
+
+// One operator after another: the second, without MMS data, leaves nothing
+// of the first, and the look-up opens again where the first was chosen.
+TEST_F(LookupTest, ASecondLookUpReplacesEveryFieldAndStartsAtTheFirstChoice)
+{
+    const auto choose = [](CDialog& p, int id, int down) {
+        for (int i = 0; i < down; ++i)
+            QTest::keyClick(p.control(id), Qt::Key_Down);
+    };
+    ui.expect_dialog(res::kOperatorParamForm, [](CDialog& d) {
+        click(d, ids::kLookUp);
+        EXPECT_EQ(d.text(ids::kUrl), "http://mms.o2.zd/");
+        EXPECT_EQ(gateway(d), "10.9.8.7");
+        EXPECT_EQ(d.text(ids::kMmsPassword), "o2pw");
+        click(d, ids::kLookUp);
+        for (auto [id, text] : {std::pair{ids::kUrl, ""},
+                                {ids::kPort, "0"},
+                                {ids::kMmsApn, ""},
+                                {ids::kMmsAccount, ""},
+                                {ids::kMmsPassword, ""},
+                                {ids::kGprsApn, "web.zd"},
+                                {ids::kGprsAccount, ""},
+                                {ids::kGprsPassword, ""}})
+            EXPECT_EQ(d.text(id), text) << id;
+        EXPECT_EQ(gateway(d), "0.0.0.0");
+        click(d, res::kIdOk);
+    });
+    ui.expect_dialog(res::kOperatorLookupForm, [&](CDialog& p) {
+        choose(p, pick::kCountry, 1);
+        click(p, res::kIdOk);
+    });
+    ui.expect_dialog(res::kOperatorLookupForm, [&](CDialog& p) {
+        EXPECT_EQ(qobject_cast<QComboBox*>(p.control(pick::kCountry))->currentText().toStdString(), "Zedland");
+        EXPECT_EQ(qobject_cast<QComboBox*>(p.control(pick::kOperator))->currentText().toStdString(), "Zedfone O2");
+        EXPECT_EQ(qobject_cast<QComboBox*>(p.control(pick::kMmsApn))->currentText().toStdString(), "mms.o2");
+        choose(p, pick::kOperator, 1);
+        click(p, res::kIdOk);
+    });
+    ui.expect_box("Zedfone Data has no MMS data in the database; the MMS fields are left empty.");
+    dlg.do_modal();
+    ui.verify();
+    EXPECT_EQ(read_text(entry.mms_gateway), "0.0.0.0") << "OK takes the emptied fields";
+    EXPECT_EQ(read_text(entry.mms_port), "0");
+    EXPECT_EQ(read_text(entry.gprs_apn), "web.zd");
 }
 
 TEST_F(LookupTest, WithoutTheDatabaseTheButtonIsDisabledAndNamesThePackage)

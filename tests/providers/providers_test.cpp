@@ -7,7 +7,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,7 +48,7 @@ constexpr const char* kOddCases = R"(<?xml version="1.0"?>
 Database parsed(const char* xml)
 {
     LoadResult r = parse_database(xml);
-    EXPECT_TRUE(r.database) << r.error;
+    EXPECT_TRUE(r.database) << r.error.english();
     return r.database.value_or(Database{});
 }
 
@@ -58,7 +57,7 @@ Database parsed(const char* xml)
 TEST(ProviderDatabase, ReadsTheInstalledDatabase)
 {
     LoadResult r = load_database(kStandardDatabasePath);
-    ASSERT_TRUE(r.database) << r.error;
+    ASSERT_TRUE(r.database) << r.error.english();
     const Database& db = *r.database;
     EXPECT_EQ(db.countries.size(), 154u);
     const Country* de = db.find_country("GERMANY");
@@ -85,11 +84,11 @@ TEST(ProviderDatabase, ReadsTheInstalledDatabase)
                                             {&f.mms_apn, kApnLimit},
                                             {&f.mms_account, kAccountLimit},
                                             {&f.mms_password, kPasswordLimit}})
-                    EXPECT_TRUE(!*value || (*value)->size() <= limit) << op.name;
-                bool proxy_ok = f.gateway && f.port;
+                    EXPECT_LE(value->size(), limit) << op.name;
+                bool proxy_ok = f.gateway != std::array<int, 4>{} && f.port != 0;
                 bool noted = f.notes.size() > 1; // the first says no data APN was chosen
                 EXPECT_TRUE(proxy_ok || noted) << op.name << " " << ap.mms_proxy;
-                EXPECT_TRUE(f.url || noted) << op.name;
+                EXPECT_TRUE(f.url == ap.mmsc || noted) << op.name;
             }
     EXPECT_GT(mms, 250u);
 }
@@ -101,63 +100,48 @@ TEST(ProviderDatabase, OddCasesFillWhatFitsAndSayWhy)
     const Country& c = db.countries[0];
     ASSERT_EQ(c.operators.size(), 5u) << "an operator without GSM access points is left out";
 
-    const Operator& named = c.operators[0];
-    ASSERT_EQ(named.data_apns.size(), 2u);
-    ASSERT_EQ(named.mms_apns.size(), 2u);
-    OperatorFill f = plan_fill(named, &named.data_apns[0], &named.mms_apns[0]);
-    EXPECT_FALSE(f.gateway);
-    EXPECT_FALSE(f.port);
-    EXPECT_EQ(f.url, "http://mms.example/");
-    EXPECT_EQ(f.gprs_account, "u");
-    ASSERT_EQ(f.notes.size(), 1u);
-    EXPECT_NE(f.notes[0].find("host name"), std::string::npos);
-    f = plan_fill(named, &named.data_apns[1], &named.mms_apns[1]);
-    EXPECT_EQ(f.gateway, (std::array<int, 4>{10, 0, 0, 2}));
-    EXPECT_EQ(f.gprs_account, "") << "a chosen APN without account clears the old one";
-    EXPECT_TRUE(f.notes.empty());
+    ASSERT_EQ(c.operators[0].data_apns.size(), 2u);
+    ASSERT_EQ(c.operators[0].mms_apns.size(), 2u);
 
-    const Operator& no_port = c.operators[1];
-    f = plan_fill(no_port, &no_port.data_apns.at(0), &no_port.mms_apns.at(0));
-    EXPECT_FALSE(f.gateway || f.port) << "gateway and port go in together or not at all";
-    ASSERT_EQ(f.notes.size(), 1u);
-    EXPECT_NE(f.notes[0].find("no port"), std::string::npos);
-
-    const Operator& no_mms = c.operators[2];
-    f = plan_fill(no_mms, &no_mms.data_apns.at(0), nullptr);
-    EXPECT_FALSE(f.url || f.mms_apn || f.gateway);
-    EXPECT_EQ(f.gprs_apn, "only.data");
-    ASSERT_EQ(f.notes.size(), 1u);
-    EXPECT_NE(f.notes[0].find("no MMS data"), std::string::npos);
-
-    const Operator& too_long = c.operators[3];
-    f = plan_fill(too_long, nullptr, &too_long.mms_apns.at(0));
-    EXPECT_FALSE(f.url);
-    EXPECT_FALSE(f.gateway || f.port);
-    EXPECT_EQ(f.mms_password, "€€€€€€€€€€€€€€€") << "15 characters fit, however many UTF-8 bytes";
-    ASSERT_EQ(f.notes.size(), 3u);
-    EXPECT_NE(f.notes[0].find("MMS URL is longer than 63"), std::string::npos);
-
+    // Every field, filled or emptied: nothing of an earlier choice may stay.
     // A control character in an access point's APN, account or password
     // fills nothing of its kind; a refused port fills neither gateway nor port.
-    const Operator& hostile = c.operators[4];
     struct FillCase {
-        std::size_t data, mms;
-        bool gprs, mms_part;
-        const char* note;
+        std::size_t op;
+        int data, mms;      // -1: none
+        const char* fields; // URL|gateway|port|APN|account|password, MMS then GPRS
+        const char* note;   // "": none
     } fills[] = {
-        {0, 3, false, true, "data access point has a control character"},
-        {1, 0, true, false, "MMS access point has a control character"},
-        {1, 1, true, true, "not between 1 and 10000; gateway and port are left"},
-        {1, 3, true, true, "not between 1 and 10000; gateway and port are left"},
-        {1, 2, true, false, "MMS access point has a control character"},
+        {0, 0, 0, "http://mms.example/|0.0.0.0|0|mms1|||web|u|p",
+         "is a host name, which the gateway address cannot "
+         "hold; gateway and port are left empty."},
+        {0, 1, 1, "http://mms2/|10.0.0.2|80|mms2|||web2||", ""},
+        {1, 0, 0, "http://m/|0.0.0.0|0|mms|||data||", "\"10.1.2.3\" gives no port; gateway and port are left empty."},
+        {2, 0, -1, "|0.0.0.0|0||||only.data||",
+         "No MMS has no MMS data in the database; the MMS fields are left empty."},
+        {3, -1, 0, "|0.0.0.0|0|mms||€€€€€€€€€€€€€€€|||",
+         "MMS URL: the database's value is longer than 63 characters; the field is left empty."},
+        {3, -1, 0, "", "Long has no data APN in the database; the GPRS fields are left empty."},
+        {4, 0, 3, "http://m/|0.0.0.0|0|mms|||||", "data access point has a control character"},
+        {4, 1, 0, "|0.0.0.0|0||||fine||", "MMS access point has a control character"},
+        {4, 1, 1, "http://m/|0.0.0.0|0|mms|||fine||", "not between 1 and 10000; gateway and port are left empty."},
+        {4, 1, 3, "http://m/|0.0.0.0|0|mms|||fine||", "not between 1 and 10000"},
+        {4, 1, 2, "|0.0.0.0|0||||fine||", "MMS access point has a control character"},
     };
     for (const FillCase& fc : fills) {
-        f = plan_fill(hostile, &hostile.data_apns.at(fc.data), &hostile.mms_apns.at(fc.mms));
-        EXPECT_EQ(f.gprs_apn.has_value(), fc.gprs) << fc.note;
-        EXPECT_EQ(f.url.has_value(), fc.mms_part) << fc.note;
-        EXPECT_FALSE(f.gateway || f.port) << fc.note;
-        const std::string notes = std::accumulate(f.notes.begin(), f.notes.end(), std::string());
-        EXPECT_NE(notes.find(fc.note), std::string::npos) << notes;
+        const Operator& op = c.operators.at(fc.op);
+        const auto pick = [](const std::vector<AccessPoint>& aps, int i) { return i < 0 ? nullptr : &aps.at(i); };
+        const OperatorFill f = plan_fill(op, pick(op.data_apns, fc.data), pick(op.mms_apns, fc.mms));
+        const auto& g = f.gateway;
+        const std::string fields = f.url + "|" + std::to_string(g[0]) + "." + std::to_string(g[1]) + "." +
+                                   std::to_string(g[2]) + "." + std::to_string(g[3]) + "|" + std::to_string(f.port) +
+                                   "|" + f.mms_apn + "|" + f.mms_account + "|" + f.mms_password + "|" + f.gprs_apn +
+                                   "|" + f.gprs_account + "|" + f.gprs_password;
+        std::string notes;
+        for (const tqr::Phrase& n : f.notes)
+            notes += n.english() + "\n";
+        EXPECT_TRUE(*fc.fields == '\0' || fields == fc.fields) << fields;
+        EXPECT_TRUE(*fc.note ? notes.find(fc.note) != std::string::npos : notes.empty()) << notes;
     }
 }
 
@@ -206,14 +190,14 @@ TEST(ProviderDatabase, RefusesHostileAndBrokenFiles)
         auto start = std::chrono::steady_clock::now();
         LoadResult r = parse_database(c.xml);
         EXPECT_FALSE(r.database);
-        EXPECT_NE(r.error.find(c.message), std::string::npos) << r.error;
+        EXPECT_NE(r.error.english().find(c.message), std::string::npos) << r.error.english();
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     }
     // Well-formed but deeper than any real database.
     for (int i = 0; i < 20; ++i)
         nested += "</country>";
     nested += "</serviceproviders>";
-    EXPECT_NE(parse_database(nested).error.find("nested deeper"), std::string::npos);
+    EXPECT_NE(parse_database(nested).error.english().find("nested deeper"), std::string::npos);
 
     // A reference to an undeclared entity stays as written, never expanded.
     Database db = parsed("<!DOCTYPE serviceproviders SYSTEM \"x.dtd\"><serviceproviders><country "
@@ -221,10 +205,11 @@ TEST(ProviderDatabase, RefusesHostileAndBrokenFiles)
     ASSERT_EQ(db.countries.size(), 1u);
     EXPECT_EQ(db.countries[0].name, "&b;");
 
-    EXPECT_NE(load_database("/nonexistent/serviceproviders.xml").error.find(kDatabasePackage), std::string::npos);
+    EXPECT_NE(load_database("/nonexistent/serviceproviders.xml").error.english().find(kDatabasePackage),
+              std::string::npos);
     EXPECT_FALSE(load_database(std::filesystem::temp_directory_path()).database);
     const auto fifo = std::filesystem::temp_directory_path() / ("providers-fifo-" + std::to_string(getpid()));
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_NE(load_database(fifo).error.find("not a regular file"), std::string::npos);
+    EXPECT_NE(load_database(fifo).error.english().find("not a regular file"), std::string::npos);
     std::filesystem::remove(fifo);
 }
