@@ -1021,5 +1021,13 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>The provider database cannot be read: %1</source>
         <translation>Die Anbieterdatenbank kann nicht gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>The operator has no MMS URL, so the camera cannot send pictures by MMS.</source>
+        <translation>Der Betreiber hat keine MMS-URL, die Kamera kann also keine Bilder per MMS senden.</translation>
+    </message>
+    <message>
+        <source>The operator has no GPRS APN, so the camera cannot send pictures by GPRS.</source>
+        <translation>Der Betreiber hat keinen GPRS-APN, die Kamera kann also keine Bilder per GPRS senden.</translation>
+    </message>
 </context>
 </TS>

@@ -1021,5 +1021,13 @@ Send a test e-mail to %2?</source>
         <source>The provider database cannot be read: %1</source>
         <translation>No se puede leer la base de datos de operadores: %1</translation>
     </message>
+    <message>
+        <source>The operator has no MMS URL, so the camera cannot send pictures by MMS.</source>
+        <translation>El operador no tiene URL de MMS, así que la cámara no puede enviar fotos por MMS.</translation>
+    </message>
+    <message>
+        <source>The operator has no GPRS APN, so the camera cannot send pictures by GPRS.</source>
+        <translation>El operador no tiene APN de GPRS, así que la cámara no puede enviar fotos por GPRS.</translation>
+    </message>
 </context>
 </TS>

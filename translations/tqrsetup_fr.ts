@@ -1021,5 +1021,13 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>The provider database cannot be read: %1</source>
         <translation>Impossible de lire la base de données des opérateurs : %1</translation>
     </message>
+    <message>
+        <source>The operator has no MMS URL, so the camera cannot send pictures by MMS.</source>
+        <translation>L&apos;opérateur n&apos;a pas d&apos;URL MMS : la caméra ne peut donc pas envoyer de photos par MMS.</translation>
+    </message>
+    <message>
+        <source>The operator has no GPRS APN, so the camera cannot send pictures by GPRS.</source>
+        <translation>L&apos;opérateur n&apos;a pas d&apos;APN GPRS : la caméra ne peut donc pas envoyer de photos par GPRS.</translation>
+    </message>
 </context>
 </TS>
