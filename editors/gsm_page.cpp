@@ -345,6 +345,12 @@ void GsmPage::on_default()
     UpdateData(false);
 }
 
+namespace {
+constexpr const char* kLineBreakDetail =
+    TQR_TR_NOOP("TQRSetup", "The box holds a line break (shown as an arrow or as a new line). Put all entries on one "
+                            "line, separated by \";\".");
+} // namespace
+
 int GsmPage::validate_and_store()
 {
     const auto refuse = [this](std::string_view message) {
@@ -373,8 +379,17 @@ int GsmPage::validate_and_store()
             g.operator_entry = operator_row(country_index_, operator_index_);
     }
 
-    if (const auto m = rules::store_recipients(g, phone_text_, email_text_, send_to_, sms_switch_))
+    if (const auto m = rules::store_recipients(g, phone_text_, email_text_, send_to_, sms_switch_)) {
+        // A line break loaded from a file shows as an arrow or a new line;
+        // the refusal alone would not say that it is what is wrong.
+        const std::string& text = *m == rules::kEmailFormat ? email_text_ : phone_text_;
+        if ((*m == rules::kEmailFormat || *m == rules::kPhoneInvalid) &&
+            text.find_first_of("\r\n") != std::string::npos) {
+            message_box_with_detail(*m, fw::MB_ICONHAND | fw::MB_OK, kLineBreakDetail);
+            return 1;
+        }
         return refuse(*m);
+    }
     if (const auto m = rules::check_rename(rename_text_))
         return refuse(*m);
 

@@ -426,6 +426,11 @@ int CDialog::message_box(std::string_view text, const std::vector<std::string>& 
     return fw::message_box(window_, text, args, style);
 }
 
+int CDialog::message_box_with_detail(std::string_view text, unsigned style, std::string_view detail)
+{
+    return fw::message_box(window_, text, {}, style, detail);
+}
+
 QWidget* CDialog::control(int id) const
 {
     const auto it = controls_.find(id);

@@ -89,6 +89,8 @@ class CDialog {
     int message_box(std::string_view text, unsigned style = MB_OK);
     // The same with %1, %2, ... of the translated text filled from `args`.
     int message_box(std::string_view text, const std::vector<std::string>& args, unsigned style = MB_OK);
+    // With a second paragraph, `detail`, that says what to fix.
+    int message_box_with_detail(std::string_view text, unsigned style, std::string_view detail);
 
     // Runs `action` inside the boundary that every handler runs in: file
     // errors and any other exception end up in a stop box, never in the

@@ -140,10 +140,11 @@ class MultiLineEdit : public QPlainTextEdit {
 };
 
 // A lone CR or LF cannot be a line of its own in the edit: it is shown as
-// its control picture and given back as the byte. Neither picture is in
-// the record's code page, so the user cannot type one.
-constexpr char16_t kLoneCr = 0x240D;
-constexpr char16_t kLoneLf = 0x240A;
+// an arrow and given back as the byte. The arrows are in the form's fonts
+// (the control pictures are in none of them, and showed as a blank), and
+// not in the record's code page, so the user cannot type one.
+constexpr char16_t kLoneCr = 0x2190; // leftwards arrow, where the carriage goes
+constexpr char16_t kLoneLf = 0x2193; // downwards arrow, a line down
 
 } // namespace
 

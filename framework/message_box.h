@@ -26,7 +26,8 @@ enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 // The text is shown in the user's language; `args` (UTF-8) fill its %1,
 // %2, ... after translation.
 int message_box(QWidget* owner, std::string_view text, unsigned style = MB_OK);
-int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style);
+int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style,
+                std::string_view detail = {});
 
 // The application's name: the executable's file name without extension.
 std::string app_name();

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace tqr::fw {
@@ -28,6 +29,12 @@ class DesktopUi final : public UiServices {
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         box.setTextFormat(Qt::PlainText);
         box.setText(text);
+        if (!r.detail.empty()) {
+            box.setInformativeText(QString::fromUtf8(r.detail.data(), static_cast<qsizetype>(r.detail.size())));
+            if (auto* more = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+                more->setTextFormat(Qt::PlainText);
+            text += QStringLiteral("\n") + box.informativeText();
+        }
         // Screen readers announce a box by its caption and read its text.
         box.setAccessibleName(box.windowTitle());
         box.setAccessibleDescription(text);
@@ -99,7 +106,8 @@ int message_box(QWidget* owner, std::string_view text, unsigned style)
     return message_box(owner, text, {}, style);
 }
 
-int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style)
+int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style,
+                std::string_view detail)
 {
     // The arguments and composed messages carry names from outside (a
     // card's label in its folder, a server's reply): no control character
@@ -109,7 +117,8 @@ int message_box(QWidget* owner, std::string_view text, const std::vector<std::st
     for (const std::string& arg : args)
         plain_args.push_back(plain_utf8(arg));
     const std::string shown = plain_utf8(translated_utf8(text, plain_args), true);
-    return current_ui().message_box(MessageBoxRequest{owner, app_name(), shown, style});
+    const std::string more = detail.empty() ? std::string() : plain_utf8(translated_utf8(detail), true);
+    return current_ui().message_box(MessageBoxRequest{owner, app_name(), shown, style, more});
 }
 
 } // namespace tqr::fw

@@ -18,6 +18,8 @@ struct MessageBoxRequest {
     std::string caption;
     std::string text; // UTF-8
     unsigned style = 0;
+    // A second, smaller paragraph that says what to fix; UTF-8, may be empty.
+    std::string detail = {};
 };
 
 class UiServices {

@@ -1029,5 +1029,9 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>The operator has no GPRS APN, so the camera cannot send pictures by GPRS.</source>
         <translation>Der Betreiber hat keinen GPRS-APN, die Kamera kann also keine Bilder per GPRS senden.</translation>
     </message>
+    <message>
+        <source>The box holds a line break (shown as an arrow or as a new line). Put all entries on one line, separated by &quot;;&quot;.</source>
+        <translation>Das Feld enthält einen Zeilenumbruch (als Pfeil oder neue Zeile zu sehen). Schreiben Sie alle Einträge in eine Zeile, getrennt durch „;“.</translation>
+    </message>
 </context>
 </TS>

@@ -1029,5 +1029,9 @@ Send a test e-mail to %2?</source>
         <source>The operator has no GPRS APN, so the camera cannot send pictures by GPRS.</source>
         <translation>El operador no tiene APN de GPRS, así que la cámara no puede enviar fotos por GPRS.</translation>
     </message>
+    <message>
+        <source>The box holds a line break (shown as an arrow or as a new line). Put all entries on one line, separated by &quot;;&quot;.</source>
+        <translation>El cuadro contiene un salto de línea (se ve como una flecha o una línea nueva). Ponga todas las entradas en una sola línea, separadas por «;».</translation>
+    </message>
 </context>
 </TS>

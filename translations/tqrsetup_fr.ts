@@ -1029,5 +1029,9 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>The operator has no GPRS APN, so the camera cannot send pictures by GPRS.</source>
         <translation>L&apos;opérateur n&apos;a pas d&apos;APN GPRS : la caméra ne peut donc pas envoyer de photos par GPRS.</translation>
     </message>
+    <message>
+        <source>The box holds a line break (shown as an arrow or as a new line). Put all entries on one line, separated by &quot;;&quot;.</source>
+        <translation>La case contient un saut de ligne (affiché comme une flèche ou une nouvelle ligne). Mettez toutes les entrées sur une seule ligne, séparées par « ; ».</translation>
+    </message>
 </context>
 </TS>

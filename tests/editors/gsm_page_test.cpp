@@ -14,6 +14,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <QPlainTextEdit>
+
+#include <QFontMetrics>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -388,6 +392,29 @@ TEST_F(GsmPageTest, EmailPiecesAreSplitCleanedAndChecked)
         store_ok();
         EXPECT_EQ(read_text(record().emails[0]), c.slot0);
     }
+}
+
+// A lone line break loaded from a file can be neither typed nor shown as a
+// line: it shows as an arrow the form's font has, and its refusal says what
+// it is.
+TEST_F(GsmPageTest, ALoneLineBreakLoadedShowsAndItsRefusalNamesIt)
+{
+    write_text(record().emails[1], "a\n@b.org");
+    write_text(record().phones[1], "0170\r5");
+    open();
+    for (const auto& [id, arrow] : {std::pair{kEmails, char16_t{0x2193}}, std::pair{kPhones, char16_t{0x2190}}}) {
+        const auto* box = qobject_cast<QPlainTextEdit*>(page.control(id));
+        ASSERT_TRUE(box->toPlainText().contains(QChar(arrow))) << box->toPlainText().toStdString();
+        EXPECT_TRUE(QFontMetrics(box->font()).inFontUcs4(arrow)) << box->font().family().toStdString();
+    }
+    store_refused("Phone number is invalid!");
+    EXPECT_NE(ui.boxes.back().detail.find("line break"), std::string::npos);
+    page.set_text(kPhones, "0170123");
+    store_refused("The email's Format is error!");
+    EXPECT_NE(ui.boxes.back().detail.find("line break"), std::string::npos);
+    page.set_text(kEmails, "@b.org");
+    store_refused("The email's Format is error!");
+    EXPECT_EQ(ui.boxes.back().detail, "") << "no line break, nothing said of one";
 }
 
 TEST_F(GsmPageTest, WhatSendToAndTheSmsSwitchDemand)
