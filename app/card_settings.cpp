@@ -4,12 +4,12 @@
 #include "framework/removable_volumes.h"
 #include "framework/translation.h"
 #include "settings/factory_defaults.h"
-#include "tables/profile_check.h"
 #include "settings/profile_document.h"
 #include "settings/record_schema.h"
 #include "settings/settings_files.h"
 #include "settings/translatable.h"
 #include "tables/operator_table.h"
+#include "tables/profile_check.h"
 
 #include <cstring>
 #include <filesystem>
@@ -33,7 +33,7 @@ CardFile read_card(const std::string& folder)
     try {
         card.record = read_card_file(file);
     } catch (const ProfileError& e) {
-        return refuse(e.what());
+        return refuse(fw::translated_utf8(e.phrase()));
     }
     const auto faults = values_no_control_produces(card.record);
     if (!faults.empty())

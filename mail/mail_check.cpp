@@ -399,7 +399,7 @@ CheckOutcome run(const MailAccount& account, const std::vector<std::string>* rec
     std::string ca_bytes;
     if (!options.ca_file.empty()) {
         try {
-            ca_bytes = read_bounded(options.ca_file, kCaFileLimit, "a CA certificate file");
+            ca_bytes = read_bounded(options.ca_file, kCaFileLimit, TQR_TR_NOOP("TQRSetup", "a CA certificate file"));
         } catch (const ProfileError& e) {
             // The reader's words name the file and what is wrong with it.
             return outcome(false, false, Phrase{"%1", {e.what()}});

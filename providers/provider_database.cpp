@@ -320,11 +320,11 @@ LoadResult load_database(const std::string& path)
     std::string text;
     // A FIFO or device named as the database is refused, never waited on.
     try {
-        text = read_bounded(path, kProviderDatabaseLimit, "a provider database");
+        text = read_bounded(path, kProviderDatabaseLimit, TQR_TR_NOOP("TQRSetup", "a provider database"));
     } catch (const ProfileError& e) {
-        // The reader's words name the path and the system's error and stay
-        // English; the sentence around them tells the user what failed.
-        return failure(Phrase(TQR_TR_NOOP("TQRSetup", "The provider database cannot be read: %1"), {e.what()}));
+        Phrase why(TQR_TR_NOOP("TQRSetup", "The provider database cannot be read: "));
+        why.then = {e.phrase()};
+        return failure(std::move(why));
     }
     return parse_database(text);
 }

@@ -43,7 +43,7 @@ std::string settings_file_named(const std::string& name)
 ProfileDocument read_profile_file(const fs::path& path)
 {
     const std::string name = settings_file_named(path.string());
-    const BoundedInput in = read_bounded_prefix(name, kSettingsFileLimit, "a settings file");
+    const BoundedInput in = read_bounded_prefix(name, kSettingsFileLimit, TQR_TR_NOOP("TQRSetup", "a settings file"));
     ProfileDocument doc = parse_profile_bytes(in.bytes, name);
     doc.ignored_bytes = in.size - in.bytes.size();
     return doc;
@@ -77,10 +77,10 @@ ProfileDocument parse_profile_bytes(const std::string& data, const std::string& 
 
 ProfileRecord read_card_file(const fs::path& path)
 {
-    const std::string data = read_bounded(path.string(), kProfileFileSize, "a PROFILE.BIN");
+    const std::string data = read_bounded(path.string(), kProfileFileSize, TQR_TR_NOOP("TQRSetup", "a PROFILE.BIN"));
     if (data.size() != kProfileFileSize)
-        throw ProfileError(path.string() + ": wrong size, " + std::to_string(data.size()) +
-                           " bytes (a PROFILE.BIN has 860)");
+        throw ProfileError(Phrase(TQR_TR_NOOP("TQRSetup", "%1: wrong size, %2 bytes (a PROFILE.BIN has 860)"),
+                                  {path.string(), std::to_string(data.size())}));
     return record_of_profile_bin(std::vector<std::uint8_t>(data.begin(), data.end()));
 }
 

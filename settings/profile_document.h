@@ -6,6 +6,7 @@
 
 #include "settings/factory_defaults.h"
 #include "settings/profile_record.h"
+#include "settings/translatable.h"
 
 #include <array>
 #include <filesystem>
@@ -19,6 +20,15 @@ namespace tqr {
 class ProfileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+    // A message the dialog can show in the user's language; what() is its
+    // English.
+    explicit ProfileError(Phrase message) : std::runtime_error(message.english()), message_(std::move(message)) {}
+
+    // The message as a phrase: the translatable one, or what() as it is.
+    Phrase phrase() const { return message_.text[0] != '\0' ? message_ : Phrase("%1", {what()}); }
+
+  private:
+    Phrase message_;
 };
 
 enum class FileKind { profile_bin, store_file };

@@ -1018,10 +1018,6 @@ Eine Test-E-Mail an %2 senden?</translation>
         <translation>Die Anbieterdatenbank %1 lässt sich nicht öffnen. Installieren Sie das Paket %2 oder geben Sie die Datei an.</translation>
     </message>
     <message>
-        <source>The provider database cannot be read: %1</source>
-        <translation>Die Anbieterdatenbank kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
         <source>The operator has no MMS URL, so the camera cannot send pictures by MMS.</source>
         <translation>Der Betreiber hat keine MMS-URL, die Kamera kann also keine Bilder per MMS senden.</translation>
     </message>
@@ -1032,6 +1028,50 @@ Eine Test-E-Mail an %2 senden?</translation>
     <message>
         <source>The box holds a line break (shown as an arrow or as a new line). Put all entries on one line, separated by &quot;;&quot;.</source>
         <translation>Das Feld enthält einen Zeilenumbruch (als Pfeil oder neue Zeile zu sehen). Schreiben Sie alle Einträge in eine Zeile, getrennt durch „;“.</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 bytes, not </source>
+        <translation>%1: größer als %2 Bytes, also keine </translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file (a FIFO, a device or a socket), not </source>
+        <translation>%1: keine gewöhnliche Datei (eine FIFO, ein Gerät oder ein Socket), also keine </translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not </source>
+        <translation>%1: ein Ordner, also keine </translation>
+    </message>
+    <message>
+        <source>a settings file</source>
+        <translation>Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>a PROFILE.BIN</source>
+        <translation>PROFILE.BIN</translation>
+    </message>
+    <message>
+        <source>%1: wrong size, %2 bytes (a PROFILE.BIN has 860)</source>
+        <translation>%1: falsche Größe, %2 Bytes (eine PROFILE.BIN hat 860)</translation>
+    </message>
+    <message>
+        <source>a CA certificate file</source>
+        <translation>CA-Zertifikatsdatei</translation>
+    </message>
+    <message>
+        <source>a provider database</source>
+        <translation>Anbieterdatenbank</translation>
+    </message>
+    <message>
+        <source>The provider database cannot be read: </source>
+        <translation>Die Anbieterdatenbank kann nicht gelesen werden: </translation>
     </message>
 </context>
 </TS>

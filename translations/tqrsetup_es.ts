@@ -1018,10 +1018,6 @@ Send a test e-mail to %2?</source>
         <translation>No se puede abrir la base de datos de operadores %1. Instale el paquete %2 o indique el archivo.</translation>
     </message>
     <message>
-        <source>The provider database cannot be read: %1</source>
-        <translation>No se puede leer la base de datos de operadores: %1</translation>
-    </message>
-    <message>
         <source>The operator has no MMS URL, so the camera cannot send pictures by MMS.</source>
         <translation>El operador no tiene URL de MMS, así que la cámara no puede enviar fotos por MMS.</translation>
     </message>
@@ -1032,6 +1028,50 @@ Send a test e-mail to %2?</source>
     <message>
         <source>The box holds a line break (shown as an arrow or as a new line). Put all entries on one line, separated by &quot;;&quot;.</source>
         <translation>El cuadro contiene un salto de línea (se ve como una flecha o una línea nueva). Ponga todas las entradas en una sola línea, separadas por «;».</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 bytes, not </source>
+        <translation>%1: más de %2 bytes, así que no es </translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file (a FIFO, a device or a socket), not </source>
+        <translation>%1: no es un archivo normal (una FIFO, un dispositivo o un socket), así que no es </translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1 no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: el archivo no existe</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not </source>
+        <translation>%1: es una carpeta, así que no es </translation>
+    </message>
+    <message>
+        <source>a settings file</source>
+        <translation>un archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>a PROFILE.BIN</source>
+        <translation>un PROFILE.BIN</translation>
+    </message>
+    <message>
+        <source>%1: wrong size, %2 bytes (a PROFILE.BIN has 860)</source>
+        <translation>%1: tamaño incorrecto, %2 bytes (un PROFILE.BIN tiene 860)</translation>
+    </message>
+    <message>
+        <source>a CA certificate file</source>
+        <translation>un archivo de certificados CA</translation>
+    </message>
+    <message>
+        <source>a provider database</source>
+        <translation>una base de datos de operadores</translation>
+    </message>
+    <message>
+        <source>The provider database cannot be read: </source>
+        <translation>No se puede leer la base de datos de operadores: </translation>
     </message>
 </context>
 </TS>

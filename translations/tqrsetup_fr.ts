@@ -1018,10 +1018,6 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <translation>Impossible d&apos;ouvrir la base de données des opérateurs %1. Installez le paquet %2 ou indiquez le fichier.</translation>
     </message>
     <message>
-        <source>The provider database cannot be read: %1</source>
-        <translation>Impossible de lire la base de données des opérateurs : %1</translation>
-    </message>
-    <message>
         <source>The operator has no MMS URL, so the camera cannot send pictures by MMS.</source>
         <translation>L&apos;opérateur n&apos;a pas d&apos;URL MMS : la caméra ne peut donc pas envoyer de photos par MMS.</translation>
     </message>
@@ -1032,6 +1028,50 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
     <message>
         <source>The box holds a line break (shown as an arrow or as a new line). Put all entries on one line, separated by &quot;;&quot;.</source>
         <translation>La case contient un saut de ligne (affiché comme une flèche ou une nouvelle ligne). Mettez toutes les entrées sur une seule ligne, séparées par « ; ».</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 bytes, not </source>
+        <translation>%1 : plus de %2 octets, ce n&apos;est donc pas </translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file (a FIFO, a device or a socket), not </source>
+        <translation>%1 : pas un fichier ordinaire (une FIFO, un périphérique ou un socket), ce n&apos;est donc pas </translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1 ne peut pas être lu (%2)</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1 : fichier introuvable</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not </source>
+        <translation>%1 : un dossier, ce n&apos;est donc pas </translation>
+    </message>
+    <message>
+        <source>a settings file</source>
+        <translation>un fichier de réglages</translation>
+    </message>
+    <message>
+        <source>a PROFILE.BIN</source>
+        <translation>un PROFILE.BIN</translation>
+    </message>
+    <message>
+        <source>%1: wrong size, %2 bytes (a PROFILE.BIN has 860)</source>
+        <translation>%1 : taille incorrecte, %2 octets (un PROFILE.BIN en a 860)</translation>
+    </message>
+    <message>
+        <source>a CA certificate file</source>
+        <translation>un fichier de certificats CA</translation>
+    </message>
+    <message>
+        <source>a provider database</source>
+        <translation>une base d&apos;opérateurs</translation>
+    </message>
+    <message>
+        <source>The provider database cannot be read: </source>
+        <translation>La base des opérateurs ne peut pas être lue : </translation>
     </message>
 </context>
 </TS>

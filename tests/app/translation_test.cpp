@@ -187,6 +187,15 @@ std::tuple<std::string, std::string, std::vector<QString>> run_session()
         auto& page = static_cast<SetupDialog&>(d).page_host().gsm_page();
         static_cast<SetupDialog&>(d).on_system_command(0x10);
         const std::string card = env.work().string();
+        // A card that cannot be opened, opened from the context menu.
+        const std::string short_card = card + "/short";
+        std::filesystem::create_directories(short_card);
+        test::write_file(short_card + "/PROFILE.BIN", "short");
+        d.set_text(main_ids::kPath, short_card);
+        for (QAction* action : d.window()->actions())
+            if (action->text().contains(QStringLiteral("Open settings")))
+                action->trigger();
+        d.set_text(main_ids::kPath, card);
         // clang-format off
         for (const auto& [on, id, bad, good] : std::vector<std::tuple<CDialog*, int, std::string, std::string>>{
                  {&page, ids::kInstantMax, "100", "99"}, {&page, ids::kInstantMax, "x", "99"},
@@ -241,14 +250,17 @@ TEST(Translation, UnderAPseudoLanguageEveryTextIsTranslatedAndTheFilesStayTheSam
     for (const QString& text : texts)
         EXPECT_FALSE(untranslated(text)) << text.toStdString();
     // Some of what the run must have met: refusals, outcomes, windows.
-    for (const char* sample :
-         {rules::kPhoneTooMany, rules::kEmailTooLong, rules::kSenderInvalid, "nothing answers at",
-          "the server refused the login", "the test e-mail from", "contains an invalid path",
-          "PROFILE.BIN has been saved in", "Operator Param", "About TQR Setup", "Folder Browser",
-          "Datafone has no MMS data", "GPRS APN", "(none in the database)", "Fill in the parameters"})
+    for (const char* sample : {rules::kPhoneTooMany, rules::kEmailTooLong, rules::kSenderInvalid, "nothing answers at",
+                               "the server refused the login", "the test e-mail from", "contains an invalid path",
+                               "PROFILE.BIN has been saved in", "Operator Param", "About TQR Setup", "Folder Browser",
+                               "Datafone has no MMS data", "GPRS APN", "(none in the database)",
+                               "Fill in the parameters", "The card's settings cannot be opened", "wrong size, 5 bytes"})
         EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const QString& t) {
             return t.startsWith(QStringLiteral("[!")) && t.contains(QString::fromUtf8(sample));
         })) << sample;
+    // The reason a card cannot be opened is a sentence of its own, not data.
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [](const QString& t) { return t.contains(QStringLiteral("opened: [!")); }));
 }
 
 TEST(Translation, EachLanguageIsCompleteKeepsThePlaceholdersAndLoads)
