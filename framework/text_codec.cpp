@@ -1,6 +1,7 @@
 #include "framework/text_codec.h"
 
 #include "settings/ansi_text.h"
+#include "settings/utf8_text.h"
 
 namespace tqr::fw {
 
@@ -105,35 +106,21 @@ std::string to_path_bytes(const QString& text)
 std::string plain_utf8(std::string_view utf8, bool keep_line_breaks)
 {
     static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-    // C1 controls, the Arabic letter mark, LRM and RLM, the embeddings and
-    // overrides, the isolates: as UTF-8.
-    const auto marked = [](std::string_view s) {
-        const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-        if (s.size() >= 2 && b(0) == 0xC2 && b(1) >= 0x80 && b(1) <= 0x9F)
-            return std::size_t{2};
-        if (s.size() >= 2 && b(0) == 0xD8 && b(1) == 0x9C)
-            return std::size_t{2};
-        if (s.size() >= 3 && b(0) == 0xE2 && b(1) == 0x80 &&
-            (b(2) == 0x8E || b(2) == 0x8F || (b(2) >= 0xAA && b(2) <= 0xAE)))
-            return std::size_t{3};
-        if (s.size() >= 3 && b(0) == 0xE2 && b(1) == 0x81 && b(2) >= 0xA6 && b(2) <= 0xA9)
-            return std::size_t{3};
-        return std::size_t{0};
-    };
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const bool line_break = c == '\r' || c == '\n';
-        if ((c < 0x20 || c == 0x7F) && !(keep_line_breaks && line_break)) {
-            out += kReplacement;
-            ++i;
-        } else if (const std::size_t n = marked(utf8.substr(i)); n != 0) {
-            out += kReplacement;
-            i += n;
-        } else {
+        char32_t cp = 0;
+        const std::size_t n = utf8::decode(utf8, i, cp);
+        const bool line_break = cp == U'\r' || cp == U'\n';
+        if (n == 0) {
             out += utf8[i++];
+            continue;
         }
+        if (utf8::is_control_or_direction_mark(cp) && !(keep_line_breaks && line_break))
+            out += kReplacement;
+        else
+            out.append(utf8.substr(i, n));
+        i += n;
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include "settings/bounded_read.h"
 #include "settings/profile_document.h"
 #include "settings/translatable.h"
+#include "settings/utf8_text.h"
 #include "settings/value_rules.h"
 
 #include <pugixml.hpp>
@@ -45,45 +46,6 @@ bool declares_entities(std::string_view xml)
     return bracket != std::string_view::npos && (end == std::string_view::npos || bracket < end);
 }
 
-// The code point at text[i], moving i past it; nothing where the bytes are
-// not UTF-8 (overlong forms and surrogates included).
-std::optional<char32_t> next_code_point(std::string_view text, std::size_t& i)
-{
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    }
-    // The lead byte tells the length, its own bits and the least code point
-    // that length may carry.
-    std::size_t length = 4;
-    char32_t cp = lead & 0x07u;
-    char32_t least = 0x10000;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1Fu;
-        least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0Fu;
-        least = 0x800;
-    } else if (lead < 0xF0 || lead > 0xF4) {
-        return std::nullopt;
-    }
-    if (text.size() - i < length)
-        return std::nullopt;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (next & 0x3Fu);
-    }
-    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return std::nullopt;
-    i += length;
-    return cp;
-}
-
 // pugixml is told the bytes are UTF-8 whatever the file declares, so a file
 // in another encoding would come out with wrong names rather than an error.
 std::optional<Phrase> not_utf8(std::string_view xml)
@@ -104,11 +66,12 @@ std::optional<Phrase> not_utf8(std::string_view xml)
     }
     // A NUL byte is no XML character and would cut a value short unseen.
     for (std::size_t i = 0; i < xml.size();) {
-        const std::size_t at = i;
-        const std::optional<char32_t> cp = next_code_point(xml, i);
-        if (!cp || *cp == 0)
+        char32_t cp = 0;
+        const std::size_t n = utf8::decode(xml, i, cp);
+        if (n == 0 || cp == 0)
             return Phrase(TQR_TR_NOOP("TQRSetup", "The provider database is not UTF-8 text (byte %1); it is not read."),
-                          {std::to_string(at)});
+                          {std::to_string(i)});
+        i += n;
     }
     return std::nullopt;
 }
@@ -179,12 +142,6 @@ std::optional<Phrase> too_many_entries(pugi::xml_node root)
     return std::nullopt;
 }
 
-bool is_unusable_code_point(char32_t cp)
-{
-    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200E || cp == 0x200F ||
-           (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
-}
-
 std::string child_text(pugi::xml_node node, const char* name)
 {
     std::string text = node.child(name).text().get();
@@ -244,9 +201,11 @@ bool has_unusable_character(std::string_view text)
     if (rules::has_control_character(text))
         return true;
     for (std::size_t i = 0; i < text.size();) {
-        const std::optional<char32_t> cp = next_code_point(text, i);
-        if (!cp || is_unusable_code_point(*cp))
+        char32_t cp = 0;
+        const std::size_t n = utf8::decode(text, i, cp);
+        if (n == 0 || utf8::is_control_or_direction_mark(cp))
             return true;
+        i += n;
     }
     return false;
 }
