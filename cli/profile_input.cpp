@@ -3,8 +3,6 @@
 #include "cli/command_io.h"
 #include "cli/profile_json.h"
 
-#include <algorithm>
-
 namespace tqr::cli {
 
 namespace {
@@ -42,10 +40,7 @@ ProfileDocument read_file_or_description(const std::string& path)
                                " bytes, not a JSON description");
         return description_from(in.bytes, file);
     }
-    // A store file is read as the dialog reads it, whatever follows.
-    ProfileDocument doc = parse_profile_bytes(in.bytes.substr(0, kSettingsFileLimit), name_of(file));
-    doc.ignored_bytes = in.size - std::min<std::uintmax_t>(in.size, kSettingsFileLimit);
-    return doc;
+    return parse_profile_input(in, name_of(file));
 }
 
 } // namespace tqr::cli

@@ -43,9 +43,14 @@ std::string settings_file_named(const std::string& name)
 ProfileDocument read_profile_file(const fs::path& path)
 {
     const std::string name = settings_file_named(path.string());
-    const BoundedInput in = read_bounded_prefix(name, kSettingsFileLimit, TQR_TR_NOOP("TQRSetup", "a settings file"));
-    ProfileDocument doc = parse_profile_bytes(in.bytes, name);
-    doc.ignored_bytes = in.size - in.bytes.size();
+    return parse_profile_input(
+        read_bounded_prefix(name, kSettingsFileLimit, TQR_TR_NOOP("TQRSetup", "a settings file")), name);
+}
+
+ProfileDocument parse_profile_input(const BoundedInput& in, const std::string& name)
+{
+    ProfileDocument doc = parse_profile_bytes(in.bytes.substr(0, kSettingsFileLimit), name);
+    doc.ignored_bytes = in.size - std::min<std::uintmax_t>(in.size, kSettingsFileLimit);
     return doc;
 }
 

@@ -4,6 +4,7 @@
 // camera's PROFILE.BIN (the two blocks) or a store file (the whole record
 // and the custom operator rows).
 
+#include "settings/bounded_read.h"
 #include "settings/factory_defaults.h"
 #include "settings/profile_record.h"
 #include "settings/translatable.h"
@@ -54,6 +55,9 @@ ProfileDocument read_profile_file(const std::filesystem::path& path);
 std::string settings_file_named(const std::string& name);
 // The same for bytes already read; `name` names them in messages.
 ProfileDocument parse_profile_bytes(const std::string& bytes, const std::string& name);
+// The same for a bounded read of any length: what lies past a store file's
+// 1672 bytes is counted as ignored, as the dialog's loading ignores it.
+ProfileDocument parse_profile_input(const BoundedInput& in, const std::string& name);
 
 // Reads a camera's PROFILE.BIN the same way; any other size is refused.
 ProfileRecord read_card_file(const std::filesystem::path& path);
