@@ -2,6 +2,7 @@
 
 #include "app/about_dialog.h"
 #include "app/card_settings.h"
+#include "app/save_message.h"
 #include "framework/data_exchange.h"
 #include "framework/text_codec.h"
 #include "framework/translation.h"
@@ -304,7 +305,7 @@ void SetupDialog::on_ok()
     Phrase saved(TQR_TR_NOOP("TQRSetup", "PROFILE.BIN has been saved in %1"), {path_});
     if (const auto gap = rules::sending_gap(current_profile.gsm))
         saved.then = {Phrase("\r\n"), Phrase(gap->data())};
-    message_box(fw::translated_utf8(saved));
+    show_saved(window(), fw::translated_utf8(saved), path_, card_label(path_));
 }
 
 // A card unmounted while the dialog is open can leave its mount folder

@@ -40,6 +40,7 @@ CLI::App* add_export_command(CLI::App& app, int& exit_code);
 struct WriteOptions {
     std::string json;
     std::string folder;
+    bool eject = false;
 };
 int run_write(const WriteOptions& o, std::ostream& out, std::ostream& err);
 CLI::App* add_write_command(CLI::App& app, int& exit_code);

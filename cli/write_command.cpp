@@ -5,6 +5,7 @@
 #include "cli/printable.h"
 #include "cli/profile_input.h"
 #include "cli/profile_json.h"
+#include "removable/card_eject.h"
 #include "settings/settings_files.h"
 #include "tables/profile_check.h"
 
@@ -14,6 +15,33 @@
 #include <memory>
 
 namespace tqr::cli {
+
+namespace {
+
+// Ejects the card that holds `folder` through UDisks2, as the desktop's
+// eject does; only a card: never a file system on the machine's own disks.
+int eject_card(const std::string& folder, std::ostream& out, std::ostream& err)
+{
+    const removable::Lookup found = removable::volume_holding(folder);
+    if (!found.volume) {
+        err << "tqrprofile: " << printable(found.why_not.english()) << "\n";
+        return 1;
+    }
+    if (!found.volume->removable) {
+        err << "tqrprofile: " << printable(found.volume->mount_point)
+            << " is not a removable medium, so it stays mounted\n";
+        return 1;
+    }
+    const removable::EjectOutcome outcome = removable::eject(*found.volume);
+    if (!outcome.ok()) {
+        err << "tqrprofile: " << printable(outcome.message.english()) << "\n";
+        return 1;
+    }
+    out << printable(outcome.message.english()) << "\n";
+    return 0;
+}
+
+} // namespace
 
 int run_write(const WriteOptions& o, std::ostream& out, std::ostream& err)
 {
@@ -29,7 +57,7 @@ int run_write(const WriteOptions& o, std::ostream& out, std::ostream& err)
     }
     save_profile_bin(o.folder, doc.record);
     out << "PROFILE.BIN has been saved in " << printable(o.folder) << "\n";
-    return 0;
+    return o.eject ? eject_card(o.folder, out, err) : 0;
 }
 
 CLI::App* add_write_command(CLI::App& app, int& exit_code)
@@ -38,7 +66,12 @@ CLI::App* add_write_command(CLI::App& app, int& exit_code)
     auto* sub = app.add_subcommand("write", "Check a JSON description like the dialog's OK and write PROFILE.BIN");
     sub->add_option("JSON", o->json, "JSON description (- for standard input)")->required();
     sub->add_option("FOLDER", o->folder, "Folder to write PROFILE.BIN into (the SD card)")->required();
-    set_exit_codes(*sub, "PROFILE.BIN written", "refused (nothing written), or a file cannot be read or written");
+    sub->add_flag("--eject", o->eject,
+                  "Then eject the card through the disk service UDisks2 (unmount it, and power its drive off where "
+                  "the drive allows)");
+    set_exit_codes(*sub, "PROFILE.BIN written (and with --eject the card ejected)",
+                   "refused (nothing written), or a file cannot be read or written; or, PROFILE.BIN written, the card "
+                   "cannot be ejected, with the reason");
     sub->callback([o, &exit_code] { exit_code = run_write(*o, standard_output(), standard_error()); });
     return sub;
 }

@@ -19,15 +19,17 @@ enum : unsigned {
 inline constexpr unsigned kButtonMask = 0x0F;
 inline constexpr unsigned kIconMask = 0xF0;
 
-enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+// IDEXTRA: the box's extra button, beside OK (see message_box).
+enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7, IDEXTRA = 100 };
 
 // The one entry point for message boxes: caption is always the
 // application's name; returns the button the user chose.
 // The text is shown in the user's language; `args` (UTF-8) fill its %1,
-// %2, ... after translation.
+// %2, ... after translation. `extra_button`, a source text, names a second
+// button beside OK (MB_OK only); choosing it returns IDEXTRA.
 int message_box(QWidget* owner, std::string_view text, unsigned style = MB_OK);
 int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style,
-                std::string_view detail = {});
+                std::string_view detail = {}, std::string_view extra_button = {});
 
 // The application's name: the executable's file name without extension.
 std::string app_name();

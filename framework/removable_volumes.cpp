@@ -1,5 +1,7 @@
 #include "framework/removable_volumes.h"
 
+#include "removable/media_folder.h"
+
 #include <blkid/blkid.h>
 #include <dlfcn.h>
 #include <sys/statvfs.h>
@@ -165,19 +167,6 @@ const MountTable*& installed()
     return table;
 }
 
-// Desktops mount cards on /media/<user>/<label> (udisks) or
-// /run/media/<user>/<label>; any user, root's included.
-bool under_media_folder(const std::string& mount_point)
-{
-    std::vector<std::string> parts;
-    for (const auto& part : fs::path(mount_point).relative_path())
-        if (!part.empty())
-            parts.push_back(part.string());
-    if (parts.size() >= 3 && parts[0] == "media")
-        return true;
-    return parts.size() >= 4 && parts[0] == "run" && parts[1] == "media";
-}
-
 bool inside(const std::string& folder, const std::string& root)
 {
     const fs::path f = fs::path(folder).lexically_normal();
@@ -220,7 +209,7 @@ std::optional<MountEntry> mount_holding(const std::vector<MountEntry>& mounts, c
 
 bool is_removable(const MountTable& table, const MountEntry& m)
 {
-    return under_media_folder(m.mount_point) || table.removable_device(m.device);
+    return removable::in_media_folder(m.mount_point) || table.removable_device(m.device);
 }
 
 RemovableVolume volume_from(const MountTable& table, const MountEntry& m)

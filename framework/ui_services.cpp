@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tqr::fw {
 
@@ -49,8 +50,17 @@ class DesktopUi final : public UiServices {
             return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
         }
         box.setStandardButtons(QMessageBox::Ok);
+        QPushButton* extra = nullptr;
+        if (!r.extra_button.empty()) {
+            extra =
+                box.addButton(QString::fromUtf8(r.extra_button.data(), static_cast<qsizetype>(r.extra_button.size())),
+                              QMessageBox::ActionRole);
+            // Enter and Escape keep meaning OK; the extra button is a choice.
+            box.setDefaultButton(QMessageBox::Ok);
+            box.setEscapeButton(QMessageBox::Ok);
+        }
         box.exec();
-        return IDOK;
+        return extra != nullptr && box.clickedButton() == extra ? IDEXTRA : IDOK;
     }
 
     int run_modal(CDialog& dialog) override
@@ -107,7 +117,7 @@ int message_box(QWidget* owner, std::string_view text, unsigned style)
 }
 
 int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style,
-                std::string_view detail)
+                std::string_view detail, std::string_view extra_button)
 {
     // The arguments and composed messages carry names from outside (a
     // card's label in its folder, a server's reply): no control character
@@ -118,7 +128,8 @@ int message_box(QWidget* owner, std::string_view text, const std::vector<std::st
         plain_args.push_back(plain_utf8(arg));
     const std::string shown = plain_utf8(translated_utf8(text, plain_args), true);
     const std::string more = detail.empty() ? std::string() : plain_utf8(translated_utf8(detail), true);
-    return current_ui().message_box(MessageBoxRequest{owner, app_name(), shown, style, more});
+    const std::string extra = extra_button.empty() ? std::string() : translated_utf8(extra_button);
+    return current_ui().message_box(MessageBoxRequest{owner, app_name(), shown, style, more, extra});
 }
 
 } // namespace tqr::fw

@@ -20,12 +20,14 @@ struct MessageBoxRequest {
     unsigned style = 0;
     // A second, smaller paragraph that says what to fix; UTF-8, may be empty.
     std::string detail = {};
+    // The label of a button beside OK, in the user's language; empty for none.
+    std::string extra_button = {};
 };
 
 class UiServices {
   public:
     virtual ~UiServices() = default;
-    // Shows a message box; returns IDOK, IDYES or IDNO.
+    // Shows a message box; returns IDOK, IDYES, IDNO or IDEXTRA.
     virtual int message_box(const MessageBoxRequest& request) = 0;
     // Runs an initialised modal dialog until it ends; returns its result.
     virtual int run_modal(CDialog& dialog) = 0;

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PRODUCT=(settings tables framework resources editors app cli mail providers)
+PRODUCT=(settings tables framework resources editors app cli mail providers removable)
 READS='ifstream|fopen\(|fdopen\(|QFile\b|[^a-z_]open\('
 PRINTS='std::cout|std::cerr|[^/a-z_]stdout\b|[^/a-z_]stderr\b|[^a-z_]printf\(|fprintf\(|fputs\(|[^a-z_]puts\('
 

@@ -7,17 +7,19 @@ cd "$(dirname "$0")/.."
 # The tests format exFAT and FAT card images and mount exFAT through FUSE.
 # lupdate/lrelease and their CMake functions build the translations; Qt's
 # own translations name a message box's buttons in the user's language.
+# Eject speaks to UDisks2 over the system bus with sd-bus (libsystemd).
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libblkid-dev libgtest-dev fonts-liberation2
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     nlohmann-json3-dev libcli11-dev
     exfatprogs exfat-fuse dosfstools libcurl4-openssl-dev ca-certificates
-    libpugixml-dev)
+    libpugixml-dev libsystemd-dev)
 # The mail check's tests run a real mail server on 127.0.0.1 with a
 # certificate made at test time. The others: a loop-mounted ext4 card, the
-# package and its validators, a headless Wayland compositor with Qt's plugin.
+# package and its validators, a headless Wayland compositor with Qt's plugin;
+# a private system bus with UDisks2 on it (and gdbus to drive it) for Eject.
 TEST_PACKAGES=(python3-aiosmtpd openssl
     e2fsprogs mount dpkg-dev file desktop-file-utils appstream weston qt6-wayland
-    mobile-broadband-provider-info)
+    mobile-broadband-provider-info dbus udisks2 libglib2.0-bin)
 # Only the test command fuzzes, with clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 

@@ -1073,5 +1073,33 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>The provider database cannot be read: </source>
         <translation>Die Anbieterdatenbank kann nicht gelesen werden: </translation>
     </message>
+    <message>
+        <source>Eject</source>
+        <translation>Auswerfen</translation>
+    </message>
+    <message>
+        <source>%1 can be removed now.</source>
+        <translation>%1 kann jetzt entfernt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected yet: a program is still using it.</source>
+        <translation>%1 kann noch nicht ausgeworfen werden: Ein Programm greift noch darauf zu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: the system does not allow you to.</source>
+        <translation>%1 kann nicht ausgeworfen werden: Das System erlaubt es Ihnen nicht.</translation>
+    </message>
+    <message>
+        <source>%1 has been unmounted or removed already.</source>
+        <translation>%1 wurde bereits ausgehängt oder entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: the disk service UDisks2 is not running.</source>
+        <translation>%1 kann nicht ausgeworfen werden: Der Datenträgerdienst UDisks2 läuft nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: %2.</source>
+        <translation>%1 kann nicht ausgeworfen werden: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,33 @@ Send a test e-mail to %2?</source>
         <source>The provider database cannot be read: </source>
         <translation>No se puede leer la base de datos de operadores: </translation>
     </message>
+    <message>
+        <source>Eject</source>
+        <translation>Expulsar</translation>
+    </message>
+    <message>
+        <source>%1 can be removed now.</source>
+        <translation>%1 ya se puede retirar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected yet: a program is still using it.</source>
+        <translation>%1 aún no se puede expulsar: un programa todavía lo está usando.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: the system does not allow you to.</source>
+        <translation>%1 no se puede expulsar: el sistema no se lo permite.</translation>
+    </message>
+    <message>
+        <source>%1 has been unmounted or removed already.</source>
+        <translation>%1 ya se ha desmontado o retirado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: the disk service UDisks2 is not running.</source>
+        <translation>%1 no se puede expulsar: el servicio de discos UDisks2 no está en marcha.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: %2.</source>
+        <translation>%1 no se puede expulsar: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,33 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>The provider database cannot be read: </source>
         <translation>La base des opérateurs ne peut pas être lue : </translation>
     </message>
+    <message>
+        <source>Eject</source>
+        <translation>Éjecter</translation>
+    </message>
+    <message>
+        <source>%1 can be removed now.</source>
+        <translation>%1 peut maintenant être retiré.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected yet: a program is still using it.</source>
+        <translation>%1 ne peut pas encore être éjecté : un programme l&apos;utilise encore.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: the system does not allow you to.</source>
+        <translation>%1 ne peut pas être éjecté : le système ne vous y autorise pas.</translation>
+    </message>
+    <message>
+        <source>%1 has been unmounted or removed already.</source>
+        <translation>%1 a déjà été démonté ou retiré.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: the disk service UDisks2 is not running.</source>
+        <translation>%1 ne peut pas être éjecté : le service de disques UDisks2 n&apos;est pas lancé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be ejected: %2.</source>
+        <translation>%1 ne peut pas être éjecté : %2.</translation>
+    </message>
 </context>
 </TS>

@@ -3,10 +3,20 @@
 #include "framework/ui_services.h"
 #include "resources/gsm_ids.h"
 #include "resources/main_ids.h"
+#include "settings/factory_defaults.h"
 #include "tests/support/card_image.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/ordinary_user.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
+#include "tests/support/udisks_card.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -197,3 +207,62 @@ INSTANTIATE_TEST_SUITE_P(Cards, CardTest,
                              return std::string(CardImage::name(std::get<0>(info.param))) +
                                     (std::get<1>(info.param) ? "_OrdinaryUser" : "_Root");
                          });
+
+// A card the desktop's disk service mounted, saved onto with real clicks:
+// the save's message offers Eject beside OK (a folder on the machine's own
+// disk gets none), and pressing it unmounts the card, whose image then
+// holds exactly the bytes written.
+TEST(CardEjectTest, EjectFromTheSavesMessageUnmountsTheCardWithTheBytesWritten)
+{
+    test::FreshSettings fresh;
+    TempEnv env;
+    test::UdisksCard card(env.root(), "TQREJECT");
+    if (!card.mounted())
+        GTEST_SKIP() << card.reason();
+    apply_factory_defaults();
+    SetupDialog main;
+    // Every box as "text [buttons]"; Eject is pressed once, OK otherwise.
+    std::vector<std::string> boxes;
+    bool ejected = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->property("answered").toBool())
+            return;
+        box->setProperty("answered", true);
+        std::string seen = box->text().toStdString() + " [OK";
+        QAbstractButton* press = box->button(QMessageBox::Ok);
+        for (QAbstractButton* b : box->buttons())
+            if (b != box->button(QMessageBox::Ok)) {
+                seen += " " + b->text().toStdString();
+                press = std::exchange(ejected, true) ? press : b;
+            }
+        boxes.push_back(seen + "]");
+        QTest::mouseClick(press, Qt::LeftButton);
+    });
+    answer.start(20);
+    QTimer::singleShot(0, [&] {
+        test::show_active(main.window());
+        QWidget* phones = main.page_host().gsm_page().control(gsm_ids::kPhones);
+        QTest::mouseClick(phones, Qt::LeftButton);
+        test::type(phones, "0170123456");
+        for (const std::string& folder : {env.work().string(), card.mount_point()}) {
+            QTest::mouseClick(main.control(kPath), Qt::LeftButton);
+            QTest::keyClick(main.control(kPath), Qt::Key_A, Qt::ControlModifier);
+            test::type(main.control(kPath), QString::fromStdString(folder));
+            QTest::mouseClick(static_cast<QPushButton*>(main.control(IDOK)), Qt::LeftButton);
+        }
+        QTest::mouseClick(static_cast<QPushButton*>(main.control(IDCANCEL)), Qt::LeftButton);
+    });
+    main.do_modal();
+    ASSERT_EQ(boxes.size(), 3u) << (boxes.empty() ? "no box" : boxes.back());
+    const auto saved = [](const std::string& box, const std::string& folder, const char* buttons) {
+        EXPECT_EQ(box.rfind("PROFILE.BIN has been saved in " + folder, 0), 0u) << box;
+        EXPECT_EQ(box.substr(box.rfind(" [")), buttons) << box;
+    };
+    saved(boxes[0], env.work().string(), " [OK]");
+    saved(boxes[1], card.mount_point(), " [OK Eject]");
+    EXPECT_EQ(boxes[2], "TQREJECT can be removed now. [OK]");
+    EXPECT_FALSE(card.in_mount_table());
+    EXPECT_EQ(card.file_in_image("PROFILE.BIN"), read_file(env.store_file()).substr(20, 860));
+}

@@ -9,6 +9,7 @@
 #include "tables/profile_check.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
+#include "tests/support/udisks_card.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <sys/stat.h>
@@ -334,6 +336,40 @@ TEST_F(CliTest, WriteStoresWhatTheDialogsOkStores)
     EXPECT_EQ(written.gsm.cmd_log, 0);
     EXPECT_EQ(written.gsm.gsm_reserved, 0x4321) << "reserved words go through as given";
     EXPECT_EQ(written.camera.password_text[6], 'x') << "so do the bytes after a text's end";
+}
+
+// write --eject on a card the desktop's disk service mounted: refused while
+// a program holds a file open on the card (the bytes written all the same),
+// then the card is unmounted holding exactly the bytes written.
+TEST_F(CliTest, WriteEjectUnmountsTheCardOnceNothingUsesIt)
+{
+    test::UdisksCard card(env.root(), "TQRCLI");
+    if (!card.mounted())
+        GTEST_SKIP() << card.reason();
+    write_file(file("in.dat"), store_bytes(crafted_record()));
+    std::ostringstream out, err;
+    ASSERT_EQ(run_export(ExportOptions{file("in.dat").string(), file("cam.json").string()}, out, err), 0);
+    const std::string write = "write " + file("cam.json").string() + " " + card.mount_point() + " --eject";
+    const std::string saved = "PROFILE.BIN has been saved in " + card.mount_point() + "\n";
+    {
+        write_file(card.mount_point() + "/photo.jpg", "a photo being looked at");
+        std::ifstream in_use(card.mount_point() + "/photo.jpg");
+        const RunResult busy = run(write);
+        EXPECT_EQ(busy.status, 1);
+        EXPECT_EQ(busy.out, saved + "tqrprofile: TQRCLI cannot be ejected yet: a program is still using it.\n");
+    }
+    const std::string bytes = read_file(card.mount_point() + "/PROFILE.BIN");
+    const RunResult ejected = run(write);
+    EXPECT_EQ(ejected.status, 0);
+    EXPECT_EQ(ejected.out, saved + "TQRCLI can be removed now.\n");
+    EXPECT_FALSE(card.in_mount_table());
+    EXPECT_EQ(bytes.size(), 860u);
+    EXPECT_EQ(card.file_in_image("PROFILE.BIN"), bytes);
+
+    // A folder on the machine's own disks is written and never ejected.
+    fs::create_directories(file("plain"));
+    EXPECT_EQ(run_write(WriteOptions{file("cam.json").string(), file("plain").string(), true}, out, err), 1);
+    EXPECT_EQ(read_file(file("plain") / "PROFILE.BIN"), bytes);
 }
 
 TEST_F(CliTest, ExportCreatesAPrivateFileOrWritesToStandardOutput)
