@@ -18,10 +18,14 @@ constexpr const char* kEject = TQR_TR_NOOP("TQRSetup", "Eject");
 void show_saved(QWidget* owner, const std::string& text, const std::string& folder, const std::string& card_name)
 {
     // The system bus is asked only after a save onto a card, never for a
-    // folder on the machine's own disks.
+    // folder on the machine's own disks; and the card the folder browser
+    // counts must be the very mount UDisks2 would unmount.
     std::optional<removable::Volume> volume;
-    if (fw::removable_volume_of(fw::current_mount_table(), folder))
+    if (const auto card = fw::removable_volume_of(fw::current_mount_table(), folder)) {
         volume = removable::volume_holding(folder).volume;
+        if (volume && volume->mount_point != card->root)
+            volume.reset();
+    }
     if (!volume) {
         fw::message_box(owner, text);
         return;

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
@@ -25,9 +26,11 @@ constexpr const char* kRoot = "/org/freedesktop/UDisks2";
 constexpr const char* kBlock = "org.freedesktop.UDisks2.Block";
 constexpr const char* kFilesystem = "org.freedesktop.UDisks2.Filesystem";
 constexpr const char* kDrive = "org.freedesktop.UDisks2.Drive";
-// Unmounting waits for the card to take its last writes, and the desktop
-// may ask for a password first.
-constexpr std::uint64_t kCallTimeoutUsec = 120ULL * 1000 * 1000;
+// The question after a save is answered at once, or UDisks2 is not worth
+// waiting for; unmounting waits for the card to take its last writes, and
+// the desktop may ask for a password first.
+constexpr std::uint64_t kLookupTimeoutUsec = 10ULL * 1000 * 1000;
+constexpr std::uint64_t kEjectTimeoutUsec = 120ULL * 1000 * 1000;
 
 constexpr const char* kRemovableNow = TQR_TR_NOOP("TQRSetup", "%1 can be removed now.");
 constexpr const char* kBusy = TQR_TR_NOOP("TQRSetup", "%1 cannot be ejected yet: a program is still using it.");
@@ -108,7 +111,6 @@ EjectOutcome outcome(const Failure& f, const std::string& name)
 struct Object {
     bool block = false;
     bool filesystem = false;
-    std::string device;
     std::string label;
     std::string drive = "/";
     std::vector<std::string> mount_points;
@@ -159,14 +161,6 @@ int read_property(sd_bus_message* m, const std::string& interface, const std::st
             return r;
         });
     };
-    if (interface == kBlock && property == "Device")
-        return read_variant(m, "ay", [m, &o] {
-            const void* data = nullptr;
-            std::size_t size = 0;
-            const int r = sd_bus_message_read_array(m, 'y', &data, &size);
-            o.device = bytestring(data, size);
-            return r;
-        });
     if (interface == kBlock && property == "IdLabel")
         return text('s', o.label);
     if (interface == kBlock && property == "Drive")
@@ -219,35 +213,23 @@ class Udisks {
         sd_bus* bus = nullptr;
         open_result_ = sd_bus_open_system(&bus);
         bus_.reset(bus);
-        if (bus_) {
-            sd_bus_set_method_call_timeout(bus_.get(), kCallTimeoutUsec);
-            // A desktop asks for a password where its policy wants one.
-            sd_bus_set_allow_interactive_authorization(bus_.get(), 1);
-        }
     }
 
     // Every object UDisks2 has; nothing and `failure` set when it cannot say.
     std::optional<Objects> objects(Failure& failure)
     {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
-        sd_bus_message* reply = nullptr;
-        int r = open_result_;
-        if (r >= 0)
-            r = sd_bus_call_method(bus_.get(), kService, kRoot, "org.freedesktop.DBus.ObjectManager",
-                                   "GetManagedObjects", &error, &reply, "");
-        Message owned(reply);
-        if (r < 0) {
-            failure = failure_of(error, r);
-            sd_bus_error_free(&error);
+        const Message reply =
+            call(kRoot, "org.freedesktop.DBus.ObjectManager", "GetManagedObjects", false, kLookupTimeoutUsec, failure);
+        if (!reply)
             return std::nullopt;
-        }
         Objects all;
-        r = sd_bus_message_enter_container(reply, SD_BUS_TYPE_ARRAY, "{oa{sa{sv}}}");
-        while (r >= 0 && (r = sd_bus_message_enter_container(reply, SD_BUS_TYPE_DICT_ENTRY, "oa{sa{sv}}")) > 0) {
+        sd_bus_message* m = reply.get();
+        int r = sd_bus_message_enter_container(m, SD_BUS_TYPE_ARRAY, "{oa{sa{sv}}}");
+        while (r >= 0 && (r = sd_bus_message_enter_container(m, SD_BUS_TYPE_DICT_ENTRY, "oa{sa{sv}}")) > 0) {
             const char* path = nullptr;
-            if ((r = sd_bus_message_read_basic(reply, 'o', &path)) < 0 || (r = read_interfaces(reply, all[path])) < 0)
+            if ((r = sd_bus_message_read_basic(m, 'o', &path)) < 0 || (r = read_interfaces(m, all[path])) < 0)
                 break;
-            r = sd_bus_message_exit_container(reply);
+            r = sd_bus_message_exit_container(m);
         }
         if (r < 0) {
             failure = {EjectOutcome::Kind::failed, std::string("its answer cannot be read: ") + std::strerror(-r)};
@@ -257,20 +239,36 @@ class Udisks {
     }
 
     // Calls a method that takes only options (left empty); true when done.
-    bool call(const std::string& object, const char* interface, const char* method, Failure& failure)
+    bool act(const std::string& object, const char* interface, const char* method, Failure& failure)
     {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
-        sd_bus_message* reply = nullptr;
-        const int r =
-            sd_bus_call_method(bus_.get(), kService, object.c_str(), interface, method, &error, &reply, "a{sv}", 0);
-        Message owned(reply);
-        if (r < 0)
-            failure = failure_of(error, r);
-        sd_bus_error_free(&error);
-        return r >= 0;
+        return call(object, interface, method, true, kEjectTimeoutUsec, failure) != nullptr;
     }
 
   private:
+    Message call(const std::string& object, const char* interface, const char* method, bool options,
+                 std::uint64_t timeout_usec, Failure& failure)
+    {
+        sd_bus_message* m = nullptr;
+        sd_bus_message* reply = nullptr;
+        sd_bus_error error = SD_BUS_ERROR_NULL;
+        int r = open_result_;
+        if (r >= 0)
+            r = sd_bus_message_new_method_call(bus_.get(), &m, kService, object.c_str(), interface, method);
+        const Message request(m);
+        if (r >= 0 && options)
+            r = sd_bus_message_append(m, "a{sv}", 0);
+        // A desktop asks for a password where its policy wants one.
+        if (r >= 0)
+            r = sd_bus_message_set_allow_interactive_authorization(m, 1);
+        if (r >= 0)
+            r = sd_bus_call(bus_.get(), m, timeout_usec, &error, &reply);
+        Message answer(reply);
+        if (r < 0)
+            failure = failure_of(error, r);
+        sd_bus_error_free(&error);
+        return r < 0 ? nullptr : std::move(answer);
+    }
+
     Bus bus_;
     int open_result_ = 0;
 };
@@ -342,7 +340,6 @@ Lookup volume_holding(const std::string& folder)
     const Object& o = best->second;
     Volume v;
     v.object = best->first;
-    v.device = o.device;
     v.mount_point = best_mount;
     v.name = !o.label.empty() ? o.label : fs::path(best_mount).filename().string();
     const auto drive = all->find(o.drive);
@@ -362,7 +359,7 @@ EjectOutcome eject(const Volume& volume)
     // One Unmount takes one of the file system's mounts; a card mounted
     // twice is pulled safely only once both are gone.
     for (int round = 0; round < 16 && all && !all->at(volume.object).mount_points.empty(); ++round) {
-        if (!udisks.call(volume.object, kFilesystem, "Unmount", failure)) {
+        if (!udisks.act(volume.object, kFilesystem, "Unmount", failure)) {
             if (round > 0 && failure.kind == EjectOutcome::Kind::gone)
                 break; // the last mount went while we looked
             return outcome(failure, volume.name);
@@ -378,7 +375,7 @@ EjectOutcome eject(const Volume& volume)
         const auto object = all->find(volume.object);
         const auto drive = object != all->end() ? all->find(object->second.drive) : all->end();
         if (drive != all->end() && drive->second.can_power_off)
-            udisks.call(drive->first, kDrive, "PowerOff", failure);
+            udisks.act(drive->first, kDrive, "PowerOff", failure);
     }
     return outcome({EjectOutcome::Kind::removable_now, {}}, volume.name);
 }

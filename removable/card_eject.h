@@ -15,7 +15,6 @@ namespace tqr::removable {
 // A mounted file system as UDisks2 reports it.
 struct Volume {
     std::string object;      // the block device's object on the bus
-    std::string device;      // e.g. "/dev/sdb1"
     std::string mount_point; // the mount that holds the folder asked about
     std::string name;        // the file system's label, else the mount folder's name
     // On a drive UDisks2 calls removable, or mounted where desktops mount

@@ -338,38 +338,41 @@ TEST_F(CliTest, WriteStoresWhatTheDialogsOkStores)
     EXPECT_EQ(written.camera.password_text[6], 'x') << "so do the bytes after a text's end";
 }
 
-// write --eject on a card the desktop's disk service mounted: refused while
-// a program holds a file open on the card (the bytes written all the same),
-// then the card is unmounted holding exactly the bytes written.
+// write --eject: without the disk service the card is written and stays
+// mounted; with it, the eject is refused while a program holds a file open
+// on the card, then the card is unmounted holding exactly the bytes written.
 TEST_F(CliTest, WriteEjectUnmountsTheCardOnceNothingUsesIt)
 {
-    test::UdisksCard card(env.root(), "TQRCLI");
-    if (!card.mounted())
-        GTEST_SKIP() << card.reason();
     write_file(file("in.dat"), store_bytes(crafted_record()));
     std::ostringstream out, err;
     ASSERT_EQ(run_export(ExportOptions{file("in.dat").string(), file("cam.json").string()}, out, err), 0);
-    const std::string write = "write " + file("cam.json").string() + " " + card.mount_point() + " --eject";
-    const std::string saved = "PROFILE.BIN has been saved in " + card.mount_point() + "\n";
+    const auto write = [&](const std::string& folder) { return "write " + file("cam.json").string() + " " + folder; };
+    const auto saved = [](const std::string& folder) { return "PROFILE.BIN has been saved in " + folder + "\n"; };
+    fs::create_directories(file("plain"));
+    const std::string plain = file("plain").string();
+    const RunResult alone =
+        run("DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent " TQRPROFILE " " + write(plain) + " --eject 2>&1", false);
+    EXPECT_EQ(alone.status, 1);
+    EXPECT_EQ(alone.out,
+              saved(plain) + "tqrprofile: " + plain + " cannot be ejected: the disk service UDisks2 is not running.\n");
+
+    test::UdisksCard card(env.root(), "TQRCLI");
+    if (!card.mounted())
+        GTEST_SKIP() << card.reason();
     {
         write_file(card.mount_point() + "/photo.jpg", "a photo being looked at");
         std::ifstream in_use(card.mount_point() + "/photo.jpg");
-        const RunResult busy = run(write);
+        const RunResult busy = run(write(card.mount_point()) + " --eject");
         EXPECT_EQ(busy.status, 1);
-        EXPECT_EQ(busy.out, saved + "tqrprofile: TQRCLI cannot be ejected yet: a program is still using it.\n");
+        EXPECT_EQ(busy.out, saved(card.mount_point()) +
+                                "tqrprofile: TQRCLI cannot be ejected yet: a program is still using it.\n");
     }
-    const std::string bytes = read_file(card.mount_point() + "/PROFILE.BIN");
-    const RunResult ejected = run(write);
+    const RunResult ejected = run(write(card.mount_point()) + " --eject");
     EXPECT_EQ(ejected.status, 0);
-    EXPECT_EQ(ejected.out, saved + "TQRCLI can be removed now.\n");
+    EXPECT_EQ(ejected.out, saved(card.mount_point()) + "TQRCLI can be removed now.\n");
     EXPECT_FALSE(card.in_mount_table());
-    EXPECT_EQ(bytes.size(), 860u);
-    EXPECT_EQ(card.file_in_image("PROFILE.BIN"), bytes);
-
-    // A folder on the machine's own disks is written and never ejected.
-    fs::create_directories(file("plain"));
-    EXPECT_EQ(run_write(WriteOptions{file("cam.json").string(), file("plain").string(), true}, out, err), 1);
-    EXPECT_EQ(read_file(file("plain") / "PROFILE.BIN"), bytes);
+    EXPECT_EQ(card.file_in_image("PROFILE.BIN"), read_file(file("plain") / "PROFILE.BIN"));
+    EXPECT_EQ(fs::file_size(file("plain") / "PROFILE.BIN"), 860u);
 }
 
 TEST_F(CliTest, ExportCreatesAPrivateFileOrWritesToStandardOutput)

@@ -28,6 +28,8 @@ namespace {
 
 constexpr const char* kService = "org.freedesktop.UDisks2";
 constexpr const char* kUdisksd = "/usr/libexec/udisks2/udisksd";
+constexpr const char* kDbusDaemon = "/usr/bin/dbus-daemon";
+constexpr const char* kUdevd = "/lib/systemd/systemd-udevd";
 
 bool wait_for(const std::function<bool()>& done, int seconds = 10)
 {
@@ -103,14 +105,6 @@ std::string quoted(const std::string& reply)
     return from == std::string::npos || to == std::string::npos ? std::string() : reply.substr(from + 1, to - from - 1);
 }
 
-std::string first_existing(std::initializer_list<const char*> paths)
-{
-    for (const char* p : paths)
-        if (::access(p, X_OK) == 0)
-            return p;
-    return {};
-}
-
 } // namespace
 
 UdisksCard::UdisksCard(const fs::path& dir, const std::string& label) : dir_(dir), image_(dir / "card.img")
@@ -133,9 +127,7 @@ bool UdisksCard::start(const std::string& label)
 {
     if (::geteuid() != 0)
         return fail("UDisks2 and a private system bus need root");
-    const std::string dbus_daemon = first_existing({"/usr/bin/dbus-daemon", "/bin/dbus-daemon"});
-    const std::string udevd = first_existing({"/lib/systemd/systemd-udevd", "/usr/lib/systemd/systemd-udevd"});
-    if (dbus_daemon.empty() || ::access(kUdisksd, X_OK) != 0 || udevd.empty() ||
+    if (::access(kDbusDaemon, X_OK) != 0 || ::access(kUdisksd, X_OK) != 0 || ::access(kUdevd, X_OK) != 0 ||
         !shell("command -v debugfs && command -v gdbus"))
         return fail("dbus-daemon, udisksd, systemd-udevd, debugfs or gdbus is missing (packages dbus, udisks2, udev, "
                     "e2fsprogs, libglib2.0-bin)");
@@ -146,14 +138,11 @@ bool UdisksCard::start(const std::string& label)
 
     const fs::path socket = dir_ / "system_bus";
     write_file(dir_ / "bus.conf",
-               "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-               " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-               "<busconfig><type>system</type><listen>unix:path=" +
-                   socket.string() +
+               "<busconfig><type>system</type><listen>unix:path=" + socket.string() +
                    "</listen><auth>EXTERNAL</auth>\n"
                    "<policy context=\"default\"><allow user=\"*\"/><allow own=\"*\"/>"
                    "<allow send_destination=\"*\"/><allow receive_sender=\"*\"/></policy></busconfig>\n");
-    bus_pid_ = spawn({dbus_daemon, "--nofork", "--nopidfile", "--config-file=" + (dir_ / "bus.conf").string()},
+    bus_pid_ = spawn({kDbusDaemon, "--nofork", "--nopidfile", "--config-file=" + (dir_ / "bus.conf").string()},
                      dir_ / "dbus.log");
     if (bus_pid_ < 0 || !wait_for([&] { return fs::exists(socket); }))
         return fail("dbus-daemon does not start: " + read_file(dir_ / "dbus.log"));
@@ -161,7 +150,7 @@ bool UdisksCard::start(const std::string& label)
 
     // UDisks2 learns of a card's file system through udev's events.
     if (!shell("udevadm control --ping --timeout=2")) {
-        udevd_pid_ = spawn({udevd}, dir_ / "udevd.log");
+        udevd_pid_ = spawn({kUdevd}, dir_ / "udevd.log");
         if (udevd_pid_ < 0 || !wait_for([] { return shell("udevadm control --ping --timeout=1"); }))
             return fail("systemd-udevd does not start here: " + read_file(dir_ / "udevd.log"));
     }
