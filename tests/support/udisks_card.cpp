@@ -16,7 +16,6 @@
 #include <functional>
 #include <optional>
 #include <thread>
-#include <vector>
 
 extern char** environ;
 
@@ -41,22 +40,14 @@ bool wait_for(const std::function<bool()>& done, int seconds = 10)
     return done();
 }
 
-// Starts `argv` with its output going to `log`; its process id, or -1.
-pid_t spawn(const std::vector<std::string>& argv, const fs::path& log)
+// Starts `program` (with its arguments) as our child, its output going to
+// `log`; its process id.
+pid_t spawn(const std::string& program, const fs::path& log)
 {
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    const std::string command = "exec " + program + " >'" + log.string() + "' 2>&1";
+    const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
     pid_t pid = -1;
-    if (::posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    return ::posix_spawn(&pid, argv[0], nullptr, nullptr, const_cast<char**>(argv), environ) == 0 ? pid : -1;
 }
 
 void stop(pid_t& pid)
@@ -100,9 +91,8 @@ std::optional<std::string> gdbus(const std::string& object, const std::string& m
 // The first quoted text of a reply: "('/media/root/CARD',)".
 std::string quoted(const std::string& reply)
 {
-    const auto from = reply.find('\'');
-    const auto to = reply.find('\'', from + 1);
-    return from == std::string::npos || to == std::string::npos ? std::string() : reply.substr(from + 1, to - from - 1);
+    const auto from = reply.find('\'') + 1, to = reply.find('\'', from);
+    return from == 0 || to == std::string::npos ? std::string() : reply.substr(from, to - from);
 }
 
 } // namespace
@@ -142,19 +132,20 @@ bool UdisksCard::start(const std::string& label)
                    "</listen><auth>EXTERNAL</auth>\n"
                    "<policy context=\"default\"><allow user=\"*\"/><allow own=\"*\"/>"
                    "<allow send_destination=\"*\"/><allow receive_sender=\"*\"/></policy></busconfig>\n");
-    bus_pid_ = spawn({kDbusDaemon, "--nofork", "--nopidfile", "--config-file=" + (dir_ / "bus.conf").string()},
-                     dir_ / "dbus.log");
+    bus_pid_ =
+        spawn(std::string(kDbusDaemon) + " --nofork --nopidfile --config-file='" + (dir_ / "bus.conf").string() + "'",
+              dir_ / "dbus.log");
     if (bus_pid_ < 0 || !wait_for([&] { return fs::exists(socket); }))
         return fail("dbus-daemon does not start: " + read_file(dir_ / "dbus.log"));
     ::setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + socket.string()).c_str(), 1);
 
     // UDisks2 learns of a card's file system through udev's events.
     if (!shell("udevadm control --ping --timeout=2")) {
-        udevd_pid_ = spawn({kUdevd}, dir_ / "udevd.log");
+        udevd_pid_ = spawn(kUdevd, dir_ / "udevd.log");
         if (udevd_pid_ < 0 || !wait_for([] { return shell("udevadm control --ping --timeout=1"); }))
             return fail("systemd-udevd does not start here: " + read_file(dir_ / "udevd.log"));
     }
-    udisksd_pid_ = spawn({kUdisksd}, dir_ / "udisksd.log");
+    udisksd_pid_ = spawn(kUdisksd, dir_ / "udisksd.log");
     if (udisksd_pid_ < 0 || !wait_for([] {
             return gdbus("/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", kService,
                          "org.freedesktop.DBus") == "(true,)\n";

@@ -33,18 +33,11 @@ class UdisksCard {
     bool start(const std::string& label);
     bool fail(const std::string& why);
 
-    std::filesystem::path dir_;
-    std::filesystem::path image_;
-    std::string old_bus_;
+    std::filesystem::path dir_, image_;
+    std::string old_bus_, loop_object_, loop_device_, mount_point_, reason_;
     bool had_bus_ = false;
     int lock_fd_ = -1;
-    pid_t bus_pid_ = -1;
-    pid_t udevd_pid_ = -1;
-    pid_t udisksd_pid_ = -1;
-    std::string loop_object_;
-    std::string loop_device_;
-    std::string mount_point_;
-    std::string reason_;
+    pid_t bus_pid_ = -1, udevd_pid_ = -1, udisksd_pid_ = -1;
 };
 
 } // namespace tqr::test
