@@ -1,8 +1,7 @@
 #include "removable/card_eject.h"
 
 #include "removable/media_folder.h"
-
-#include <systemd/sd-bus.h>
+#include "removable/sd_bus_library.h"
 
 #include <sys/stat.h>
 
@@ -42,11 +41,17 @@ constexpr const char* kFailed = TQR_TR_NOOP("TQRSetup", "%1 cannot be ejected: %
 // Only tqrprofile says this: the dialog offers no Eject then.
 constexpr const char* kNotManaged = "%1 is not on a file system that the disk service UDisks2 manages.";
 
+// Only called once sd_bus_library() has been found.
+const SdBusLibrary& sd()
+{
+    return *sd_bus_library();
+}
+
 struct BusUnref {
-    void operator()(sd_bus* bus) const { sd_bus_flush_close_unref(bus); }
+    void operator()(sd_bus* bus) const { sd().flush_close_unref(bus); }
 };
 struct MessageUnref {
-    void operator()(sd_bus_message* m) const { sd_bus_message_unref(m); }
+    void operator()(sd_bus_message* m) const { sd().message_unref(m); }
 };
 using Bus = std::unique_ptr<sd_bus, BusUnref>;
 using Message = std::unique_ptr<sd_bus_message, MessageUnref>;
@@ -132,14 +137,14 @@ template <typename Read> int read_variant(sd_bus_message* m, const char* signatu
 {
     char type = 0;
     const char* contents = nullptr;
-    int r = sd_bus_message_peek_type(m, &type, &contents);
+    int r = sd().message_peek_type(m, &type, &contents);
     if (r < 0)
         return r;
     if (type != SD_BUS_TYPE_VARIANT || contents == nullptr || std::strcmp(contents, signature) != 0)
-        return sd_bus_message_skip(m, "v");
-    if ((r = sd_bus_message_enter_container(m, SD_BUS_TYPE_VARIANT, signature)) < 0 || (r = read()) < 0)
+        return sd().message_skip(m, "v");
+    if ((r = sd().message_enter_container(m, SD_BUS_TYPE_VARIANT, signature)) < 0 || (r = read()) < 0)
         return r;
-    return sd_bus_message_exit_container(m);
+    return sd().message_exit_container(m);
 }
 
 int read_property(sd_bus_message* m, const std::string& interface, const std::string& property, Object& o)
@@ -147,7 +152,7 @@ int read_property(sd_bus_message* m, const std::string& interface, const std::st
     const auto text = [m](char type, std::string& out) {
         return read_variant(m, type == 's' ? "s" : "o", [m, type, &out] {
             const char* s = nullptr;
-            const int r = sd_bus_message_read_basic(m, type, &s);
+            const int r = sd().message_read_basic(m, type, &s);
             if (r >= 0 && s != nullptr)
                 out = s;
             return r;
@@ -156,7 +161,7 @@ int read_property(sd_bus_message* m, const std::string& interface, const std::st
     const auto flag = [m](bool& out) {
         return read_variant(m, "b", [m, &out] {
             int b = 0;
-            const int r = sd_bus_message_read_basic(m, 'b', &b);
+            const int r = sd().message_read_basic(m, 'b', &b);
             out = b != 0;
             return r;
         });
@@ -167,51 +172,52 @@ int read_property(sd_bus_message* m, const std::string& interface, const std::st
         return text('o', o.drive);
     if (interface == kFilesystem && property == "MountPoints")
         return read_variant(m, "aay", [m, &o] {
-            int r = sd_bus_message_enter_container(m, SD_BUS_TYPE_ARRAY, "ay");
+            int r = sd().message_enter_container(m, SD_BUS_TYPE_ARRAY, "ay");
             const void* data = nullptr;
             std::size_t size = 0;
-            while (r >= 0 && (r = sd_bus_message_read_array(m, 'y', &data, &size)) > 0)
+            while (r >= 0 && (r = sd().message_read_array(m, 'y', &data, &size)) > 0)
                 o.mount_points.push_back(bytestring(data, size));
-            return r < 0 ? r : sd_bus_message_exit_container(m);
+            return r < 0 ? r : sd().message_exit_container(m);
         });
     if (interface == kDrive && property == "Removable")
         return flag(o.drive_removable);
     if (interface == kDrive && property == "CanPowerOff")
         return flag(o.can_power_off);
-    return sd_bus_message_skip(m, "v");
+    return sd().message_skip(m, "v");
 }
 
 // One object's interfaces and their properties: a{sa{sv}}.
 int read_interfaces(sd_bus_message* m, Object& o)
 {
-    int r = sd_bus_message_enter_container(m, SD_BUS_TYPE_ARRAY, "{sa{sv}}");
-    while (r >= 0 && (r = sd_bus_message_enter_container(m, SD_BUS_TYPE_DICT_ENTRY, "sa{sv}")) > 0) {
+    int r = sd().message_enter_container(m, SD_BUS_TYPE_ARRAY, "{sa{sv}}");
+    while (r >= 0 && (r = sd().message_enter_container(m, SD_BUS_TYPE_DICT_ENTRY, "sa{sv}")) > 0) {
         const char* name = nullptr;
-        if ((r = sd_bus_message_read_basic(m, 's', &name)) < 0)
+        if ((r = sd().message_read_basic(m, 's', &name)) < 0)
             break;
         const std::string interface = name;
         o.block = o.block || interface == kBlock;
         o.filesystem = o.filesystem || interface == kFilesystem;
-        r = sd_bus_message_enter_container(m, SD_BUS_TYPE_ARRAY, "{sv}");
-        while (r >= 0 && (r = sd_bus_message_enter_container(m, SD_BUS_TYPE_DICT_ENTRY, "sv")) > 0) {
+        r = sd().message_enter_container(m, SD_BUS_TYPE_ARRAY, "{sv}");
+        while (r >= 0 && (r = sd().message_enter_container(m, SD_BUS_TYPE_DICT_ENTRY, "sv")) > 0) {
             const char* property = nullptr;
-            if ((r = sd_bus_message_read_basic(m, 's', &property)) < 0 ||
+            if ((r = sd().message_read_basic(m, 's', &property)) < 0 ||
                 (r = read_property(m, interface, property, o)) < 0)
                 break;
-            r = sd_bus_message_exit_container(m);
+            r = sd().message_exit_container(m);
         }
-        if (r < 0 || (r = sd_bus_message_exit_container(m)) < 0 || (r = sd_bus_message_exit_container(m)) < 0)
+        if (r < 0 || (r = sd().message_exit_container(m)) < 0 || (r = sd().message_exit_container(m)) < 0)
             break;
     }
-    return r < 0 ? r : sd_bus_message_exit_container(m);
+    return r < 0 ? r : sd().message_exit_container(m);
 }
 
 class Udisks {
   public:
     Udisks()
     {
+        // Without libsystemd there is no way to the disk service either.
         sd_bus* bus = nullptr;
-        open_result_ = sd_bus_open_system(&bus);
+        open_result_ = sd_bus_library() != nullptr ? sd().open_system(&bus) : -ENOENT;
         bus_.reset(bus);
     }
 
@@ -224,12 +230,12 @@ class Udisks {
             return std::nullopt;
         Objects all;
         sd_bus_message* m = reply.get();
-        int r = sd_bus_message_enter_container(m, SD_BUS_TYPE_ARRAY, "{oa{sa{sv}}}");
-        while (r >= 0 && (r = sd_bus_message_enter_container(m, SD_BUS_TYPE_DICT_ENTRY, "oa{sa{sv}}")) > 0) {
+        int r = sd().message_enter_container(m, SD_BUS_TYPE_ARRAY, "{oa{sa{sv}}}");
+        while (r >= 0 && (r = sd().message_enter_container(m, SD_BUS_TYPE_DICT_ENTRY, "oa{sa{sv}}")) > 0) {
             const char* path = nullptr;
-            if ((r = sd_bus_message_read_basic(m, 'o', &path)) < 0 || (r = read_interfaces(m, all[path])) < 0)
+            if ((r = sd().message_read_basic(m, 'o', &path)) < 0 || (r = read_interfaces(m, all[path])) < 0)
                 break;
-            r = sd_bus_message_exit_container(m);
+            r = sd().message_exit_container(m);
         }
         if (r < 0) {
             failure = {EjectOutcome::Kind::failed, std::string("its answer cannot be read: ") + std::strerror(-r)};
@@ -248,24 +254,26 @@ class Udisks {
     Message call(const std::string& object, const char* interface, const char* method, bool options,
                  std::uint64_t timeout_usec, Failure& failure)
     {
+        sd_bus_error error = SD_BUS_ERROR_NULL;
+        if (open_result_ < 0) {
+            failure = failure_of(error, open_result_);
+            return nullptr;
+        }
         sd_bus_message* m = nullptr;
         sd_bus_message* reply = nullptr;
-        sd_bus_error error = SD_BUS_ERROR_NULL;
-        int r = open_result_;
-        if (r >= 0)
-            r = sd_bus_message_new_method_call(bus_.get(), &m, kService, object.c_str(), interface, method);
+        int r = sd().message_new_method_call(bus_.get(), &m, kService, object.c_str(), interface, method);
         const Message request(m);
         if (r >= 0 && options)
-            r = sd_bus_message_append(m, "a{sv}", 0);
+            r = sd().message_append(m, "a{sv}", 0);
         // A desktop asks for a password where its policy wants one.
         if (r >= 0)
-            r = sd_bus_message_set_allow_interactive_authorization(m, 1);
+            r = sd().message_set_allow_interactive_authorization(m, 1);
         if (r >= 0)
-            r = sd_bus_call(bus_.get(), m, timeout_usec, &error, &reply);
+            r = sd().call(bus_.get(), m, timeout_usec, &error, &reply);
         Message answer(reply);
         if (r < 0)
             failure = failure_of(error, r);
-        sd_bus_error_free(&error);
+        sd().error_free(&error);
         return r < 0 ? nullptr : std::move(answer);
     }
 
