@@ -1073,5 +1073,9 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>The provider database cannot be read: </source>
         <translation>Die Anbieterdatenbank kann nicht gelesen werden: </translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>Die Karte hat %1 nicht behalten: Beim Zurücklesen kamen andere Bytes, als geschrieben wurden. Die Karte ist vielleicht defekt oder gefälscht. Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,9 @@ Send a test e-mail to %2?</source>
         <source>The provider database cannot be read: </source>
         <translation>No se puede leer la base de datos de operadores: </translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>La tarjeta no conservó %1: al leerlo de nuevo dio otros bytes que los escritos. Puede que la tarjeta esté fallando o sea falsificada. No se guardó nada.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,9 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>The provider database cannot be read: </source>
         <translation>La base des opérateurs ne peut pas être lue : </translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>La carte n&apos;a pas conservé %1 : la relecture a donné d&apos;autres octets que ceux écrits. La carte est peut-être défectueuse ou contrefaite. Rien n&apos;a été enregistré.</translation>
+    </message>
 </context>
 </TS>
