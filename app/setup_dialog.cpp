@@ -168,7 +168,7 @@ void SetupDialog::on_mounts_changed()
     // Under a box, a sub-dialog or the folder browser the change waits
     // until the dialog is the user's again.
     const QWidget* modal = QApplication::activeModalWidget();
-    if (following_cards_ || (modal != nullptr && modal != window()))
+    if (following_cards_ || (modal != nullptr && modal != window()) || window() == nullptr || window()->isHidden())
         return;
     following_cards_ = true;
     while (std::exchange(cards_changed_, false))

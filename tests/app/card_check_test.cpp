@@ -191,6 +191,7 @@ TEST_F(PickedCardTest, ThePathAndTheTitleFollowCardsPutInAndTakenOut)
         QTest::qWait(50); // the first paint, after which the dialog watches
         ProfileRecord other = current_profile;
         other.gsm.max_size = 99;
+        write_text(other.gsm.phones[0], "0170123456");
         const auto start = std::chrono::steady_clock::now();
         const std::string a = put_in("CAM_A");
         write_file(a + "/PROFILE.BIN", tqr::test::scrambled(other, 20, 880));
@@ -224,6 +225,10 @@ TEST_F(PickedCardTest, ThePathAndTheTitleFollowCardsPutInAndTakenOut)
         });
         QTest::mouseClick(d.control(kBrowse), Qt::LeftButton);
         EXPECT_TRUE(until([&] { return d.text(kPath) == c && title_is(title + " - CAM_C"); }));
+        ::umount2(c.c_str(), 0);
+        EXPECT_TRUE(until([&] { return title_is(title); }));
+        expect_invalid_path(c);
+        QTest::mouseClick(d.control(IDOK), Qt::LeftButton);
         d.click(IDCANCEL);
     });
     SetupApp app;
