@@ -126,6 +126,9 @@ TEST_F(PickedCardTest, APathTypedElsewhereAfterPickingACardIsNotChecked)
 // desktops mount cards, read through the system's own mount table.
 TEST_F(PickedCardTest, ARealLoopMountedCardIsListedAndItsUnmountNoticed)
 {
+    // Unseen by dialogs other tests have open, which follow cards put in.
+    if (const std::string why = tqr::test::enter_private_mount_namespace(); !why.empty())
+        GTEST_SKIP() << why;
     std::random_device rd;
     const fs::path user = fs::path("/run/media") / ("tqr-test-" + std::to_string(rd()));
     const fs::path card = user / "folder-not-label";
