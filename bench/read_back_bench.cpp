@@ -1,6 +1,7 @@
 // What reading PROFILE.BIN back costs a save: saves it N times into FOLDER
 // (the card) and times the whole save and, within it, the read-back (open,
-// dropping the cached pages, reading, closing).
+// dropping the cached pages, reading, closing). It overwrites FOLDER's
+// PROFILE.BIN with factory settings: give it a spare card.
 //   read_back_bench FOLDER [N]
 #include "settings/factory_defaults.h"
 #include "settings/file_ops.h"
