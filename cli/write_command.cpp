@@ -5,6 +5,7 @@
 #include "cli/printable.h"
 #include "cli/profile_input.h"
 #include "cli/profile_json.h"
+#include "settings/file_exception.h"
 #include "settings/settings_files.h"
 #include "tables/profile_check.h"
 
@@ -29,7 +30,13 @@ int run_write(const WriteOptions& o, std::ostream& out, std::ostream& err)
             err << "    " << printable(refusal->detail) << "\n";
         return 1;
     }
-    save_profile_bin(o.folder, doc.record);
+    try {
+        save_profile_bin(o.folder, doc.record);
+    } catch (const CFileException& e) {
+        // A card that did not keep the file included: nothing is saved.
+        err << "tqrprofile: " << printable(e.error_text()) << "\n";
+        return 1;
+    }
     out << "PROFILE.BIN has been saved in " << printable(o.folder) << "\n";
     return 0;
 }
@@ -40,7 +47,9 @@ CLI::App* add_write_command(CLI::App& app, int& exit_code)
     auto* sub = app.add_subcommand("write", "Check a JSON description like the dialog's OK and write PROFILE.BIN");
     sub->add_option("JSON", o->json, "JSON description (- for standard input)")->required();
     sub->add_option("FOLDER", o->folder, "Folder to write PROFILE.BIN into (the SD card)")->required();
-    set_exit_codes(*sub, "PROFILE.BIN written", "refused (nothing written), or a file cannot be read or written");
+    set_exit_codes(*sub, "PROFILE.BIN written and read back as written",
+                   "refused (nothing written), a file cannot be read or written, or the card did not keep "
+                   "PROFILE.BIN (the previous one stays)");
     sub->callback([o, &exit_code] { exit_code = run_write(*o, standard_output(), standard_error()); });
     return sub;
 }

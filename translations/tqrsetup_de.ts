@@ -1213,5 +1213,9 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot;: die Absenderadresse der Kamera enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>Die Karte hat %1 nicht behalten: Beim Zurücklesen kamen andere Bytes, als geschrieben wurden. Die Karte ist vielleicht defekt oder gefälscht. Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 </TS>

@@ -1213,5 +1213,9 @@ Send a test e-mail to %2?</source>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot;: la dirección de envío de la cámara no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>La tarjeta no conservó %1: al leerlo de nuevo dio otros bytes que los escritos. Puede que la tarjeta esté fallando o sea falsificada. No se guardó nada.</translation>
+    </message>
 </context>
 </TS>

@@ -1213,5 +1213,9 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot; : l&apos;adresse d&apos;envoi de la caméra ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>La carte n&apos;a pas conservé %1 : la relecture a donné d&apos;autres octets que ceux écrits. La carte est peut-être défectueuse ou contrefaite. Rien n&apos;a été enregistré.</translation>
+    </message>
 </context>
 </TS>
