@@ -235,11 +235,18 @@ void SetupDialog::folder_picked(const std::string& folder)
     open_card(folder, card.record);
 }
 
+void SetupDialog::refuse_empty_path()
+{
+    message_box_with_detail(TQR_TR_NOOP("TQRSetup", "Please choose path to SD card Drive."), fw::MB_OK,
+                            Phrase(TQR_TR_NOOP("TQRSetup", "\"Path\" is empty: pick the SD card's folder with \"...\" "
+                                                           "or type it, for example /media/anna/CAMERA.")));
+}
+
 void SetupDialog::on_open_card()
 {
     const std::string folder = text(kPath);
     if (folder.empty()) {
-        message_box(TQR_TR_NOOP("TQRSetup", "Please choose path to SD card Drive."));
+        refuse_empty_path();
         return;
     }
     examined_path_ = folder;
@@ -293,7 +300,7 @@ void SetupDialog::on_ok()
     if (!UpdateData(true))
         return;
     if (path_.empty()) {
-        message_box(TQR_TR_NOOP("TQRSetup", "Please choose path to SD card Drive."));
+        refuse_empty_path();
         return;
     }
     check_card_still_there();

@@ -41,6 +41,7 @@ class SetupDialog : public fw::CDialog {
     void folder_picked(const std::string& folder);
     void on_path_left();
     void on_open_card();
+    void refuse_empty_path();
     void open_card(const std::string& folder, const ProfileRecord& card);
     std::optional<ProfileRecord> record_ok_would_write();
     void show_title(const std::string& card_label);

@@ -26,6 +26,7 @@ CLI::App* add_show_command(CLI::App& app, int& exit_code);
 
 struct CheckOptions {
     std::string file;
+    bool json = false;
 };
 int run_check(const CheckOptions& o, std::ostream& out, std::ostream& err);
 CLI::App* add_check_command(CLI::App& app, int& exit_code);

@@ -24,7 +24,9 @@ int run_write(const WriteOptions& o, std::ostream& out, std::ostream& err)
     ProfileDocument doc = read_description(o.json);
     require_folder(o.folder);
     if (const auto refusal = prepare_for_writing(doc.record)) {
-        err << "refused: " << printable(*refusal) << "\n";
+        err << "refused: " << printable(refusal->key + ": " + refusal->message) << "\n";
+        if (!refusal->detail.empty())
+            err << "    " << printable(refusal->detail) << "\n";
         return 1;
     }
     save_profile_bin(o.folder, doc.record);

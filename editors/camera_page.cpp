@@ -1,7 +1,7 @@
 #include "editors/camera_page.h"
 
-#include "resources/camera_ids.h"
 #include "framework/data_exchange.h"
+#include "resources/camera_ids.h"
 #include "resources/resource_ids.h"
 
 namespace tqr {
@@ -16,6 +16,8 @@ CameraPage::CameraPage() : CDialog(res::kCameraForm), password_text_(schema::fac
     on_selection_changed(kStartStop, [this] { on_start_stop_changed(); });
     on_selection_changed(kPassword, [this] { on_password_changed(); });
     on_clicked(kDefault, [this] { on_default(); });
+    for (int id : kTimeEdits)
+        set_number_range(id, id == kStartHour || id == kStopHour ? rules::kHourLimits : rules::kMinuteLimits);
 }
 
 void CameraPage::exchange_data(fw::CDataExchange& dx)

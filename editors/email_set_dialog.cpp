@@ -207,32 +207,24 @@ void EmailSetDialog::on_ok()
         server_ = text(kServer);
         port_ = text(kPort);
         secure = selection(kSecureType);
-        if (server_.empty()) {
-            message_box(TQR_TR_NOOP("TQRSetup", "Server must not be null!"));
-            return;
-        }
-        if (port_.empty()) {
-            message_box(TQR_TR_NOOP("TQRSetup", "Port must not be null!"));
-            return;
-        }
-        if (secure < 0) {
-            message_box(TQR_TR_NOOP("TQRSetup", "Secure Type must not be null!"));
+        if (const auto m = rules::check_mail_server_filled(server_, port_, secure >= 0)) {
+            message_box_with_detail(m->message, fw::MB_OK, m->detail);
             return;
         }
         if (const auto m = rules::check_smtp_port(port_)) {
-            message_box(*m);
+            message_box_with_detail(m->message, fw::MB_OK, m->detail);
             return;
         }
     }
     email_ = text(kEmail);
     account_ = text(kAccount);
     password_ = text(kPassword);
-    if (account_.empty() || email_.empty() || password_.empty()) {
-        message_box(TQR_TR_NOOP("TQRSetup", "Account or Email must not be null!"));
+    if (const auto m = rules::check_mail_account_filled(email_, account_, password_)) {
+        message_box_with_detail(m->message, fw::MB_OK, m->detail);
         return;
     }
     if (const auto m = rules::check_sender(email_)) {
-        message_box(*m);
+        message_box_with_detail(m->message, fw::MB_OK, m->detail);
         return;
     }
 

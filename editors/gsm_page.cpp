@@ -38,6 +38,10 @@ GsmPage::GsmPage() : CDialog(res::kGsmForm)
     on_clicked(kDefault, [this] { on_default(); });
     on_clicked(kCustom, [this] { on_custom(); });
     on_clicked(kEmailSet, [this] { on_email_set(); });
+    set_number_range(kInstantMax, rules::kInstantMaxLimits);
+    set_number_range(kDailyHour, rules::kHourLimits);
+    set_number_range(kDailyMinute, rules::kMinuteLimits);
+    set_number_range(kMaxSize, rules::kMaxSizeLimits);
 }
 
 void GsmPage::exchange_data(fw::CDataExchange& dx)
@@ -345,16 +349,10 @@ void GsmPage::on_default()
     UpdateData(false);
 }
 
-namespace {
-constexpr const char* kLineBreakDetail =
-    TQR_TR_NOOP("TQRSetup", "The box holds a line break (shown as an arrow or as a new line). Put all entries on one "
-                            "line, separated by \";\".");
-} // namespace
-
 int GsmPage::validate_and_store()
 {
-    const auto refuse = [this](std::string_view message) {
-        message_box(message, fw::MB_ICONHAND | fw::MB_OK);
+    const auto refuse = [this](const rules::Refused& refusal) {
+        message_box_with_detail(refusal.message, fw::MB_ICONHAND | fw::MB_OK, refusal.detail);
         return 1;
     };
     if (!UpdateData(true))
@@ -379,17 +377,8 @@ int GsmPage::validate_and_store()
             g.operator_entry = operator_row(country_index_, operator_index_);
     }
 
-    if (const auto m = rules::store_recipients(g, phone_text_, email_text_, send_to_, sms_switch_)) {
-        // A line break loaded from a file shows as an arrow or a new line;
-        // the refusal alone would not say that it is what is wrong.
-        const std::string& text = *m == rules::kEmailFormat ? email_text_ : phone_text_;
-        if ((*m == rules::kEmailFormat || *m == rules::kPhoneInvalid) &&
-            text.find_first_of("\r\n") != std::string::npos) {
-            message_box_with_detail(*m, fw::MB_ICONHAND | fw::MB_OK, kLineBreakDetail);
-            return 1;
-        }
+    if (const auto m = rules::store_recipients(g, phone_text_, email_text_, send_to_, sms_switch_))
         return refuse(*m);
-    }
     if (const auto m = rules::check_rename(rename_text_))
         return refuse(*m);
 

@@ -426,9 +426,26 @@ int CDialog::message_box(std::string_view text, const std::vector<std::string>& 
     return fw::message_box(window_, text, args, style);
 }
 
-int CDialog::message_box_with_detail(std::string_view text, unsigned style, std::string_view detail)
+int CDialog::message_box(std::string_view text, const std::vector<std::string>& args, unsigned style,
+                         const Phrase& detail)
+{
+    return fw::message_box(window_, text, args, style, detail);
+}
+
+int CDialog::message_box_with_detail(std::string_view text, unsigned style, const Phrase& detail)
 {
     return fw::message_box(window_, text, {}, style, detail);
+}
+
+std::optional<rules::Range> CDialog::number_range(int id) const
+{
+    const auto it = number_ranges_.find(id);
+    return it == number_ranges_.end() ? std::nullopt : std::optional<rules::Range>(it->second);
+}
+
+std::string CDialog::entry_name(int id) const
+{
+    return control(id)->accessibleName().toStdString();
 }
 
 QWidget* CDialog::control(int id) const

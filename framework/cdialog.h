@@ -5,6 +5,8 @@
 // notification, and OK/Cancel routed to overridable handlers.
 
 #include "framework/message_box.h"
+#include "settings/translatable.h"
+#include "settings/value_rules.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -12,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,8 +92,16 @@ class CDialog {
     int message_box(std::string_view text, unsigned style = MB_OK);
     // The same with %1, %2, ... of the translated text filled from `args`.
     int message_box(std::string_view text, const std::vector<std::string>& args, unsigned style = MB_OK);
+    int message_box(std::string_view text, const std::vector<std::string>& args, unsigned style, const Phrase& detail);
     // With a second paragraph, `detail`, that says what to fix.
-    int message_box_with_detail(std::string_view text, unsigned style, std::string_view detail);
+    int message_box_with_detail(std::string_view text, unsigned style, const Phrase& detail);
+
+    // The range a number edit takes, which its refusal names when the
+    // edit holds no number at all.
+    void set_number_range(int id, rules::Range range) { number_ranges_[id] = range; }
+    std::optional<rules::Range> number_range(int id) const;
+    // What the user calls an edit: the label in front of it.
+    std::string entry_name(int id) const;
 
     // Runs `action` inside the boundary that every handler runs in: file
     // errors and any other exception end up in a stop box, never in the
@@ -132,6 +143,7 @@ class CDialog {
     // Guarded: a child window goes with its parent, maybe before this object.
     QPointer<QWidget> window_;
     std::map<int, QWidget*> controls_;
+    std::map<int, rules::Range> number_ranges_;
     std::vector<std::vector<int>> radio_groups_;
     std::vector<int> path_controls_;
     std::vector<Handler> handlers_;

@@ -26,10 +26,34 @@ void CDataExchange::fail()
 }
 
 namespace {
-void report(CDataExchange& dx, const char* message, const std::vector<std::string>& args = {})
+// The exchange's own message, and under it which edit and what it takes.
+void report(CDataExchange& dx, const char* message, const Phrase& detail)
 {
-    dx.dialog().message_box(message, args, MB_ICONEXCLAMATION | MB_OK);
+    dx.dialog().message_box_with_detail(message, MB_ICONEXCLAMATION | MB_OK, detail);
     dx.fail();
+}
+
+// What the prepared edit holds, as a refusal quotes it.
+std::string shown(CDataExchange& dx)
+{
+    return rules::quoted(dx.dialog().text(dx.prepared_id()));
+}
+
+void report_not_a_number(CDataExchange& dx, const char* message)
+{
+    const int id = dx.prepared_id();
+    const std::string typed = dx.dialog().text(id);
+    // Blanks around a number are no number: the box shows as empty.
+    const bool empty = typed.find_first_not_of(" \t") == std::string::npos;
+    report(
+        dx, message,
+        rules::not_a_number_detail(dx.dialog().entry_name(id), empty ? "" : shown(dx), dx.dialog().number_range(id)));
+}
+
+bool conceals(CDataExchange& dx)
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(dx.dialog().control(dx.prepared_id()));
+    return edit != nullptr && edit->echoMode() != QLineEdit::Normal;
 }
 } // namespace
 
@@ -48,7 +72,7 @@ void DDX_Text(CDataExchange& dx, int id, int& value)
     if (dx.saving()) {
         const auto parsed = parse_int_text(dx.dialog().text(id));
         if (!parsed)
-            report(dx, kMsgParseInt);
+            report_not_a_number(dx, kMsgParseInt);
         value = *parsed;
     } else {
         dx.dialog().set_text(id, std::to_string(value));
@@ -61,7 +85,7 @@ void DDX_Text(CDataExchange& dx, int id, unsigned& value)
     if (dx.saving()) {
         const auto parsed = parse_uint_text(dx.dialog().text(id));
         if (!parsed)
-            report(dx, kMsgParseUInt);
+            report_not_a_number(dx, kMsgParseUInt);
         value = *parsed;
     } else {
         dx.dialog().set_text(id, std::to_string(value));
@@ -128,23 +152,41 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int max_chars)
         // limit counts what the user sees.
         const bool path = dx.prepared_id() >= 0 && dx.dialog().is_path_control(dx.prepared_id());
         const qsizetype length = path ? from_path_bytes(value).toUcs4().size() : static_cast<qsizetype>(value.size());
-        if (length > max_chars)
-            report(dx, kMsgMaxChars, {std::to_string(max_chars)});
+        if (length > max_chars) {
+            const int id = dx.prepared_id();
+            const std::string name = id >= 0 ? dx.dialog().entry_name(id) : std::string();
+            const std::string quoted = path ? std::string(plain_utf8(value)) : rules::quoted(value);
+            dx.dialog().message_box(kMsgMaxChars, {std::to_string(max_chars)}, MB_ICONEXCLAMATION | MB_OK,
+                                    rules::too_many_characters_detail(name, quoted, static_cast<std::size_t>(length),
+                                                                      static_cast<std::size_t>(max_chars),
+                                                                      id >= 0 && conceals(dx)));
+            dx.fail();
+        }
     } else if (dx.prepared_is_edit()) {
         dx.dialog().limit_text(dx.prepared_id(), max_chars);
     }
 }
 
+namespace {
+void report_range(CDataExchange& dx, long long value, long long min, long long max)
+{
+    const int id = dx.prepared_id();
+    dx.dialog().message_box(kMsgRange, {std::to_string(min), std::to_string(max)}, MB_ICONEXCLAMATION | MB_OK,
+                            rules::out_of_range_detail(id >= 0 ? dx.dialog().entry_name(id) : "", value, min, max));
+    dx.fail();
+}
+} // namespace
+
 void DDV_MinMaxInt(CDataExchange& dx, int value, int min, int max)
 {
     if (dx.saving() && (value < min || value > max))
-        report(dx, kMsgRange, {std::to_string(min), std::to_string(max)});
+        report_range(dx, value, min, max);
 }
 
 void DDV_MinMaxUInt(CDataExchange& dx, unsigned value, unsigned min, unsigned max)
 {
     if (dx.saving() && (value < min || value > max))
-        report(dx, kMsgRange, {std::to_string(min), std::to_string(max)});
+        report_range(dx, value, min, max);
 }
 
 } // namespace tqr::fw

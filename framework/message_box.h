@@ -6,6 +6,10 @@
 
 class QWidget;
 
+namespace tqr {
+struct Phrase;
+}
+
 namespace tqr::fw {
 
 // Buttons, icons and answers of message boxes.
@@ -28,6 +32,11 @@ enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 int message_box(QWidget* owner, std::string_view text, unsigned style = MB_OK);
 int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style,
                 std::string_view detail = {});
+
+// A refusal: the system's own message, and below it, in the user's
+// language, the sentence that says which entry is wrong and what it holds.
+int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style,
+                const Phrase& detail);
 
 // The application's name: the executable's file name without extension.
 std::string app_name();

@@ -121,4 +121,15 @@ int message_box(QWidget* owner, std::string_view text, const std::vector<std::st
     return current_ui().message_box(MessageBoxRequest{owner, app_name(), shown, style, more});
 }
 
+int message_box(QWidget* owner, std::string_view text, const std::vector<std::string>& args, unsigned style,
+                const Phrase& detail)
+{
+    std::vector<std::string> plain_args;
+    for (const std::string& arg : args)
+        plain_args.push_back(plain_utf8(arg));
+    const std::string shown = plain_utf8(translated_utf8(text, plain_args), true);
+    return current_ui().message_box(
+        MessageBoxRequest{owner, app_name(), shown, style, plain_utf8(translated_utf8(detail), true)});
+}
+
 } // namespace tqr::fw

@@ -235,7 +235,7 @@ std::optional<Phrase> envelope_refusal(const MailAccount& account, const std::ve
         const std::string place = std::to_string(i + 1);
         if (!plain_address(r))
             return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 holds a control character, \"<\" or \">\""), {place}};
-        if (*refusal == rules::kEmailTooLong)
+        if (refusal->message == rules::kEmailTooLong)
             return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 is too long"), {place}};
         return Phrase{TQR_TR_NOOP("TQRSetup", "recipient %1 holds no \"@\" after its first character"), {place}};
     }

@@ -17,31 +17,28 @@ using schema::Id;
 // check, then the page's own checks.
 void dialog_refusals(const GsmBlock& g, std::vector<Finding>& out)
 {
-    const auto add = [&](Id id, std::string_view message) {
-        out.push_back({schema::field(id).key, std::string(message)});
+    const auto add = [&](rules::Refusal m) {
+        if (m)
+            out.push_back({m->key, std::string(m->message), m->detail.english()});
     };
-    if (read_text(g.rename_text).size() > schema::field(Id::rename_text).max_chars)
-        add(Id::rename_text,
-            "Please enter no more than " + std::to_string(schema::field(Id::rename_text).max_chars) + " characters.");
+    const std::string rename = read_text(g.rename_text);
+    const std::size_t rename_limit = schema::field(Id::rename_text).max_chars;
+    if (rename.size() > rename_limit)
+        out.push_back(
+            {schema::field(Id::rename_text).key,
+             "Please enter no more than " + std::to_string(rename_limit) + " characters.",
+             rules::too_many_characters_detail("Rename text", rules::quoted(rename), rename.size(), rename_limit, false)
+                 .english()});
     const SendSchedule s = unpack_send_schedule(g.send_schedule);
-    if (const auto m = rules::check_instant_max(static_cast<int>(s.instant_max)))
-        add(Id::instant_max, *m);
-    if (const auto m = rules::check_daily_time(static_cast<int>(s.daily_hour), static_cast<int>(s.daily_minute)))
-        add(s.daily_hour > 23 ? Id::daily_hour : Id::daily_minute, *m);
+    add(rules::check_instant_max(static_cast<int>(s.instant_max)));
+    add(rules::check_daily_time(static_cast<int>(s.daily_hour), static_cast<int>(s.daily_minute)));
     // The recipients as the page shows them and stores them again, with
     // Send To as the page loads it: GPRS checks "Email" whatever was stored.
     GsmBlock stored = g;
     const int send_to = g.send_via == 1 ? 1 : g.send_to;
-    if (const auto m =
-            rules::store_recipients(stored, rules::phones_text(g), rules::emails_text(g), send_to, g.sms_switch)) {
-        const bool phone = *m == rules::kPhoneInvalid || *m == rules::kPhoneTooLong || *m == rules::kPhoneMissing ||
-                           *m == rules::kPhoneTooMany;
-        out.push_back({phone ? "gsm.phones" : "gsm.emails", std::string(*m)});
-    }
-    if (const auto m = rules::check_rename(read_text(g.rename_text)))
-        add(Id::rename_text, *m);
-    if (const auto m = rules::check_max_size(g.max_size))
-        add(Id::max_size, *m);
+    add(rules::store_recipients(stored, rules::phones_text(g), rules::emails_text(g), send_to, g.sms_switch));
+    add(rules::check_rename(rename));
+    add(rules::check_max_size(g.max_size));
 }
 
 // The dialog writes these itself on OK, whatever the file held.
@@ -72,14 +69,19 @@ void impossible_values(const ProfileRecord& r, std::vector<Finding>& out)
         if (f.choices != nullptr)
             out.push_back({f.key, "expected " + schema::accepted_values(f) + ", not " + std::to_string(v)});
         else
-            out.push_back({f.key, std::to_string(v) + " - Please enter an integer between " + std::to_string(f.min) +
-                                      " and " + std::to_string(f.max) + "."});
+            out.push_back({f.key,
+                           std::to_string(v) + " - Please enter an integer between " + std::to_string(f.min) + " and " +
+                               std::to_string(f.max) + ".",
+                           rules::out_of_range_detail(f.label, v, f.min, f.max).english()});
     }
     const std::string password = read_text(r.camera.password_text);
     if (password.size() > schema::field(Id::password_text).max_chars)
         out.push_back(
             {schema::field(Id::password_text).key,
-             "Please enter no more than " + std::to_string(schema::max_chars(Id::password_text)) + " characters."});
+             "Please enter no more than " + std::to_string(schema::max_chars(Id::password_text)) + " characters.",
+             rules::too_many_characters_detail("Password", "", password.size(), schema::max_chars(Id::password_text),
+                                               true)
+                 .english()});
     else if (password.find_first_not_of("0123456789") != std::string::npos)
         out.push_back({schema::field(Id::password_text).key, "the camera's password takes digits only"});
     // GPRS carries e-mail only: the page checks "Email" and greys the rest.
@@ -90,11 +92,13 @@ void impossible_values(const ProfileRecord& r, std::vector<Finding>& out)
     // break the camera's mail dialogue. An empty port is an account not
     // set up at all.
     const std::string port = read_text(r.gsm.email.server.port);
-    if (!port.empty() && rules::check_smtp_port(port))
-        out.push_back({schema::field(Id::email_port).key, rules::kPortRange});
+    if (!port.empty())
+        if (const auto m = rules::check_smtp_port(port))
+            out.push_back({m->key, std::string(m->message), m->detail.english()});
     const std::string sender = read_text(r.gsm.email.account.email);
     if (rules::has_control_character(sender) || sender.find_first_of("<>") != std::string::npos)
-        out.push_back({schema::field(Id::email_address).key, rules::kSenderInvalid});
+        if (const auto m = rules::check_sender(sender))
+            out.push_back({m->key, std::string(m->message), m->detail.english()});
 
     const OperatorSelect sel = unpack_operator_select(r.gsm.operator_select);
     if (!valid_country(sel.country_index))
@@ -180,13 +184,18 @@ bool put_right_by_ok(const Finding& f)
 }
 } // namespace
 
-std::vector<std::string> check_profile(const ProfileDocument& doc)
+std::vector<Finding> check_findings(const ProfileDocument& doc)
 {
     std::vector<Finding> faults = find_faults(doc);
     // What write would refuse first, so that the first line is its refusal.
     std::stable_partition(faults.begin(), faults.end(), [](const Finding& f) { return !put_right_by_ok(f); });
+    return faults;
+}
+
+std::vector<std::string> check_profile(const ProfileDocument& doc)
+{
     std::vector<std::string> lines;
-    for (const auto& f : faults)
+    for (const auto& f : check_findings(doc))
         lines.push_back(f.key + ": " + f.message);
     return lines;
 }
@@ -202,14 +211,14 @@ std::vector<Finding> values_no_control_produces(const ProfileRecord& record)
     return out;
 }
 
-std::optional<std::string> prepare_for_writing(ProfileRecord& record)
+std::optional<Finding> prepare_for_writing(ProfileRecord& record)
 {
     ProfileDocument doc;
     doc.record = record;
     std::vector<Finding> faults = find_faults(doc);
     std::erase_if(faults, put_right_by_ok);
     if (!faults.empty())
-        return faults.front().key + ": " + faults.front().message;
+        return faults.front();
 
     GsmBlock& g = record.gsm;
     const OperatorSelect sel = unpack_operator_select(g.operator_select);

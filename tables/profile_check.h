@@ -15,6 +15,8 @@ namespace tqr {
 struct Finding {
     std::string key; // JSON path of the field
     std::string message;
+    // Which entry and what it may hold, where the dialog says so too.
+    std::string detail = {};
 };
 
 // Everything wrong with the document: first what the dialog's OK would
@@ -24,7 +26,10 @@ struct Finding {
 // not the table's row.
 std::vector<Finding> find_faults(const ProfileDocument& doc);
 
-// find_faults as "key: message" lines.
+// find_faults in the order check lists them: what write refuses first.
+std::vector<Finding> check_findings(const ProfileDocument& doc);
+
+// check_findings as "key: message" lines.
 std::vector<std::string> check_profile(const ProfileDocument& doc);
 
 // The values of `record` that no control of the dialog can produce and
@@ -32,9 +37,9 @@ std::vector<std::string> check_profile(const ProfileDocument& doc);
 std::vector<Finding> values_no_control_produces(const ProfileRecord& record);
 
 // The dialog's OK on a description about to be written: refuses with the
-// first finding ("key: message"), or stores the recipients as the dialog
+// first finding, or stores the recipients as the dialog
 // does, puts the table's operator row in place and the hidden band,
 // command log and debug flag as the dialog writes them.
-std::optional<std::string> prepare_for_writing(ProfileRecord& record);
+std::optional<Finding> prepare_for_writing(ProfileRecord& record);
 
 } // namespace tqr

@@ -1073,5 +1073,141 @@ Eine Test-E-Mail an %2 senden?</translation>
         <source>The provider database cannot be read: </source>
         <translation>Die Anbieterdatenbank kann nicht gelesen werden: </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Lassen Sie das Leerzeichen weg.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Es enthält ein geschütztes Leerzeichen, das wie ein Leerzeichen aussieht: löschen Sie es.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Es enthält ein unsichtbares Zeichen (angezeigt als &quot;%1&quot;): löschen Sie es.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Lassen Sie &quot;%1&quot; weg.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; braucht eine ganze Zahl von %2 bis %3; das Feld ist leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; braucht eine ganze Zahl von %2 bis %3; &quot;%4&quot; ist keine.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; braucht eine ganze Zahl aus Ziffern; das Feld ist leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; braucht eine ganze Zahl aus Ziffern; &quot;%2&quot; ist keine.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; braucht eine ganze Zahl von %2 bis %3, nicht %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; fasst höchstens %2 Zeichen; eingegeben sind %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; fasst höchstens %2 Zeichen; &quot;%3&quot; hat %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Anzahl&quot; nimmt eine ganze Zahl von 0 bis 99, nicht %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 ist keine Uhrzeit: die Stunde ist 0 bis 23, die Minute 0 bis 59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Max.&quot; nimmt eine ganze Zahl KB von 35 bis 120, nicht %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot;: ein neuer Name besteht nur aus den Buchstaben a-z und A-Z und den Ziffern 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (Nummer %2 im Feld): eine Telefonnummer besteht nur aus Ziffern, mit einem &quot;+&quot; am Anfang.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (Nummer %2 im Feld) hat %3 Zeichen; eine Telefonnummer hat höchstens 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (Adresse %2 im Feld) hat %3 Zeichen; eine Adresse hat höchstens 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (Adresse %2 im Feld): eine Adresse braucht einen Namen, &quot;@&quot; und eine Domain, zum Beispiel anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (Adresse %2 im Feld): eine Adresse enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: die Absenderadresse der Kamera braucht ein &quot;@&quot;, wie in camera@example.org, und enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot;: der Port ist eine ganze Zahl von 1 bis 65535, etwa 25, 465 oder 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;SMTP-Server&quot; ist leer: geben Sie den Server ein, der die Mails der Kamera versendet, wie ihn der Mail-Anbieter nennt, zum Beispiel smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;SMTP-Port&quot; ist leer: geben Sie den Port Ihres Mail-Anbieters ein, meist 25, 465 oder 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Sicherheit&quot; ist nicht gewählt: wählen Sie, was der Mail-Anbieter für diesen Port angibt (oft SSL/TLS für 465, STARTTLS für 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;Mail&quot; ist leer: geben Sie die Absenderadresse der Kamera ein, zum Beispiel camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Konto&quot; ist leer: geben Sie den Kontonamen beim Mail-Server ein, oft die Adresse selbst.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Passwort&quot; ist leer: geben Sie das Passwort des Kontos ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; ist die 5. Nummer im Feld; die Kamera speichert vier. Entfernen Sie eine.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; ist die 5. Adresse im Feld; die Kamera speichert vier. Entfernen Sie eine.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Mit &quot;SMS&quot; an braucht die Kamera eine Telefonnummer für ihre SMS, zum Beispiel +4917012345678.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Mit Senden an &quot;Tel.&quot; oder &quot;Beide&quot; braucht die Kamera mindestens eine Telefonnummer, zum Beispiel +4917012345678.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Mit Senden an &quot;Mail&quot; oder &quot;Beide&quot; braucht die Kamera mindestens eine Adresse, zum Beispiel anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;Pfad&quot; ist leer: wählen Sie den Ordner der SD-Karte mit &quot;...&quot; oder tippen Sie ihn ein, zum Beispiel /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>

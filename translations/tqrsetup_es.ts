@@ -1073,5 +1073,141 @@ Send a test e-mail to %2?</source>
         <source>The provider database cannot be read: </source>
         <translation>No se puede leer la base de datos de operadores: </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Quite el espacio.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Contiene un espacio de no separación, que parece un espacio: bórrelo.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Contiene un carácter invisible (se muestra como &quot;%1&quot;): bórrelo.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Quite &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; necesita un número entero de %2 a %3; la casilla está vacía.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; necesita un número entero de %2 a %3; &quot;%4&quot; no lo es.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; necesita un número entero escrito con cifras; la casilla está vacía.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; necesita un número entero escrito con cifras; &quot;%2&quot; no lo es.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; necesita un número entero de %2 a %3, no %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; admite como máximo %2 caracteres; tiene %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; admite como máximo %2 caracteres; &quot;%3&quot; tiene %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Máximo&quot; admite un número entero de 0 a 99, no %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 no es una hora del día: la hora va de 0 a 23 y el minuto de 0 a 59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Tamaño&quot; admite un número entero de KB de 35 a 120, no %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot;: un nombre nuevo solo admite las letras a-z y A-Z y las cifras 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (número %2 de la casilla): un número de teléfono solo tiene cifras, con un &quot;+&quot; al principio.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (número %2 de la casilla) tiene %3 caracteres; un número de teléfono tiene como máximo 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (dirección %2 de la casilla) tiene %3 caracteres; una dirección tiene como máximo 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (dirección %2 de la casilla): una dirección necesita un nombre, &quot;@&quot; y un dominio, por ejemplo anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (dirección %2 de la casilla): una dirección no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: la dirección de envío de la cámara necesita una &quot;@&quot;, como camera@example.org, y no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot;: el puerto es un número entero de 1 a 65535, como 25, 465 o 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;Servidor&quot; está vacío: escriba el servidor que envía el correo de la cámara, como lo llama el proveedor, por ejemplo smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;Puerto SMTP&quot; está vacío: escriba el puerto que indica el proveedor, normalmente 25, 465 o 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Seguridad&quot; no está elegida: elija la que indica el proveedor para este puerto (a menudo SSL/TLS para 465, STARTTLS para 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;Email&quot; está vacío: escriba la dirección de envío de la cámara, por ejemplo camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Cuenta&quot; está vacía: escriba el nombre de la cuenta en el servidor, a menudo la propia dirección.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Contraseña&quot; está vacía: escriba la contraseña de la cuenta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; es el 5.º número de la casilla; la cámara guarda cuatro. Quite uno.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; es la 5.ª dirección de la casilla; la cámara guarda cuatro. Quite una.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Con &quot;SMS&quot; activado, la cámara necesita un número de teléfono para sus SMS, por ejemplo +34612345678.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Con Enviar a &quot;Teléf.&quot; o &quot;Los 2&quot;, la cámara necesita al menos un número de teléfono, por ejemplo +34612345678.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Con Enviar a &quot;Email&quot; o &quot;Los 2&quot;, la cámara necesita al menos una dirección, por ejemplo anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;Ruta&quot; está vacía: elija la carpeta de la tarjeta SD con &quot;...&quot; o escríbala, por ejemplo /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>

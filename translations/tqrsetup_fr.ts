@@ -1073,5 +1073,141 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <source>The provider database cannot be read: </source>
         <translation>La base des opérateurs ne peut pas être lue : </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Supprimez l&apos;espace.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Il contient une espace insécable, qui ressemble à une espace : supprimez-la.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Il contient un caractère invisible (affiché comme &quot;%1&quot;) : supprimez-le.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Supprimez &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; attend un nombre entier de %2 à %3 ; la case est vide.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; attend un nombre entier de %2 à %3 ; &quot;%4&quot; n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; attend un nombre entier écrit en chiffres ; la case est vide.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; attend un nombre entier écrit en chiffres ; &quot;%2&quot; n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; attend un nombre entier de %2 à %3, pas %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; contient au plus %2 caractères ; il en a %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; contient au plus %2 caractères ; &quot;%3&quot; en a %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Nombre&quot; accepte un nombre entier de 0 à 99, pas %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 n&apos;est pas une heure : l&apos;heure va de 0 à 23 et la minute de 0 à 59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Taille&quot; accepte un nombre entier de Ko de 35 à 120, pas %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot; : un nouveau nom ne contient que les lettres a-z et A-Z et les chiffres 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (numéro %2 de la case) : un numéro de téléphone ne contient que des chiffres, avec un seul &quot;+&quot; au début.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (numéro %2 de la case) a %3 caractères ; un numéro de téléphone en a au plus 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (adresse %2 de la case) a %3 caractères ; une adresse en a au plus 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (adresse %2 de la case) : une adresse a besoin d&apos;un nom, d&apos;un &quot;@&quot; et d&apos;un domaine, par exemple anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (adresse %2 de la case) : une adresse ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; : l&apos;adresse d&apos;envoi de la caméra a besoin d&apos;un &quot;@&quot;, comme camera@example.org, et ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot; : le port est un nombre entier de 1 à 65535, par exemple 25, 465 ou 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;Serveur&quot; est vide : saisissez le serveur qui envoie les e-mails de la caméra, tel que le fournisseur le nomme, par exemple smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;Port SMTP&quot; est vide : saisissez le port indiqué par le fournisseur, souvent 25, 465 ou 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Sécurité&quot; n&apos;est pas choisie : prenez celle que le fournisseur indique pour ce port (souvent SSL/TLS pour 465, STARTTLS pour 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;E-mail&quot; est vide : saisissez l&apos;adresse d&apos;envoi de la caméra, par exemple camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Compte&quot; est vide : saisissez le nom du compte sur le serveur, souvent l&apos;adresse elle-même.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Code&quot; est vide : saisissez le mot de passe du compte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; est le 5e numéro de la case ; la caméra en garde quatre. Retirez-en un.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; est la 5e adresse de la case ; la caméra en garde quatre. Retirez-en une.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Avec &quot;SMS&quot; activé, la caméra a besoin d&apos;un numéro de téléphone pour ses SMS, par exemple +33612345678.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Avec Envoi à &quot;Tél.&quot; ou &quot;Tous&quot;, la caméra a besoin d&apos;au moins un numéro de téléphone, par exemple +33612345678.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Avec Envoi à &quot;E-mail&quot; ou &quot;Tous&quot;, la caméra a besoin d&apos;au moins une adresse, par exemple anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;Où&quot; est vide : choisissez le dossier de la carte SD avec &quot;...&quot; ou saisissez-le, par exemple /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>

@@ -8,13 +8,15 @@
 #include "editors/gsm_page.h"
 #include "framework/ip_address_ctrl.h"
 #include "framework/ui_services.h"
+#include "resources/email_set_ids.h"
 #include "resources/gsm_ids.h"
 #include "resources/operator_param_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/factory_defaults.h"
-#include "tables/profile_check.h"
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
+#include "tables/profile_check.h"
+#include "tables/provider_table.h"
 #include "tests/support/keyboard.h"
 #include "tests/support/record_fixtures.h"
 
@@ -45,6 +47,7 @@ struct RandomUser final : UiServices {
     int message_box(const MessageBoxRequest& request) override
     {
         boxes.push_back(request.text);
+        details.push_back(request.detail);
         last_answer = (request.style & MB_YESNO) ? (rng() % 2 ? IDYES : IDNO) : IDOK;
         return last_answer;
     }
@@ -61,7 +64,7 @@ struct RandomUser final : UiServices {
         return std::nullopt;
     }
     std::mt19937& rng;
-    std::vector<std::string> boxes;
+    std::vector<std::string> boxes, details;
     int last_answer = 0;
     std::function<void(CDialog&)> in_dialog;
     ScopedUi scope;
@@ -121,6 +124,38 @@ std::optional<std::string> rendered(const std::string& typed, int id)
     return std::to_string(id == kDailyMinute && v > 59 ? 59 : v);
 }
 
+// A box's text as a refusal quotes it: UTF-8, control characters as U+FFFD.
+std::string quoted_piece(const std::string& latin1)
+{
+    std::string out;
+    for (const char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte < 0x20 || byte == 0x7F ? QString(QChar(0xFFFD)).toStdString() : QString(QChar(byte)).toStdString();
+    }
+    return out;
+}
+
+// Refusals of one piece quote it; the rest name the entry.
+void expect_explained(const std::string& box, const std::string& detail, const std::array<rules::Pieces, 2>& shown)
+{
+    ASSERT_FALSE(detail.empty()) << box << " has no second line";
+    if (box.rfind("Please enter", 0) == 0) {
+        EXPECT_EQ(detail.front(), '"') << detail << ": names no entry";
+        return;
+    }
+    const bool phone = box == rules::kPhoneInvalid || box == rules::kPhoneTooLong;
+    const bool email = box == rules::kEmailFormat || box == rules::kEmailTooLong;
+    if ((!phone && !email) || detail.find("line break") != std::string::npos)
+        return;
+    bool quotes_a_piece = false;
+    for (std::string piece : shown[phone ? 0 : 1]) {
+        std::erase(piece, ' ');
+        quotes_a_piece =
+            quotes_a_piece || (!piece.empty() && detail.find('"' + quoted_piece(piece) + '"') != std::string::npos);
+    }
+    EXPECT_TRUE(quotes_a_piece) << box << " / " << detail;
+}
+
 } // namespace
 
 TEST(GsmPageProperty, RandomClicksAndKeysKeepTheRulesTheTextsAndACheckedCard)
@@ -142,6 +177,8 @@ TEST(GsmPageProperty, RandomClicksAndKeysKeepTheRulesTheTextsAndACheckedCard)
     const std::vector<QString> phones = {"0170123",
                                          "+49 170 12",
                                          QString("0170") + QChar(0xA0) + "123",
+                                         QString("+49") + QChar(0xA0) + "170;0171",
+                                         QString("0171;0170") + QChar(0xA0) + "1",
                                          "12a",
                                          std::string(24, '1').c_str(),
                                          "1;2;3;4;5",
@@ -157,10 +194,11 @@ TEST(GsmPageProperty, RandomClicksAndKeysKeepTheRulesTheTextsAndACheckedCard)
         for (int id : kEdits)
             before[id] = page.text(id);
         user.boxes.clear();
+        user.details.clear();
         int typed_into = 0, typed_also = 0;
         bool wrote_back = false;
         bool defaulted = false;
-        switch (rng() % 10) {
+        switch (rng() % 11) {
         case 0:
         case 1: { // a radio
             const int id = pick(kRadios);
@@ -248,6 +286,42 @@ TEST(GsmPageProperty, RandomClicksAndKeysKeepTheRulesTheTextsAndACheckedCard)
             EXPECT_EQ(shown, address == "192.168.1.1" ? "192.168.1.1" : "10.255.0.1");
             break;
         }
+        case 8: { // Email Set, the account typed in, with a port of any size
+            if (!page.is_enabled(kEmailSet))
+                break;
+            typed_into = kEmails; // OK puts the sender in front of the addresses
+            const std::string port = pick(std::vector<std::string>{"25", "587", "65535", "70000", "0", "99999"});
+            bool ended = false;
+            user.in_dialog = [&](CDialog& d) {
+                using namespace email_set_ids;
+                tqr::test::show_active(d.window());
+                d.choose(kProvider, kProviderCount - 1);
+                d.choose(kSecureType, 0);
+                for (const auto& [id, text] : std::vector<std::pair<int, std::string>>{{kServer, "smtp.example.org"},
+                                                                                       {kPort, port},
+                                                                                       {kEmail, "cam@example.org"},
+                                                                                       {kAccount, "cam"},
+                                                                                       {kPassword, "pw"}}) {
+                    auto* e = qobject_cast<QLineEdit*>(d.control(id));
+                    e->setFocus();
+                    e->selectAll();
+                    tqr::test::type(e, QString::fromStdString(text));
+                }
+                QTest::mouseClick(qobject_cast<QPushButton*>(d.control(res::kIdOk)), Qt::LeftButton);
+                ended = d.has_ended();
+            };
+            QTest::mouseClick(qobject_cast<QPushButton*>(page.control(kEmailSet)), Qt::LeftButton);
+            user.in_dialog = nullptr;
+            const bool in_range = std::stoul(port) >= 1 && std::stoul(port) <= 65535;
+            EXPECT_EQ(ended, in_range) << "port " << port;
+            wrote_back = ended; // and writes every edit back
+            if (!in_range && !user.boxes.empty()) {
+                EXPECT_EQ(user.boxes.front(), rules::kPortRange);
+                EXPECT_NE(user.details.front().find('"' + port + '"'), std::string::npos) << user.details.front();
+            }
+            ++reached[in_range ? "Email Set took a port" : "Email Set refused a port"];
+            break;
+        }
         default: { // OK
             const bool phones_empty =
                 rules::remove_blanks(page.text(kPhones)).find_first_not_of(";") == std::string::npos;
@@ -265,19 +339,32 @@ TEST(GsmPageProperty, RandomClicksAndKeysKeepTheRulesTheTextsAndACheckedCard)
             if (page.validate_and_store() == 0) {
                 for (std::size_t j = 0; j < 4; ++j)
                     for (int k = 0; k < 2; ++k) {
-                        const std::string piece = rules::remove_blanks(shown[k][j]);
+                        // Only the plain space is left out; a phone number is
+                        // digits after an optional "+".
+                        std::string piece = shown[k][j];
+                        std::erase(piece, ' ');
                         const auto& g = current_profile.gsm;
                         EXPECT_EQ(k == 0 ? read_text(g.phones[j]) : read_text(g.emails[j]),
                                   piece.size() >= 2 ? piece : "")
                             << "what is stored is not what the box shows";
+                        if (k == 0) {
+                            EXPECT_EQ(piece.find_first_not_of("0123456789", piece.starts_with('+')), std::string::npos)
+                                << "stored phone number \"" << piece << "\"";
+                        }
                     }
                 ProfileDocument card;
                 card.record = current_profile;
                 EXPECT_EQ(check_profile(card), std::vector<std::string>{}) << "a saved card fails tqrprofile check";
-            } else if (phones_empty && emails_empty && to == 2 && user.boxes.size() == 1 &&
-                       user.boxes.front().find("must not be null") != std::string::npos) {
-                ++reached["both recipients missing"];
-                EXPECT_EQ(user.boxes.front(), rules::kPhoneMissing) << "the phone message comes first";
+            } else {
+                ASSERT_FALSE(user.boxes.empty());
+                expect_explained(user.boxes.front(), user.details.front(), shown);
+                if (user.details.front().find("no-break space") != std::string::npos)
+                    ++reached["a no-break space refused"];
+                if (phones_empty && emails_empty && to == 2 && user.boxes.size() == 1 &&
+                    user.boxes.front().find("must not be null") != std::string::npos) {
+                    ++reached["both recipients missing"];
+                    EXPECT_EQ(user.boxes.front(), rules::kPhoneMissing) << "the phone message comes first";
+                }
             }
             break;
         }
@@ -302,6 +389,7 @@ TEST(GsmPageProperty, RandomClicksAndKeysKeepTheRulesTheTextsAndACheckedCard)
         }
     }
     for (const char* behaviour :
-         {"Email with SMS on", "address over a filled one", "a field of 256", "both recipients missing"})
+         {"Email with SMS on", "address over a filled one", "a field of 256", "both recipients missing",
+          "Email Set took a port", "Email Set refused a port", "a no-break space refused"})
         EXPECT_GT(reached[behaviour], 0) << behaviour << " was never reached";
 }

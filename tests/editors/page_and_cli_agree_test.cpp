@@ -125,6 +125,23 @@ std::string findings_of(const std::string& out)
     return out.substr(0, out.find("warning: "));
 }
 
+// The first finding: its line and the indented detail under it.
+std::string first_finding(const std::string& findings)
+{
+    std::size_t end = findings.find('\n') + 1;
+    while (findings.compare(end, 4, "    ") == 0)
+        end = findings.find('\n', end) + 1;
+    return findings.substr(0, end);
+}
+
+// What the first finding says under its line.
+std::string detail_of(const std::string& findings)
+{
+    const std::string first = first_finding(findings);
+    const std::size_t line = first.find('\n') + 1;
+    return line + 4 < first.size() ? first.substr(line + 4, first.size() - line - 5) : "";
+}
+
 // A command's line without its keys: "refused: gsm.phones: X" -> "X".
 std::string message_of(const std::string& text)
 {
@@ -169,9 +186,21 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
         ASSERT_EQ(check_status, ok_refuses || findings != "" ? 1 : 0);
         ASSERT_EQ(out.str() != findings, rules::sending_gap(r.gsm).has_value()) << out.str();
         ASSERT_EQ(message_of(findings), ok_refuses ? ok_says : message_of(findings)) << out.str();
+        if (ok_refuses) {
+            // The dialog's second line is check's, in English, and --json's.
+            const std::string detail = quiet.boxes.front().detail;
+            ASSERT_FALSE(detail.empty()) << ok_says;
+            ASSERT_EQ(detail_of(findings), detail) << out.str();
+            std::ostringstream json_out;
+            cli::run_check({dat.string(), true}, json_out, err);
+            const cli::Json first = cli::parse_json_text(json_out.str())["findings"][0];
+            ASSERT_EQ(first["message"], ok_says);
+            ASSERT_EQ(first["detail"], detail);
+            ASSERT_EQ(first["field"], findings.substr(0, findings.find(": ")));
+        }
         std::istringstream lines(findings);
         for (std::string line; !ok_refuses && std::getline(lines, line);)
-            ASSERT_EQ(page_keys.count(line.substr(0, line.find(": "))), 0u) << line;
+            ASSERT_TRUE(line.starts_with("    ") || page_keys.count(line.substr(0, line.find(": "))) == 0) << line;
 
         const bool strict = on_stricter_list(r);
         stricter += strict && !ok_refuses;
@@ -184,7 +213,7 @@ TEST(PageAndCliAgree, OnEveryGeneratedRecord)
         ASSERT_EQ(fs::exists(card / "PROFILE.BIN"), written == 0);
         ASSERT_EQ(message_of(werr.str()), ok_refuses ? ok_says : message_of(werr.str()));
         // check is a dry run of write: its first line is write's refusal.
-        ASSERT_EQ(werr.str(), written == 1 ? "refused: " + findings.substr(0, findings.find('\n') + 1) : "");
+        ASSERT_EQ(werr.str(), written == 1 ? "refused: " + first_finding(findings) : "");
         if (written == 0) {
             const GsmBlock& g = read_profile_file(card / "PROFILE.BIN").record.gsm;
             ASSERT_EQ(std::memcmp(g.phones, page_record.gsm.phones, sizeof g.phones + sizeof g.emails), 0);
