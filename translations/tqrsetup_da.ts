@@ -1073,5 +1073,141 @@ Send en test-e-mail til %2?</translation>
         <source>The provider database cannot be read: </source>
         <translation>Udbyderdatabasen kan ikke læses: </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Fjern mellemrummet.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Det indeholder et hårdt mellemrum, som ligner et mellemrum: slet det.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Det indeholder et usynligt tegn (vist som &quot;%1&quot;): slet det.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Fjern &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; skal være et helt tal fra %2 til %3; feltet er tomt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; skal være et helt tal fra %2 til %3; &quot;%4&quot; er ikke et helt tal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; skal være et helt tal skrevet med cifre; feltet er tomt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; skal være et helt tal skrevet med cifre; &quot;%2&quot; er ikke et helt tal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; skal være et helt tal fra %2 til %3, ikke %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; kan højst have %2 tegn; det har %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; kan højst have %2 tegn; &quot;%3&quot; har %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Antal&quot; skal være et helt tal fra 0 til 99, ikke %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 er ikke et klokkeslæt: timen er 0 til 23 og minuttet 0 til 59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Maks.&quot; skal være et helt antal KB fra 35 til 120, ikke %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot;: et nyt navn må kun have bogstaverne a-z og A-Z og cifrene 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (nummer %2 i feltet): et telefonnummer består kun af cifre, med ét &quot;+&quot; forrest.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (nummer %2 i feltet) har %3 tegn; et telefonnummer har højst 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (adresse %2 i feltet) har %3 tegn; en adresse har højst 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (adresse %2 i feltet): en adresse skal have et navn, &quot;@&quot; og et domæne, for eksempel anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (adresse %2 i feltet): en adresse må hverken indeholde &quot;&lt;&quot;, &quot;&gt;&quot; eller et kontroltegn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: den adresse, kameraet sender fra, skal have et &quot;@&quot; som i camera@example.org og må hverken indeholde &quot;&lt;&quot;, &quot;&gt;&quot; eller et kontroltegn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot;: porten er et helt tal fra 1 til 65535, f.eks. 25, 465 eller 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;SMTP-server&quot; er tom: indtast den server, der sender kameraets e-mails, som e-mailudbyderen angiver den, for eksempel smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;SMTP-port&quot; er tom: indtast den port, e-mailudbyderen angiver, som regel 25, 465 eller 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Sikkerhed&quot; er ikke valgt: vælg den, e-mailudbyderen angiver for denne port (ofte SSL/TLS for 465, STARTTLS for 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;Mail&quot; er tom: indtast den adresse, kameraet sender fra, for eksempel camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Konto&quot; er tom: indtast det navn, mailserveren kender kontoen under, ofte selve adressen.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Kode&quot; er tom: indtast kontoens adgangskode.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; er det 5. nummer i feltet; kameraet gemmer fire. Fjern et.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; er den 5. adresse i feltet; kameraet gemmer fire. Fjern en.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Med &quot;SMS&quot; slået til skal kameraet have et telefonnummer til sine sms&apos;er, for eksempel +4520123456.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Med Send til &quot;Tlf.&quot; eller &quot;Alle&quot; skal kameraet have mindst ét telefonnummer, for eksempel +4520123456.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Med Send til &quot;Mail&quot; eller &quot;Alle&quot; skal kameraet have mindst én adresse, for eksempel anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;Sti&quot; er tom: vælg SD-kortets mappe med &quot;...&quot; eller skriv den, for eksempel /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,141 @@ Lähetetäänkö testiviesti osoitteeseen %2?</translation>
         <source>The provider database cannot be read: </source>
         <translation>Operaattoritietokantaa ei voi lukea: </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Poista välilyönti.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Siinä on sitova välilyönti, joka näyttää välilyönniltä: poista se.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Siinä on näkymätön merkki (näkyy muodossa &quot;%1&quot;): poista se.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Poista &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; vaatii kokonaisluvun väliltä %2–%3; kenttä on tyhjä.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; vaatii kokonaisluvun väliltä %2–%3; &quot;%4&quot; ei ole kokonaisluku.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; vaatii numeroin kirjoitetun kokonaisluvun; kenttä on tyhjä.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; vaatii numeroin kirjoitetun kokonaisluvun; &quot;%2&quot; ei ole kokonaisluku.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; vaatii kokonaisluvun väliltä %2–%3, ei %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; voi sisältää enintään %2 merkkiä; siinä on %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; voi sisältää enintään %2 merkkiä; &quot;%3&quot; sisältää %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Määrä&quot; on kokonaisluku väliltä 0–99, ei %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 ei ole kellonaika: tunti on 0–23 ja minuutti 0–59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Maks.&quot; on kokonaisluku väliltä 35–120 (kt), ei %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot;: uudessa nimessä saa olla vain kirjaimia a-z ja A-Z sekä numeroita 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (kentän %2. numero): puhelinnumerossa on vain numeroita ja alussa yksi &quot;+&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (kentän %2. numero) on %3 merkkiä pitkä; puhelinnumerossa on enintään 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (kentän %2. osoite) on %3 merkkiä pitkä; osoitteessa on enintään 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (kentän %2. osoite): osoitteessa on oltava nimi, &quot;@&quot; ja verkkotunnus, esimerkiksi anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (kentän %2. osoite): osoitteessa ei saa olla merkkejä &quot;&lt;&quot; tai &quot;&gt;&quot; eikä ohjausmerkkejä.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: osoitteessa, josta kamera lähettää, on oltava &quot;@&quot; kuten osoitteessa camera@example.org, eikä siinä saa olla merkkejä &quot;&lt;&quot; tai &quot;&gt;&quot; eikä ohjausmerkkejä.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot;: portti on kokonaisluku väliltä 1–65535, esimerkiksi 25, 465 tai 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;Palvelin&quot; on tyhjä: anna palvelin, joka lähettää kameran sähköpostit, sähköpostipalvelun ilmoittamassa muodossa, esimerkiksi smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;SMTP-portti&quot; on tyhjä: anna sähköpostipalvelun ilmoittama portti, yleensä 25, 465 tai 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Suojaus&quot; ei ole valittuna: valitse sähköpostipalvelun tälle portille ilmoittama (usein SSL/TLS portille 465, STARTTLS portille 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;Meili&quot; on tyhjä: anna osoite, josta kamera lähettää, esimerkiksi camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Tunnus&quot; on tyhjä: anna nimi, jolla sähköpostipalvelin tuntee tilin, usein itse osoite.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Salasana&quot; on tyhjä: anna tilin salasana.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; on kentän 5. numero; kamera tallentaa neljä. Poista yksi.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; on kentän 5. osoite; kamera tallentaa neljä. Poista yksi.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Kun &quot;SMS&quot; on päällä, kamera tarvitsee puhelinnumeron tekstiviestejään varten, esimerkiksi +358401234567.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Kun kohteena on &quot;Puh.&quot; tai &quot;Mol.&quot;, kamera tarvitsee vähintään yhden puhelinnumeron, esimerkiksi +358401234567.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Kun kohteena on &quot;Meili&quot; tai &quot;Mol.&quot;, kamera tarvitsee vähintään yhden osoitteen, esimerkiksi anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;SD&quot; on tyhjä: valitse SD-kortin kansio painikkeella &quot;...&quot; tai kirjoita se, esimerkiksi /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,141 @@ Inviare un&apos;e-mail di prova a %2?</translation>
         <source>The provider database cannot be read: </source>
         <translation>Impossibile leggere il database degli operatori: </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Togliere lo spazio.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Contiene uno spazio unificatore, che sembra uno spazio: eliminarlo.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Contiene un carattere invisibile (mostrato come &quot;%1&quot;): eliminarlo.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Togliere &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; richiede un numero intero da %2 a %3; la casella è vuota.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; richiede un numero intero da %2 a %3; &quot;%4&quot; non è un numero intero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; richiede un numero intero scritto in cifre; la casella è vuota.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; richiede un numero intero scritto in cifre; &quot;%2&quot; non è un numero intero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; richiede un numero intero da %2 a %3, non %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; contiene al massimo %2 caratteri; ne ha %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; contiene al massimo %2 caratteri; &quot;%3&quot; ne ha %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Numero&quot; accetta un numero intero da 0 a 99, non %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 non è un orario: l&apos;ora va da 0 a 23 e i minuti da 0 a 59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Max&quot; accetta un numero intero di KB da 35 a 120, non %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot;: un nuovo nome contiene solo le lettere a-z e A-Z e le cifre 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (numero %2 della casella): un numero di telefono contiene solo cifre, con un &quot;+&quot; all&apos;inizio.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (numero %2 della casella) ha %3 caratteri; un numero di telefono ne ha al massimo 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (indirizzo %2 della casella) ha %3 caratteri; un indirizzo ne ha al massimo 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (indirizzo %2 della casella): un indirizzo richiede un nome, &quot;@&quot; e un dominio, ad esempio anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (indirizzo %2 della casella): un indirizzo non contiene né &quot;&lt;&quot;, né &quot;&gt;&quot;, né caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: l&apos;indirizzo da cui invia la fototrappola richiede una &quot;@&quot;, come in camera@example.org, e non contiene né &quot;&lt;&quot;, né &quot;&gt;&quot;, né caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot;: la porta è un numero intero da 1 a 65535, come 25, 465 o 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;Server SMTP&quot; è vuoto: inserire il server che invia le e-mail della fototrappola, come lo indica il provider, ad esempio smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;Porta SMTP&quot; è vuota: inserire la porta indicata dal provider, di solito 25, 465 o 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Sicurezza&quot; non è scelta: scegliere quella indicata dal provider per questa porta (spesso SSL/TLS per 465, STARTTLS per 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;Email&quot; è vuoto: inserire l&apos;indirizzo da cui invia la fototrappola, ad esempio camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Account&quot; è vuoto: inserire il nome con cui il server di posta conosce l&apos;account, spesso l&apos;indirizzo stesso.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Password&quot; è vuota: inserire la password dell&apos;account.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; è il 5° numero della casella; la fototrappola ne tiene quattro. Toglierne uno.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; è il 5° indirizzo della casella; la fototrappola ne tiene quattro. Toglierne uno.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Con &quot;SMS&quot; attivo, la fototrappola richiede un numero di telefono per i suoi SMS, ad esempio +393471234567.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Con Invia a &quot;Tel.&quot; o &quot;Tutti&quot;, la fototrappola richiede almeno un numero di telefono, ad esempio +393471234567.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Con Invia a &quot;Email&quot; o &quot;Tutti&quot;, la fototrappola richiede almeno un indirizzo, ad esempio anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;SD&quot; è vuoto: scegliere la cartella della scheda SD con &quot;...&quot; o scriverla, ad esempio /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,141 @@ Sende en test-e-post til %2?</translation>
         <source>The provider database cannot be read: </source>
         <translation>Operatørdatabasen kan ikke leses: </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Fjern mellomrommet.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Det inneholder et hardt mellomrom, som ser ut som et mellomrom: slett det.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Det inneholder et usynlig tegn (vist som &quot;%1&quot;): slett det.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Fjern &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; må være et heltall fra %2 til %3; feltet er tomt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; må være et heltall fra %2 til %3; &quot;%4&quot; er ikke et heltall.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; må være et heltall skrevet med sifre; feltet er tomt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; må være et heltall skrevet med sifre; &quot;%2&quot; er ikke et heltall.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; må være et heltall fra %2 til %3, ikke %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; kan ha høyst %2 tegn; det har %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; kan ha høyst %2 tegn; &quot;%3&quot; har %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Antall&quot; må være et heltall fra 0 til 99, ikke %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 er ikke et klokkeslett: timen er 0 til 23 og minuttet 0 til 59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Maks.&quot; må være et helt antall KB fra 35 til 120, ikke %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot;: et nytt navn kan bare ha bokstavene a-z og A-Z og sifrene 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (nummer %2 i feltet): et telefonnummer har bare sifre, med ett &quot;+&quot; først.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (nummer %2 i feltet) har %3 tegn; et telefonnummer har høyst 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (adresse %2 i feltet) har %3 tegn; en adresse har høyst 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (adresse %2 i feltet): en adresse trenger et navn, &quot;@&quot; og et domene, for eksempel anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (adresse %2 i feltet): en adresse kan verken inneholde &quot;&lt;&quot;, &quot;&gt;&quot; eller kontrolltegn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: adressen kameraet sender fra, trenger en &quot;@&quot;, som i camera@example.org, og kan verken inneholde &quot;&lt;&quot;, &quot;&gt;&quot; eller kontrolltegn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot;: porten er et heltall fra 1 til 65535, for eksempel 25, 465 eller 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;SMTP-server&quot; er tom: skriv inn serveren som sender kameraets e-post, slik e-postleverandøren oppgir den, for eksempel smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;SMTP-port&quot; er tom: skriv inn porten e-postleverandøren oppgir, som regel 25, 465 eller 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Sikkerhet&quot; er ikke valgt: velg den e-postleverandøren oppgir for denne porten (ofte SSL/TLS for 465, STARTTLS for 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;E-post&quot; er tom: skriv inn adressen kameraet sender fra, for eksempel camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Konto&quot; er tom: skriv inn navnet e-postserveren kjenner kontoen under, ofte selve adressen.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Passord&quot; er tomt: skriv inn kontoens passord.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; er det 5. nummeret i feltet; kameraet lagrer fire. Fjern ett.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; er den 5. adressen i feltet; kameraet lagrer fire. Fjern én.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Med &quot;SMS&quot; på trenger kameraet et telefonnummer for SMS-ene sine, for eksempel +4791234567.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Med Send til &quot;Tlf.&quot; eller &quot;Alle&quot; trenger kameraet minst ett telefonnummer, for eksempel +4791234567.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Med Send til &quot;E-post&quot; eller &quot;Alle&quot; trenger kameraet minst én adresse, for eksempel anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;Sti&quot; er tom: velg mappen på SD-kortet med &quot;...&quot; eller skriv den inn, for eksempel /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>

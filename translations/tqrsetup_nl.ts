@@ -1073,5 +1073,141 @@ Een test-e-mail naar %2 sturen?</translation>
         <source>The provider database cannot be read: </source>
         <translation>De providerdatabase kan niet worden gelezen: </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Laat de spatie weg.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Er staat een harde spatie in, die op een spatie lijkt: verwijder die.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Er staat een onzichtbaar teken in (getoond als &quot;%1&quot;): verwijder het.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Laat &quot;%1&quot; weg.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; vraagt een geheel getal van %2 tot %3; het vak is leeg.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; vraagt een geheel getal van %2 tot %3; &quot;%4&quot; is geen geheel getal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; vraagt een geheel getal in cijfers; het vak is leeg.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; vraagt een geheel getal in cijfers; &quot;%2&quot; is geen geheel getal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; vraagt een geheel getal van %2 tot %3, niet %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; bevat hoogstens %2 tekens; er staan er %3 in.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; bevat hoogstens %2 tekens; &quot;%3&quot; heeft er %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Aantal&quot; is een geheel getal van 0 tot 99, niet %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 is geen tijdstip: het uur is 0 tot 23 en de minuut 0 tot 59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Max.&quot; is een geheel aantal KB van 35 tot 120, niet %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot;: een nieuwe naam bevat alleen de letters a-z en A-Z en de cijfers 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (nummer %2 in het vak): een telefoonnummer bevat alleen cijfers, met één &quot;+&quot; vooraan.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (nummer %2 in het vak) heeft %3 tekens; een telefoonnummer heeft er hoogstens 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (adres %2 in het vak) heeft %3 tekens; een adres heeft er hoogstens 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (adres %2 in het vak): een adres heeft een naam, &quot;@&quot; en een domein nodig, bijvoorbeeld anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (adres %2 in het vak): een adres bevat geen &quot;&lt;&quot;, &quot;&gt;&quot; of stuurteken.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: het adres waarvandaan de camera verstuurt, heeft een &quot;@&quot; nodig, zoals in camera@example.org, en bevat geen &quot;&lt;&quot;, &quot;&gt;&quot; of stuurteken.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot;: de poort is een geheel getal van 1 tot 65535, zoals 25, 465 of 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;SMTP-server&quot; is leeg: vul de server in die de mail van de camera verstuurt, zoals de maildienst hem noemt, bijvoorbeeld smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;SMTP-poort&quot; is leeg: vul de poort in die de maildienst opgeeft, meestal 25, 465 of 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Beveiliging&quot; is niet gekozen: kies wat de maildienst voor deze poort opgeeft (vaak SSL/TLS voor 465, STARTTLS voor 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;Mail&quot; is leeg: vul het adres in waarvandaan de camera verstuurt, bijvoorbeeld camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Account&quot; is leeg: vul de naam in waaronder de mailserver het account kent, vaak het adres zelf.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Code&quot; is leeg: vul het wachtwoord van het account in.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; is het 5e nummer in het vak; de camera bewaart er vier. Verwijder er een.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; is het 5e adres in het vak; de camera bewaart er vier. Verwijder er een.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Met &quot;SMS&quot; aan heeft de camera een telefoonnummer nodig voor zijn sms&apos;jes, bijvoorbeeld +31612345678.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Met Verzenden naar &quot;Tel.&quot; of &quot;Beide&quot; heeft de camera minstens één telefoonnummer nodig, bijvoorbeeld +31612345678.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Met Verzenden naar &quot;Mail&quot; of &quot;Beide&quot; heeft de camera minstens één adres nodig, bijvoorbeeld anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;Pad&quot; is leeg: kies de map van de SD-kaart met &quot;...&quot; of typ hem in, bijvoorbeeld /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,141 @@ Skicka ett testmejl till %2?</translation>
         <source>The provider database cannot be read: </source>
         <translation>Operatörsdatabasen kan inte läsas: </translation>
     </message>
+    <message>
+        <source>Leave out the space.</source>
+        <translation>Ta bort mellanslaget.</translation>
+    </message>
+    <message>
+        <source>It holds a no-break space, which looks like a space: delete it.</source>
+        <translation>Det innehåller ett hårt mellanslag, som ser ut som ett mellanslag: ta bort det.</translation>
+    </message>
+    <message>
+        <source>It holds a character that cannot be seen (shown as &quot;%1&quot;): delete it.</source>
+        <translation>Det innehåller ett osynligt tecken (visas som &quot;%1&quot;): ta bort det.</translation>
+    </message>
+    <message>
+        <source>Leave out &quot;%1&quot;.</source>
+        <translation>Ta bort &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; the box is empty.</source>
+        <translation>&quot;%1&quot; behöver ett heltal från %2 till %3; rutan är tom.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3; &quot;%4&quot; is not one.</source>
+        <translation>&quot;%1&quot; behöver ett heltal från %2 till %3; &quot;%4&quot; är inget heltal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; the box is empty.</source>
+        <translation>&quot;%1&quot; behöver ett heltal skrivet med siffror; rutan är tom.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number, written with digits; &quot;%2&quot; is not one.</source>
+        <translation>&quot;%1&quot; behöver ett heltal skrivet med siffror; &quot;%2&quot; är inget heltal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a whole number from %2 to %3, not %4.</source>
+        <translation>&quot;%1&quot; behöver ett heltal från %2 till %3, inte %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; it has %3.</source>
+        <translation>&quot;%1&quot; rymmer högst %2 tecken; det har %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>&quot;%1&quot; rymmer högst %2 tecken; &quot;%3&quot; har %4.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Num&quot; takes a whole number from 0 to 99, not %1.</source>
+        <translation>&quot;Antal&quot; tar ett heltal från 0 till 99, inte %1.</translation>
+    </message>
+    <message>
+        <source>%1:%2 is no time of day: the hour is 0 to 23 and the minute 0 to 59.</source>
+        <translation>%1:%2 är ingen tid på dygnet: timmen är 0 till 23 och minuten 0 till 59.</translation>
+    </message>
+    <message>
+        <source>&quot;Max Size&quot; takes a whole number of KB from 35 to 120, not %1.</source>
+        <translation>&quot;Max&quot; tar ett helt antal KB från 35 till 120, inte %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a new name takes only the letters a-z and A-Z and the digits 0-9.</source>
+        <translation>&quot;%1&quot;: ett nytt namn får bara ha bokstäverna a-z och A-Z och siffrorna 0-9.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box): a phone number holds digits only, with one &quot;+&quot; at the start.</source>
+        <translation>&quot;%1&quot; (nummer %2 i rutan): ett telefonnummer har bara siffror, med ett &quot;+&quot; först.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (number %2 in the box) has %3 characters; a phone number has at most 23.</source>
+        <translation>&quot;%1&quot; (nummer %2 i rutan) har %3 tecken; ett telefonnummer har högst 23.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box) has %3 characters; an address has at most 47.</source>
+        <translation>&quot;%1&quot; (adress %2 i rutan) har %3 tecken; en adress har högst 47.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address needs a name, &quot;@&quot; and a domain, for example anna@example.org.</source>
+        <translation>&quot;%1&quot; (adress %2 i rutan): en adress behöver ett namn, &quot;@&quot; och en domän, till exempel anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (address %2 in the box): an address holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; (adress %2 i rutan): en adress innehåller varken &quot;&lt;&quot;, &quot;&gt;&quot; eller styrtecken.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: adressen som kameran skickar från behöver ett &quot;@&quot;, som i camera@example.org, och innehåller varken &quot;&lt;&quot;, &quot;&gt;&quot; eller styrtecken.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
+        <translation>&quot;%1&quot;: porten är ett heltal från 1 till 65535, till exempel 25, 465 eller 587.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Server&quot; is empty: enter the server that sends the camera&apos;s mail, as the mail provider names it, for example smtp.example.org.</source>
+        <translation>&quot;SMTP-server&quot; är tom: ange servern som skickar kamerans e-post, så som e-postleverantören anger den, till exempel smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP Port&quot; is empty: enter the port the mail provider gives, usually 25, 465 or 587.</source>
+        <translation>&quot;SMTP-port&quot; är tom: ange porten som e-postleverantören anger, oftast 25, 465 eller 587.</translation>
+    </message>
+    <message>
+        <source>&quot;Secure Type&quot; is not chosen: pick the one the mail provider gives for this port (often SSL/TLS for 465, STARTTLS for 587).</source>
+        <translation>&quot;Säkerhet&quot; är inte vald: välj den som e-postleverantören anger för den här porten (ofta SSL/TLS för 465, STARTTLS för 587).</translation>
+    </message>
+    <message>
+        <source>&quot;Email&quot; is empty: enter the address the camera sends from, for example camera@example.org.</source>
+        <translation>&quot;E-post&quot; är tom: ange adressen som kameran skickar från, till exempel camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Account&quot; is empty: enter the name the mail server knows the account by, often the address itself.</source>
+        <translation>&quot;Konto&quot; är tomt: ange namnet som e-postservern känner kontot under, ofta själva adressen.</translation>
+    </message>
+    <message>
+        <source>&quot;Password&quot; is empty: enter the account&apos;s password.</source>
+        <translation>&quot;Lösenord&quot; är tomt: ange kontots lösenord.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th number in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; är det 5:e numret i rutan; kameran sparar fyra. Ta bort ett.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the 5th address in the box; the camera keeps four. Remove one.</source>
+        <translation>&quot;%1&quot; är den 5:e adressen i rutan; kameran sparar fyra. Ta bort en.</translation>
+    </message>
+    <message>
+        <source>With &quot;SMS Switch&quot; on, the camera needs a phone number for its text messages, for example +4917012345678.</source>
+        <translation>Med &quot;SMS&quot; på behöver kameran ett telefonnummer för sina sms, till exempel +46701234567.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Phone&quot; or &quot;Both&quot;, the camera needs at least one phone number, for example +4917012345678.</source>
+        <translation>Med Skicka till &quot;Tel.&quot; eller &quot;Båda&quot; behöver kameran minst ett telefonnummer, till exempel +46701234567.</translation>
+    </message>
+    <message>
+        <source>With Send To &quot;Email&quot; or &quot;Both&quot;, the camera needs at least one address, for example anna@example.org.</source>
+        <translation>Med Skicka till &quot;E-post&quot; eller &quot;Båda&quot; behöver kameran minst en adress, till exempel anna@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
+        <translation>&quot;Kort&quot; är tomt: välj SD-kortets mapp med &quot;...&quot; eller skriv den, till exempel /media/anna/CAMERA.</translation>
+    </message>
 </context>
 </TS>
