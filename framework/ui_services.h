@@ -4,9 +4,11 @@
 // folder browser) goes through one interface. The desktop implementation
 // shows real windows; tests install a scripted one for their scope.
 
+#include <memory>
 #include <optional>
 #include <string>
 
+class QMessageBox;
 class QWidget;
 
 namespace tqr::fw {
@@ -21,6 +23,9 @@ struct MessageBoxRequest {
     // A second, smaller paragraph that says what to fix; UTF-8, may be empty.
     std::string detail = {};
 };
+
+// The box the desktop shows for `request`, not yet shown.
+std::unique_ptr<QMessageBox> new_message_box(const MessageBoxRequest& request);
 
 class UiServices {
   public:

@@ -9,6 +9,7 @@
 #include "app/setup_dialog.h"
 #include "editors/camera_page.h"
 #include "editors/email_set_dialog.h"
+#include "editors/gsm_page.h"
 #include "editors/mail_check_dialog.h"
 #include "editors/operator_lookup_dialog.h"
 #include "editors/operator_param_dialog.h"
@@ -27,6 +28,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -103,7 +105,20 @@ void check_fit(QWidget* window, const QString& file)
 class SnapshotUi final : public fw::UiServices {
   public:
     explicit SnapshotUi(QString dir) : dir_(std::move(dir)) {}
-    int message_box(const fw::MessageBoxRequest&) override { return fw::IDOK; }
+    // The first refusal with its second line, as the desktop shows it.
+    int message_box(const fw::MessageBoxRequest& request) override
+    {
+        if (request.detail.empty() || refusal_shown_)
+            return fw::IDOK;
+        refusal_shown_ = true;
+        const auto box = fw::new_message_box(request);
+        box->show();
+        QApplication::processEvents();
+        const QString file = dir_ + QStringLiteral("/refusal.png");
+        box->grab().save(file);
+        std::cout << file.toStdString() << "\n";
+        return fw::IDOK;
+    }
     int run_modal(fw::CDialog& dialog) override
     {
         QWidget* w = dialog.window();
@@ -123,6 +138,7 @@ class SnapshotUi final : public fw::UiServices {
 
   private:
     QString dir_;
+    bool refusal_shown_ = false;
 };
 
 } // namespace
@@ -217,6 +233,16 @@ int main(int argc, char** argv)
 
     SetupDialog main_dialog;
     main_dialog.do_modal();
+
+    // A phone number with a dash, refused by the GSM page's OK.
+    {
+        QWidget page_holder;
+        GsmPage gsm;
+        gsm.set_block(&current_profile.gsm);
+        gsm.create(&page_holder);
+        gsm.set_text(gsm_ids::kPhones, "0170-1234567");
+        gsm.validate_and_store();
+    }
 
     // The camera page is never shown in the tool; a look at it all the same.
     QWidget holder;

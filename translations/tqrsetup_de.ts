@@ -1154,10 +1154,6 @@ Eine Test-E-Mail an %2 senden?</translation>
         <translation>&quot;%1&quot; (Adresse %2 im Feld): eine Adresse enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: die Absenderadresse der Kamera braucht ein &quot;@&quot;, wie in camera@example.org, und enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: der Port ist eine ganze Zahl von 1 bis 65535, etwa 25, 465 oder 587.</translation>
     </message>
@@ -1208,6 +1204,14 @@ Eine Test-E-Mail an %2 senden?</translation>
     <message>
         <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
         <translation>&quot;Pfad&quot; ist leer: wählen Sie den Ordner der SD-Karte mit &quot;...&quot; oder tippen Sie ihn ein, zum Beispiel /media/anna/CAMERA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: die Absenderadresse der Kamera braucht ein &quot;@&quot;, wie in camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: die Absenderadresse der Kamera enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
     </message>
 </context>
 </TS>

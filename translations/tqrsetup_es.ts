@@ -1154,10 +1154,6 @@ Send a test e-mail to %2?</source>
         <translation>&quot;%1&quot; (dirección %2 de la casilla): una dirección no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: la dirección de envío de la cámara necesita una &quot;@&quot;, como camera@example.org, y no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: el puerto es un número entero de 1 a 65535, como 25, 465 o 587.</translation>
     </message>
@@ -1208,6 +1204,14 @@ Send a test e-mail to %2?</source>
     <message>
         <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
         <translation>&quot;Ruta&quot; está vacía: elija la carpeta de la tarjeta SD con &quot;...&quot; o escríbala, por ejemplo /media/anna/CAMERA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: la dirección de envío de la cámara necesita una &quot;@&quot;, como camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: la dirección de envío de la cámara no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
     </message>
 </context>
 </TS>

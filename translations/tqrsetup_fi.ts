@@ -1154,10 +1154,6 @@ Lähetetäänkö testiviesti osoitteeseen %2?</translation>
         <translation>&quot;%1&quot; (kentän %2. osoite): osoitteessa ei saa olla merkkejä &quot;&lt;&quot; tai &quot;&gt;&quot; eikä ohjausmerkkejä.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: osoitteessa, josta kamera lähettää, on oltava &quot;@&quot; kuten osoitteessa camera@example.org, eikä siinä saa olla merkkejä &quot;&lt;&quot; tai &quot;&gt;&quot; eikä ohjausmerkkejä.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: portti on kokonaisluku väliltä 1–65535, esimerkiksi 25, 465 tai 587.</translation>
     </message>
@@ -1208,6 +1204,14 @@ Lähetetäänkö testiviesti osoitteeseen %2?</translation>
     <message>
         <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
         <translation>&quot;SD&quot; on tyhjä: valitse SD-kortin kansio painikkeella &quot;...&quot; tai kirjoita se, esimerkiksi /media/anna/CAMERA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: osoitteessa, josta kamera lähettää, on oltava &quot;@&quot; kuten osoitteessa camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: osoitteessa, josta kamera lähettää, ei saa olla merkkejä &quot;&lt;&quot; tai &quot;&gt;&quot; eikä ohjausmerkkejä.</translation>
     </message>
 </context>
 </TS>

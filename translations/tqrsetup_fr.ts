@@ -1154,10 +1154,6 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <translation>&quot;%1&quot; (adresse %2 de la case) : une adresse ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot; : l&apos;adresse d&apos;envoi de la caméra a besoin d&apos;un &quot;@&quot;, comme camera@example.org, et ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot; : le port est un nombre entier de 1 à 65535, par exemple 25, 465 ou 587.</translation>
     </message>
@@ -1208,6 +1204,14 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
     <message>
         <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
         <translation>&quot;Où&quot; est vide : choisissez le dossier de la carte SD avec &quot;...&quot; ou saisissez-le, par exemple /media/anna/CAMERA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot; : l&apos;adresse d&apos;envoi de la caméra a besoin d&apos;un &quot;@&quot;, comme camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; : l&apos;adresse d&apos;envoi de la caméra ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
     </message>
 </context>
 </TS>

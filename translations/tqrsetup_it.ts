@@ -1154,10 +1154,6 @@ Inviare un&apos;e-mail di prova a %2?</translation>
         <translation>&quot;%1&quot; (indirizzo %2 della casella): un indirizzo non contiene né &quot;&lt;&quot;, né &quot;&gt;&quot;, né caratteri di controllo.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: l&apos;indirizzo da cui invia la fototrappola richiede una &quot;@&quot;, come in camera@example.org, e non contiene né &quot;&lt;&quot;, né &quot;&gt;&quot;, né caratteri di controllo.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: la porta è un numero intero da 1 a 65535, come 25, 465 o 587.</translation>
     </message>
@@ -1208,6 +1204,14 @@ Inviare un&apos;e-mail di prova a %2?</translation>
     <message>
         <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
         <translation>&quot;SD&quot; è vuoto: scegliere la cartella della scheda SD con &quot;...&quot; o scriverla, ad esempio /media/anna/CAMERA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: l&apos;indirizzo da cui invia la fototrappola richiede una &quot;@&quot;, come in camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: l&apos;indirizzo da cui invia la fototrappola non contiene né &quot;&lt;&quot;, né &quot;&gt;&quot;, né caratteri di controllo.</translation>
     </message>
 </context>
 </TS>

@@ -1154,10 +1154,6 @@ Sende en test-e-post til %2?</translation>
         <translation>&quot;%1&quot; (adresse %2 i feltet): en adresse kan verken inneholde &quot;&lt;&quot;, &quot;&gt;&quot; eller kontrolltegn.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: adressen kameraet sender fra, trenger en &quot;@&quot;, som i camera@example.org, og kan verken inneholde &quot;&lt;&quot;, &quot;&gt;&quot; eller kontrolltegn.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: porten er et heltall fra 1 til 65535, for eksempel 25, 465 eller 587.</translation>
     </message>
@@ -1208,6 +1204,14 @@ Sende en test-e-post til %2?</translation>
     <message>
         <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
         <translation>&quot;Sti&quot; er tom: velg mappen på SD-kortet med &quot;...&quot; eller skriv den inn, for eksempel /media/anna/CAMERA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: adressen kameraet sender fra, trenger en &quot;@&quot;, som i camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: adressen kameraet sender fra, kan verken inneholde &quot;&lt;&quot;, &quot;&gt;&quot; eller kontrolltegn.</translation>
     </message>
 </context>
 </TS>

@@ -1154,10 +1154,6 @@ Een test-e-mail naar %2 sturen?</translation>
         <translation>&quot;%1&quot; (adres %2 in het vak): een adres bevat geen &quot;&lt;&quot;, &quot;&gt;&quot; of stuurteken.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: het adres waarvandaan de camera verstuurt, heeft een &quot;@&quot; nodig, zoals in camera@example.org, en bevat geen &quot;&lt;&quot;, &quot;&gt;&quot; of stuurteken.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: de poort is een geheel getal van 1 tot 65535, zoals 25, 465 of 587.</translation>
     </message>
@@ -1208,6 +1204,14 @@ Een test-e-mail naar %2 sturen?</translation>
     <message>
         <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
         <translation>&quot;Pad&quot; is leeg: kies de map van de SD-kaart met &quot;...&quot; of typ hem in, bijvoorbeeld /media/anna/CAMERA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: het adres waarvandaan de camera verstuurt, heeft een &quot;@&quot; nodig, zoals in camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: het adres waarvandaan de camera verstuurt, bevat geen &quot;&lt;&quot;, &quot;&gt;&quot; of stuurteken.</translation>
     </message>
 </context>
 </TS>

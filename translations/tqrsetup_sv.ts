@@ -1154,10 +1154,6 @@ Skicka ett testmejl till %2?</translation>
         <translation>&quot;%1&quot; (adress %2 i rutan): en adress innehåller varken &quot;&lt;&quot;, &quot;&gt;&quot; eller styrtecken.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: adressen som kameran skickar från behöver ett &quot;@&quot;, som i camera@example.org, och innehåller varken &quot;&lt;&quot;, &quot;&gt;&quot; eller styrtecken.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: porten är ett heltal från 1 till 65535, till exempel 25, 465 eller 587.</translation>
     </message>
@@ -1208,6 +1204,14 @@ Skicka ett testmejl till %2?</translation>
     <message>
         <source>&quot;Path&quot; is empty: pick the SD card&apos;s folder with &quot;...&quot; or type it, for example /media/anna/CAMERA.</source>
         <translation>&quot;Kort&quot; är tomt: välj SD-kortets mapp med &quot;...&quot; eller skriv den, till exempel /media/anna/CAMERA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: adressen som kameran skickar från behöver ett &quot;@&quot;, som i camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: adressen som kameran skickar från innehåller varken &quot;&lt;&quot;, &quot;&gt;&quot; eller styrtecken.</translation>
     </message>
 </context>
 </TS>
