@@ -1213,5 +1213,9 @@ Send en test-e-mail til %2?</translation>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot;: den adresse, kameraet sender fra, må hverken indeholde &quot;&lt;&quot;, &quot;&gt;&quot; eller et kontroltegn.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>Kortet beholdt ikke %1: da filen blev læst igen, var indholdet et andet end det skrevne. Kortet er måske ved at gå i stykker eller forfalsket. Intet blev gemt.</translation>
+    </message>
 </context>
 </TS>

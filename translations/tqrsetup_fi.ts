@@ -1213,5 +1213,9 @@ Lähetetäänkö testiviesti osoitteeseen %2?</translation>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot;: osoitteessa, josta kamera lähettää, ei saa olla merkkejä &quot;&lt;&quot; tai &quot;&gt;&quot; eikä ohjausmerkkejä.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>Kortti ei säilyttänyt tiedostoa %1: takaisin luettuna tavut erosivat kirjoitetuista. Kortti voi olla viallinen tai väärennös. Mitään ei tallennettu.</translation>
+    </message>
 </context>
 </TS>

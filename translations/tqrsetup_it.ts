@@ -1213,5 +1213,9 @@ Inviare un&apos;e-mail di prova a %2?</translation>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot;: l&apos;indirizzo da cui invia la fototrappola non contiene né &quot;&lt;&quot;, né &quot;&gt;&quot;, né caratteri di controllo.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>La scheda non ha conservato %1: rileggendolo i byte erano diversi da quelli scritti. La scheda potrebbe essere guasta o contraffatta. Non è stato salvato nulla.</translation>
+    </message>
 </context>
 </TS>

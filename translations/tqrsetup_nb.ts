@@ -1213,5 +1213,9 @@ Sende en test-e-post til %2?</translation>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot;: adressen kameraet sender fra, kan verken inneholde &quot;&lt;&quot;, &quot;&gt;&quot; eller kontrolltegn.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>Kortet beholdt ikke %1: da filen ble lest tilbake, var innholdet et annet enn det som ble skrevet. Kortet kan være i ferd med å svikte eller være forfalsket. Ingenting ble lagret.</translation>
+    </message>
 </context>
 </TS>

@@ -1213,5 +1213,9 @@ Een test-e-mail naar %2 sturen?</translation>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot;: het adres waarvandaan de camera verstuurt, bevat geen &quot;&lt;&quot;, &quot;&gt;&quot; of stuurteken.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>De kaart heeft %1 niet bewaard: bij het teruglezen kwamen er andere bytes dan er geschreven waren. De kaart is mogelijk defect of vervalst. Er is niets opgeslagen.</translation>
+    </message>
 </context>
 </TS>

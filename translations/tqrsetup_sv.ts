@@ -1213,5 +1213,9 @@ Skicka ett testmejl till %2?</translation>
         <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
         <translation>&quot;%1&quot;: adressen som kameran skickar från innehåller varken &quot;&lt;&quot;, &quot;&gt;&quot; eller styrtecken.</translation>
     </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>Kortet behöll inte %1: när filen lästes tillbaka skilde sig innehållet från det som skrevs. Kortet kan vara trasigt eller förfalskat. Inget sparades.</translation>
+    </message>
 </context>
 </TS>
