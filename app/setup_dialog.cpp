@@ -41,26 +41,35 @@ constexpr int kAboutCommand = 0x10;
 constexpr const char* kOpenCardMenuText = TQR_TR_NOOP("TQRSetup", "Open settings from card...");
 
 // Watches the dialog's window and its path edit for what the framework
-// does not report: the first show and the edit losing the focus.
+// does not report: the first show, the first paint, the window becoming
+// the active one again and the edit losing the focus.
 class DialogEvents final : public QObject {
   public:
-    DialogEvents(QWidget* window, QWidget* path_edit, std::function<void()> shown, std::function<void()> path_left)
-        : window_(window), path_edit_(path_edit), shown_(std::move(shown)), path_left_(std::move(path_left))
+    struct Handlers {
+        std::function<void()> shown, painted, activated, path_left;
+    };
+    DialogEvents(QWidget* window, QWidget* path_edit, Handlers handlers)
+        : window_(window), path_edit_(path_edit), on_(std::move(handlers))
     {
         window->installEventFilter(this);
         path_edit->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window_ && event->type() == QEvent::Show && shown_) {
-            // Once, after the window is on screen, never inside its show.
-            QTimer::singleShot(0, window_, std::exchange(shown_, nullptr));
+        // Once each, after the window is on screen, never inside its show
+        // or its paint.
+        if (watched == window_ && event->type() == QEvent::Show && on_.shown) {
+            QTimer::singleShot(0, window_, std::exchange(on_.shown, nullptr));
+        } else if (watched == window_ && event->type() == QEvent::Paint && on_.painted) {
+            QTimer::singleShot(0, window_, std::exchange(on_.painted, nullptr));
+        } else if (watched == window_ && event->type() == QEvent::WindowActivate) {
+            QTimer::singleShot(0, window_, on_.activated);
         } else if (watched == path_edit_ && event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             // A box or menu over the dialog, or the user switching windows,
             // is no leaving of the edit.
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                QTimer::singleShot(0, window_, path_left_);
+                QTimer::singleShot(0, window_, on_.path_left);
         }
         return false;
     }
@@ -68,8 +77,7 @@ class DialogEvents final : public QObject {
   private:
     QWidget* window_;
     QWidget* path_edit_;
-    std::function<void()> shown_;
-    std::function<void()> path_left_;
+    Handlers on_;
 };
 
 // Deciding whether a card differs runs the page's OK, whose messages no
@@ -133,14 +141,77 @@ bool SetupDialog::on_init()
     page_host_.create_pages(current_profile);
     UpdateData(false);
     examined_path_ = path_;
-    events_ = std::make_unique<DialogEvents>(
-        window(), control(kPath),
-        [this] {
-            if (offer_at_show_)
-                dispatch([this] { folder_picked(path_); });
-        },
-        [this] { dispatch([this] { on_path_left(); }); });
+    DialogEvents::Handlers on;
+    on.shown = [this] {
+        if (offer_at_show_)
+            dispatch([this] { folder_picked(path_); });
+    };
+    on.painted = [this] { watch_cards(); };
+    on.activated = [this] {
+        if (cards_changed_)
+            on_mounts_changed();
+    };
+    on.path_left = [this] { dispatch([this] { on_path_left(); }); };
+    events_ = std::make_unique<DialogEvents>(window(), control(kPath), std::move(on));
     return true;
+}
+
+// Started once the window is painted: start-up does not pay for it.
+void SetupDialog::watch_cards()
+{
+    known_cards_ = fw::unlabelled_removable_volumes(fw::current_mount_table());
+    mount_watcher_ = std::make_unique<fw::MountWatcher>([this] { on_mounts_changed(); });
+}
+
+void SetupDialog::on_mounts_changed()
+{
+    cards_changed_ = true;
+    // Under a box, a sub-dialog or the folder browser the change waits
+    // until the dialog is the user's again.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (following_cards_ || (modal != nullptr && modal != window()) || window() == nullptr || window()->isHidden())
+        return;
+    following_cards_ = true;
+    while (std::exchange(cards_changed_, false))
+        dispatch([this] { follow_cards(); });
+    following_cards_ = false;
+}
+
+// A card put in while the path shows none (empty, the home folder, or a
+// folder on no card) becomes the path, as if picked. A card put in while
+// the path shows one changes nothing here. The card the path shows going
+// away takes its name from the title; the path stays, so OK tells that the
+// card is gone.
+void SetupDialog::follow_cards()
+{
+    const auto now = fw::unlabelled_removable_volumes(fw::current_mount_table());
+    const auto before = std::exchange(known_cards_, now);
+    const auto in = [](const std::vector<fw::RemovableVolume>& cards, const fw::RemovableVolume& card) {
+        return std::find(cards.begin(), cards.end(), card) != cards.end();
+    };
+    const std::string shown = text(kPath);
+    const fw::RemovableVolume* shown_card = nullptr;
+    for (const auto& card : before)
+        if (!shown.empty() && fw::within_volume(card, shown) &&
+            (shown_card == nullptr || card.root.size() > shown_card->root.size()))
+            shown_card = &card;
+    if (shown_card != nullptr && !in(now, *shown_card)) {
+        loaded_folder_.clear();
+        show_title({});
+        shown_card = nullptr;
+    }
+    if (shown_card != nullptr && !is_home(shown))
+        return;
+    for (const auto& card : now) {
+        if (in(before, card))
+            continue;
+        path_ = card.root;
+        picked_volume_ = card;
+        UpdateData(false);
+        folder_picked(path_);
+        show_title(card_label(path_));
+        return;
+    }
 }
 
 // Started from the application menu, the current folder is the home
@@ -192,10 +263,19 @@ void SetupDialog::on_browse()
 {
     const auto folder = fw::current_ui().browse_for_folder(
         window(), fw::translated_utf8(TQR_TR_NOOP("TQRSetup", "Please Select the Path")), text(kPath));
-    if (!folder)
+    if (!folder) {
+        if (cards_changed_)
+            on_mounts_changed();
         return;
+    }
     path_ = *folder;
     picked_volume_ = fw::removable_volume_of(fw::current_mount_table(), path_);
+    // The browser listed the cards put in while it was open: the folder
+    // picked there is the user's choice, not a path showing no card.
+    if (mount_watcher_) {
+        known_cards_ = fw::unlabelled_removable_volumes(fw::current_mount_table());
+        cards_changed_ = false;
+    }
     UpdateData(false);
     folder_picked(path_);
 }

@@ -2,6 +2,7 @@
 
 #include "app/page_tab_ctrl.h"
 #include "framework/cdialog.h"
+#include "framework/mount_watcher.h"
 #include "framework/removable_volumes.h"
 
 #include <QIcon>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QObject;
 
@@ -39,6 +41,10 @@ class SetupDialog : public fw::CDialog {
     // Opening a card: offered when a folder is picked whose PROFILE.BIN is
     // not what OK would write now; asked for from the context menu.
     void folder_picked(const std::string& folder);
+    // Cards put in and taken out while the dialog is open.
+    void watch_cards();
+    void on_mounts_changed();
+    void follow_cards();
     void on_path_left();
     void on_open_card();
     void refuse_empty_path();
@@ -54,6 +60,10 @@ class SetupDialog : public fw::CDialog {
     std::unique_ptr<QObject> events_;
     // The card the path was picked on, to notice it going away before OK.
     std::optional<fw::RemovableVolume> picked_volume_;
+    std::unique_ptr<fw::MountWatcher> mount_watcher_;
+    std::vector<fw::RemovableVolume> known_cards_; // as the last change left them
+    bool cards_changed_ = false;                   // since they were last followed
+    bool following_cards_ = false;
     QIcon icon_;
     int model_ = 0;
     PageTabCtrl page_host_;

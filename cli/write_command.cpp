@@ -6,6 +6,7 @@
 #include "cli/profile_input.h"
 #include "cli/profile_json.h"
 #include "removable/card_eject.h"
+#include "settings/file_exception.h"
 #include "settings/settings_files.h"
 #include "tables/profile_check.h"
 
@@ -57,7 +58,13 @@ int run_write(const WriteOptions& o, std::ostream& out, std::ostream& err)
             err << "    " << printable(refusal->detail) << "\n";
         return 1;
     }
-    save_profile_bin(o.folder, doc.record);
+    try {
+        save_profile_bin(o.folder, doc.record);
+    } catch (const CFileException& e) {
+        // A card that did not keep the file included: nothing is saved.
+        err << "tqrprofile: " << printable(e.error_text()) << "\n";
+        return 1;
+    }
     out << "PROFILE.BIN has been saved in " << printable(o.folder) << "\n";
     return o.eject ? eject_card(o.folder, out, err) : 0;
 }
@@ -71,9 +78,10 @@ CLI::App* add_write_command(CLI::App& app, int& exit_code)
     sub->add_flag("--eject", o->eject,
                   "Then eject the card through the disk service UDisks2 (unmount it, and power its drive off where "
                   "the drive allows)");
-    set_exit_codes(*sub, "PROFILE.BIN written (and with --eject the card ejected)",
-                   "refused (nothing written), or a file cannot be read or written; or, PROFILE.BIN written, the card "
-                   "cannot be ejected, with the reason");
+    set_exit_codes(*sub, "PROFILE.BIN written and read back as written (and with --eject the card ejected)",
+                   "refused (nothing written), a file cannot be read or written, or the card did not keep "
+                   "PROFILE.BIN (the previous one stays); or, PROFILE.BIN written, the card cannot be ejected, "
+                   "with the reason");
     sub->callback([o, &exit_code] { exit_code = run_write(*o, standard_output(), standard_error()); });
     return sub;
 }

@@ -5,8 +5,6 @@
 #include "resources/form_template.h"
 #include "settings/translatable.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -70,10 +68,9 @@ void name_controls(const res::FormTemplate& form, const std::vector<QWidget*>& w
         }
         if (name.isEmpty())
             continue;
+        // The open list, which the reader is in while choosing, takes the
+        // same name when it opens.
         w->setAccessibleName(name);
-        // The open list is what the reader is in while choosing.
-        if (auto* box = qobject_cast<QComboBox*>(w))
-            box->view()->setAccessibleName(name);
         if (auto* ip = dynamic_cast<IpAddressWidget*>(w))
             name_address_fields(ip, name);
     }

@@ -16,6 +16,7 @@
 #include "settings/file_exception.h"
 #include "settings/translatable.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,6 +85,20 @@ class GroupFrame : public QWidget {
     QString title_;
 };
 
+// A drop-down list whose open list is named as the list itself is: the
+// name is given when the list first opens, so that a form does not build
+// the popup of every list before it is shown.
+class DropDownList : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+    void showPopup() override
+    {
+        if (view()->accessibleName() != accessibleName())
+            view()->setAccessibleName(accessibleName());
+        QComboBox::showPopup();
+    }
+};
+
 // A list entry in the user's language; a generated one such as "5 sec"
 // through its unit's source text "%1 sec".
 QString shown_choice(const std::string& item)
@@ -130,7 +145,7 @@ QWidget* make_control(const res::ControlTemplate& c, QWidget* parent)
     case ControlKind::CheckBox: return new QCheckBox(text, parent);
     case ControlKind::RadioButton: return new QRadioButton(text, parent);
     case ControlKind::DropDownList: {
-        auto* box = new QComboBox(parent);
+        auto* box = new DropDownList(parent);
         for (const auto& item : c.items)
             box->addItem(shown_choice(item));
         box->setCurrentIndex(-1);

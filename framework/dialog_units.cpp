@@ -20,17 +20,16 @@ int mul_div(int a, int b, int c)
 
 QFont form_font(const std::string& family, int points)
 {
-    QString name = QString::fromStdString(family);
-    // Where the system lacks a form's font, take the metric-compatible one.
-    // The family list is read once; asking fontconfig about aliases is slow.
-    static const QStringList installed = QFontDatabase::families();
-    if (!installed.contains(name)) {
-        if (name == QLatin1String("Times New Roman"))
-            name = QStringLiteral("Liberation Serif");
-        else if (name == QLatin1String("MS Sans Serif"))
-            name = QStringLiteral("Liberation Sans");
-    }
-    QFont font(name, points);
+    // Where the system lacks a form's font, Qt takes the metric-compatible
+    // one named here. Listing the installed families instead would make
+    // fontconfig scan every font at start-up.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)substituted;
+    QFont font(QString::fromStdString(family), points);
     font.setStyleHint(family.find("Sans") == std::string::npos ? QFont::Serif : QFont::SansSerif);
     return font;
 }

@@ -1,5 +1,6 @@
 #include "framework/folder_browser.h"
 
+#include "framework/mount_watcher.h"
 #include "framework/text_codec.h"
 #include "framework/translation.h"
 #include "settings/translatable.h"
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QTextDocument>
 #include <QTreeView>
@@ -62,32 +64,8 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
     auto* label = new QLabel(QString::fromStdString(title), this);
     layout->addWidget(label);
 
-    if (!volumes_.empty()) {
-        volumes_list_ = new QListWidget(this);
-        volumes_list_->setAccessibleName(translated(TQR_TR_NOOP("TQRSetup", "Removable volumes")));
-        for (const auto& v : volumes_) {
-            const bool shared = std::count_if(volumes_.begin(), volumes_.end(),
-                                              [&](const RemovableVolume& o) { return o.label == v.label; }) > 1;
-            auto* item = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("media-flash")), volume_text(v, shared));
-            // A tooltip that looks like markup would be shown as rich text.
-            item->setToolTip(Qt::convertFromPlainText(plain_text(v.root)));
-            volumes_list_->addItem(item);
-        }
-        const int rows = static_cast<int>(std::min<std::size_t>(volumes_.size(), 4));
-        volumes_list_->setFixedHeight(volumes_list_->sizeHintForRow(0) * rows + 2 * volumes_list_->frameWidth() + 2);
-        // Selection, not the current row: focus alone makes a row current,
-        // and that must not pick a card for the user. A click on the row
-        // already selected comes back to the card after the tree moved away.
-        QObject::connect(volumes_list_, &QListWidget::itemSelectionChanged, this, [this] {
-            const auto items = volumes_list_->selectedItems();
-            if (!items.isEmpty())
-                pick_volume(volumes_list_->row(items.front()));
-        });
-        QObject::connect(volumes_list_, &QListWidget::itemClicked, this,
-                         [this](QListWidgetItem* item) { pick_volume(volumes_list_->row(item)); });
-        QObject::connect(volumes_list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
-        layout->addWidget(volumes_list_);
-    }
+    if (!volumes_.empty())
+        add_volume_list();
 
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -143,6 +121,8 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
+    new MountWatcher([this] { follow_mounts(); }, this);
+
     const int start_card = start.empty() ? -1 : volume_row(start);
     if (start_card >= 0) {
         volumes_list_->setCurrentRow(start_card);
@@ -157,6 +137,62 @@ FolderBrowserDialog::FolderBrowserDialog(QWidget* owner, const std::string& titl
         select_folder(QDir::homePath());
         (volumes_list_ != nullptr ? static_cast<QWidget*>(volumes_list_) : tree_)->setFocus();
     }
+}
+
+void FolderBrowserDialog::add_volume_list()
+{
+    volumes_list_ = new QListWidget(this);
+    volumes_list_->setAccessibleName(translated(TQR_TR_NOOP("TQRSetup", "Removable volumes")));
+    fill_volume_list();
+    // Selection, not the current row: focus alone makes a row current,
+    // and that must not pick a card for the user. A click on the row
+    // already selected comes back to the card after the tree moved away.
+    QObject::connect(volumes_list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto items = volumes_list_->selectedItems();
+        if (!items.isEmpty())
+            pick_volume(volumes_list_->row(items.front()));
+    });
+    QObject::connect(volumes_list_, &QListWidget::itemClicked, this,
+                     [this](QListWidgetItem* item) { pick_volume(volumes_list_->row(item)); });
+    QObject::connect(volumes_list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, volumes_list_);
+}
+
+void FolderBrowserDialog::fill_volume_list()
+{
+    volumes_list_->clear();
+    for (const auto& v : volumes_) {
+        const bool shared = std::count_if(volumes_.begin(), volumes_.end(),
+                                          [&](const RemovableVolume& o) { return o.label == v.label; }) > 1;
+        auto* item = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("media-flash")), volume_text(v, shared));
+        // A tooltip that looks like markup would be shown as rich text.
+        item->setToolTip(Qt::convertFromPlainText(plain_text(v.root)));
+        volumes_list_->addItem(item);
+    }
+    const int rows = static_cast<int>(std::clamp<std::size_t>(volumes_.size(), 1, 4));
+    volumes_list_->setFixedHeight(volumes_list_->sizeHintForRow(0) * rows + 2 * volumes_list_->frameWidth() + 2);
+    volumes_list_->setVisible(!volumes_.empty());
+}
+
+// A card put in or taken out while the browser is open: the list follows,
+// and the row picked stays picked while its card is there.
+void FolderBrowserDialog::follow_mounts()
+{
+    auto now = removable_volumes(current_mount_table());
+    if (now == volumes_)
+        return;
+    const auto picked = volumes_list_ != nullptr ? volumes_list_->selectedItems() : QList<QListWidgetItem*>();
+    const std::string picked_root =
+        picked.isEmpty() ? std::string() : volumes_[static_cast<std::size_t>(volumes_list_->row(picked.front()))].root;
+    volumes_ = std::move(now);
+    if (volumes_list_ == nullptr) {
+        add_volume_list();
+        return;
+    }
+    const QSignalBlocker quiet(volumes_list_);
+    fill_volume_list();
+    if (const int row = picked_root.empty() ? -1 : volume_row(picked_root); row >= 0)
+        volumes_list_->setCurrentRow(row);
 }
 
 void FolderBrowserDialog::select_folder(const QString& path)

@@ -38,6 +38,9 @@ class FolderBrowserDialog : public QDialog {
     QPushButton* cancel_button() const { return cancel_; }
 
   private:
+    void add_volume_list();
+    void fill_volume_list();
+    void follow_mounts();
     void select_folder(const QString& path);
     void pick_volume(int row);
     // The row of the card whose root is `folder`; -1 for none.

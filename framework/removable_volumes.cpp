@@ -242,6 +242,11 @@ ScopedMountTable::~ScopedMountTable()
     installed() = previous_;
 }
 
+int open_mount_events()
+{
+    return ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+}
+
 std::string unescape_mount_field(const std::string& field)
 {
     std::string out;

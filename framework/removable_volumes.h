@@ -52,6 +52,7 @@ struct RemovableVolume {
     std::uint64_t size_bytes = 0;
     std::string device;
     std::string dev_id;
+    bool operator==(const RemovableVolume&) const = default;
 };
 
 // Removable volumes in mount order: mounted under /media/<user>/ or
@@ -71,6 +72,10 @@ bool within_volume(const RemovableVolume& volume, const std::string& folder);
 // Whether `folder` is still on `volume`: inside its root, and the medium
 // mounted there is the same one.
 bool still_on_volume(const MountTable& table, const RemovableVolume& volume, const std::string& folder);
+
+// The system's mount table opened for change events (see MountWatcher);
+// -1 when it cannot be opened.
+int open_mount_events();
 
 // Decodes the octal escapes of /proc/self/mountinfo ("\040" for a space).
 std::string unescape_mount_field(const std::string& field);

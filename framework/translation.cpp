@@ -62,7 +62,9 @@ bool english(const QString& lang)
 }
 
 // The desktop's languages in its order of preference; English, where it
-// comes first, is the source and ends the search.
+// comes first, is the source and ends the search. Each language is tried
+// with its territory, then without; Norwegian given as "no" or as Nynorsk
+// ("nn") reads the Bokmål translation.
 bool load_first(QTranslator& translator, const QLocale& locale)
 {
     for (QString lang : locale.uiLanguages()) {
@@ -70,10 +72,24 @@ bool load_first(QTranslator& translator, const QLocale& locale)
         if (english(lang))
             return false;
         const QString prefix = QStringLiteral(":/i18n/tqrsetup_");
-        if (translator.load(prefix + lang) || translator.load(prefix + lang.section(u'_', 0, 0)))
+        const QString base = lang.section(u'_', 0, 0);
+        const bool norwegian = base == u"no" || base == u"nn";
+        if (translator.load(prefix + lang) || translator.load(prefix + base) ||
+            (norwegian && translator.load(prefix + QStringLiteral("nb"))))
             return true;
     }
     return false;
+}
+
+// Qt's own texts (a message box's buttons) in `spoken`. Qt ships no Bokmål
+// but Nynorsk, whose buttons read the same ("Ja", "Nei", "Avbryt").
+bool load_qt_texts(QTranslator& qt, const QLocale& spoken)
+{
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QString name = QStringLiteral("qtbase");
+    const QString sep = QStringLiteral("_");
+    return qt.load(spoken, name, sep, dir) || (spoken.language() == QLocale::NorwegianBokmal &&
+                                               qt.load(QLocale(QLocale::NorwegianNynorsk), name, sep, dir));
 }
 
 QLocale wanted(const std::string& language)
@@ -94,9 +110,7 @@ std::string install_translation(const std::string& language)
     if (!load_first(ours, wanted(language)))
         return {};
     QCoreApplication::installTranslator(&ours);
-    const QLocale spoken(ours.language());
-    if (qt.load(spoken, QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (load_qt_texts(qt, QLocale(ours.language())))
         QCoreApplication::installTranslator(&qt);
     return ours.language().toStdString();
 }

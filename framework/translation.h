@@ -39,7 +39,8 @@ QString shown_text(std::string_view text);
 std::string install_translation(const std::string& language = {});
 
 // Whether the dialog can speak `language`: English always, others when a
-// translation for them (or their language without the territory) exists.
+// translation for them (or their language without the territory) exists;
+// "no" and "nn" speak Norwegian Bokmål.
 bool has_translation(const std::string& language);
 // `phrase` in `language` (the desktop's when empty), as UTF-8, for the few
 // texts printed before the application object exists.

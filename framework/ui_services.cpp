@@ -10,10 +10,50 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QAbstractButton>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace tqr::fw {
+
+std::unique_ptr<QMessageBox> new_message_box(const MessageBoxRequest& r)
+{
+    auto box = std::make_unique<QMessageBox>(r.owner != nullptr ? r.owner->window() : nullptr);
+    box->setWindowTitle(QString::fromStdString(r.caption));
+    // Messages name folders and files as the user sees them, so they are
+    // UTF-8 and shown as plain text, never as markup.
+    QString text = QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.text.size()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    if (!r.detail.empty()) {
+        box->setInformativeText(QString::fromUtf8(r.detail.data(), static_cast<qsizetype>(r.detail.size())));
+        if (auto* more = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+            more->setTextFormat(Qt::PlainText);
+            // A sentence of explanation reads badly in a column as narrow as
+            // a short message: give it room for about fifty characters.
+            more->setMinimumWidth(more->fontMetrics().averageCharWidth() * 50);
+        }
+        text += QStringLiteral("\n") + box->informativeText();
+    }
+    // Screen readers announce a box by its caption and read its text.
+    box->setAccessibleName(box->windowTitle());
+    box->setAccessibleDescription(text);
+    switch (r.style & kIconMask) {
+    case MB_ICONHAND: box->setIcon(QMessageBox::Critical); break;
+    case MB_ICONQUESTION: box->setIcon(QMessageBox::Question); break;
+    case MB_ICONEXCLAMATION: box->setIcon(QMessageBox::Warning); break;
+    default: box->setIcon(QMessageBox::NoIcon); break;
+    }
+    box->setStandardButtons((r.style & kButtonMask) == MB_YESNO ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    if (!r.extra_button.empty() && (r.style & kButtonMask) == MB_OK) {
+        box->addButton(QString::fromUtf8(r.extra_button.data(), static_cast<qsizetype>(r.extra_button.size())),
+                       QMessageBox::ActionRole);
+        // Enter and Escape keep meaning OK; the extra button is a choice.
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Ok);
+    }
+    return box;
+}
 
 namespace {
 
@@ -22,45 +62,13 @@ class DesktopUi final : public UiServices {
   public:
     int message_box(const MessageBoxRequest& r) override
     {
-        QMessageBox box(r.owner != nullptr ? r.owner->window() : nullptr);
-        box.setWindowTitle(QString::fromStdString(r.caption));
-        // Messages name folders and files as the user sees them, so they are
-        // UTF-8 and shown as plain text, never as markup.
-        QString text = QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.text.size()));
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        box.setTextFormat(Qt::PlainText);
-        box.setText(text);
-        if (!r.detail.empty()) {
-            box.setInformativeText(QString::fromUtf8(r.detail.data(), static_cast<qsizetype>(r.detail.size())));
-            if (auto* more = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
-                more->setTextFormat(Qt::PlainText);
-            text += QStringLiteral("\n") + box.informativeText();
-        }
-        // Screen readers announce a box by its caption and read its text.
-        box.setAccessibleName(box.windowTitle());
-        box.setAccessibleDescription(text);
-        switch (r.style & kIconMask) {
-        case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
-        case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
-        case MB_ICONEXCLAMATION: box.setIcon(QMessageBox::Warning); break;
-        default: box.setIcon(QMessageBox::NoIcon); break;
-        }
-        if ((r.style & kButtonMask) == MB_YESNO) {
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
-        }
-        box.setStandardButtons(QMessageBox::Ok);
-        QPushButton* extra = nullptr;
-        if (!r.extra_button.empty()) {
-            extra =
-                box.addButton(QString::fromUtf8(r.extra_button.data(), static_cast<qsizetype>(r.extra_button.size())),
-                              QMessageBox::ActionRole);
-            // Enter and Escape keep meaning OK; the extra button is a choice.
-            box.setDefaultButton(QMessageBox::Ok);
-            box.setEscapeButton(QMessageBox::Ok);
-        }
-        box.exec();
-        return extra != nullptr && box.clickedButton() == extra ? IDEXTRA : IDOK;
+        const std::unique_ptr<QMessageBox> box = new_message_box(r);
+        if ((r.style & kButtonMask) == MB_YESNO)
+            return box->exec() == QMessageBox::Yes ? IDYES : IDNO;
+        box->exec();
+        // Escape and the window's close button count as OK.
+        const QAbstractButton* clicked = box->clickedButton();
+        return clicked != nullptr && clicked != box->button(QMessageBox::Ok) ? IDEXTRA : IDOK;
     }
 
     int run_modal(CDialog& dialog) override

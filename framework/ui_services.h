@@ -4,9 +4,11 @@
 // folder browser) goes through one interface. The desktop implementation
 // shows real windows; tests install a scripted one for their scope.
 
+#include <memory>
 #include <optional>
 #include <string>
 
+class QMessageBox;
 class QWidget;
 
 namespace tqr::fw {
@@ -23,6 +25,9 @@ struct MessageBoxRequest {
     // The label of a button beside OK, in the user's language; empty for none.
     std::string extra_button = {};
 };
+
+// The box the desktop shows for `request`, not yet shown.
+std::unique_ptr<QMessageBox> new_message_box(const MessageBoxRequest& request);
 
 class UiServices {
   public:

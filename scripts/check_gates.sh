@@ -14,7 +14,7 @@ PRINTS='std::cout|std::cerr|[^/a-z_]stdout\b|[^/a-z_]stderr\b|[^a-z_]printf\(|fp
 # The places allowed, each with its reason.
 declare -A ALLOWED=(
     [settings/bounded_read.cpp]="the bounded reader itself"
-    [settings/file_ops.h]="the save's one seam to the file system: opens files to write them, never to read"
+    [settings/file_ops.h]="the save's one seam to the file system: opens files to write them, and the card's new PROFILE.BIN to read it back"
     [settings/file_ops.cpp]="the same seam"
     [settings/settings_files.cpp]="the save writes through the seam; the store file's loading reads a prefix of any length by its own rules, without waiting and only from a regular file"
     [framework/removable_volumes.cpp]="the kernel's own tables (/proc/self/mountinfo, /sys), which nobody names"

@@ -76,6 +76,7 @@ run)
 test)
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
     bash scripts/check_gates.sh
+    bash scripts/translation_table.sh --check
     # The run command's build first, with warnings as errors: the optimiser
     # finds warnings the debug builds never see. Then started as a user
     # would, from a terminal without a display.

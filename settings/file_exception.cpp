@@ -21,6 +21,9 @@ const char* cause_pattern(int cause)
     case 12: return TQR_TR_NOOP("TQRSetup", "A locking violation occurred while accessing %1.");
     case 13: return TQR_TR_NOOP("TQRSetup", "Disk full while accessing %1.");
     case 14: return TQR_TR_NOOP("TQRSetup", "An attempt was made to access %1 past its end.");
+    case 15:
+        return TQR_TR_NOOP("TQRSetup", "The card did not keep %1: reading it back gave other bytes than were written. "
+                                       "The card may be failing or counterfeit. Nothing was saved.");
     default: return TQR_TR_NOOP("TQRSetup", "An unknown error occurred while accessing %1.");
     }
 }

@@ -7,8 +7,9 @@
 
 namespace tqr {
 
-// A failed file operation: a cause code (1..14) and the name of the file,
-// empty where the failing step has none. Shown to the user as the text of
+// A failed file operation: a cause code (1..14 as the platform has them,
+// 15 for a card that did not keep what was written) and the name of the
+// file, empty where the failing step has none. Shown to the user as the text of
 // its cause with the file name filled in.
 class CFileException : public std::runtime_error {
   public:
@@ -27,6 +28,7 @@ class CFileException : public std::runtime_error {
         lock_violation = 12,
         disk_full = 13,
         end_of_file = 14,
+        not_kept = 15,
     };
 
     CFileException(int cause, std::string file_name);

@@ -1,5 +1,6 @@
 #include "settings/file_ops.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -14,6 +15,20 @@ int FileOps::open(const char* path, int flags, mode_t mode)
 ssize_t FileOps::write(int fd, const void* data, std::size_t size)
 {
     return ::write(fd, data, size);
+}
+
+ssize_t FileOps::pread(int fd, void* data, std::size_t size, off_t offset)
+{
+    return ::pread(fd, data, size, offset);
+}
+
+int FileOps::drop_cached_pages(int fd)
+{
+    const int err = ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    if (err == 0)
+        return 0;
+    errno = err;
+    return -1;
 }
 
 int FileOps::fsync(int fd)

@@ -5,6 +5,7 @@
 #include "settings/file_ops.h"
 #include "settings/profile_record.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -235,13 +236,46 @@ void sync_folder(const fs::path& dir)
     }
 }
 
+// Reads `target` back from its medium and compares it with `meant`. The
+// file has been synced, so its pages in the cache are clean and can be
+// dropped: the read then comes from the card itself, and a card that
+// accepted the write but kept other bytes (a failing card, or a counterfeit
+// one that is smaller than it claims) is caught here, not by the camera.
+void read_back(const fs::path& target, std::span<const std::uint8_t> meant)
+{
+    const std::string name = full_path(target);
+    const int fd = file_ops().open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW, 0);
+    if (fd < 0)
+        throw CFileException(CFileException::cause_from_errno(errno), name);
+    // One byte more than meant, so that a longer file differs too.
+    std::vector<std::uint8_t> got(meant.size() + 1);
+    std::size_t done = 0;
+    int err = file_ops().drop_cached_pages(fd) == 0 ? 0 : errno;
+    while (err == 0 && done < got.size()) {
+        const ssize_t n = file_ops().pread(fd, got.data() + done, got.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            err = errno;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    file_ops().close(fd);
+    if (err != 0)
+        throw CFileException(CFileException::cause_from_errno(err), name);
+    if (done != meant.size() || !std::equal(meant.begin(), meant.end(), got.begin()))
+        throw CFileException(CFileException::not_kept, name);
+}
+
 // Puts the new PROFILE.BIN and then the new store file (when there is one)
 // in place so that, as long as the process lives, either both are replaced
 // or neither: the previous PROFILE.BIN is kept aside under a name of its
-// own until the store file is in place, and put back if that fails.
-// Renaming the previous file away rather than over also gives a
-// case-insensitive card's "profile.bin" the new file's name.
-void put_in_place(PendingFile& profile, bool profile_exists, PendingFile* store)
+// own until the new one has been read back from the card and the store
+// file is in place, and put back if either fails. Renaming the previous
+// file away rather than over also gives a case-insensitive card's
+// "profile.bin" the new file's name.
+void put_in_place(PendingFile& profile, std::span<const std::uint8_t> meant, bool profile_exists, PendingFile* store)
 {
     const fs::path& target = profile.target();
     std::optional<FileBeside> kept;
@@ -267,17 +301,27 @@ void put_in_place(PendingFile& profile, bool profile_exists, PendingFile* store)
         restore();
         throw CFileException(CFileException::cause_from_errno(err), full_path(target));
     }
+    // The new PROFILE.BIN goes again, the previous one (if any) comes back.
+    const auto take_back = [&] {
+        if (!kept)
+            file_ops().unlink(target.c_str());
+        restore();
+    };
+    sync_folder(folder_of(target));
+    try {
+        read_back(target, meant);
+    } catch (const CFileException&) {
+        take_back();
+        throw;
+    }
     if (store != nullptr) {
         if (!store->put_in_place()) {
             const int err = errno;
-            if (!kept)
-                file_ops().unlink(target.c_str());
-            restore();
+            take_back();
             throw CFileException(CFileException::cause_from_errno(err), full_path(store->target()));
         }
         sync_folder(folder_of(store->target()));
     }
-    sync_folder(folder_of(target));
     // Both new files are in place: leaving scope removes the kept copy. A
     // removal the card refuses leaves it beside them and fails nothing.
 }
@@ -371,7 +415,7 @@ void save_profile_bin(const std::string& folder, const ProfileRecord& record)
     const bool exists = check_replaceable(target, target.string());
     const std::span<const std::uint8_t> parts[] = {profile_bytes(scrambled)};
     PendingFile profile(target, target.string(), kCardFileMode, parts);
-    put_in_place(profile, exists, nullptr);
+    put_in_place(profile, parts[0], exists, nullptr);
 }
 
 void save_profile(std::string folder)
@@ -387,14 +431,14 @@ void save_profile(std::string folder)
     const std::span<const std::uint8_t> profile_parts[] = {profile_bytes(scrambled)};
     PendingFile profile(target, target.string(), kCardFileMode, profile_parts);
     if (!store_path) {
-        put_in_place(profile, profile_exists, nullptr);
+        put_in_place(profile, profile_parts[0], profile_exists, nullptr);
         return;
     }
     make_private_dirs(store_path->parent_path());
     const std::span<const std::uint8_t> store_parts[] = {
         scrambled, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(CustomOperators), kCustomBytes)};
     PendingFile store(*store_path, store_path->string(), kStoreFileMode, store_parts);
-    put_in_place(profile, profile_exists, &store);
+    put_in_place(profile, profile_parts[0], profile_exists, &store);
 }
 
 } // namespace tqr

@@ -35,13 +35,16 @@ void load_settings();
 // Writes PROFILE.BIN into `folder` and then the store file. Nothing is
 // replaced until both new files are safely on their media, an existing
 // file the user may not write (or a folder in its place) is refused with
-// cause 5, and PROFILE.BIN is put back when the store file cannot be put in
-// place. A failure throws CFileException and leaves the previous files as
-// they were, with no file of the save left behind.
+// cause 5, and the new PROFILE.BIN is read back from the card (not from the
+// cache): other bytes than were written fail the save with cause 15. The
+// previous PROFILE.BIN is put back when the read-back fails or the store
+// file cannot be put in place. A failure throws CFileException and leaves
+// the previous files as they were, with no file of the save left behind.
 void save_profile(std::string folder);
 
-// Writes only PROFILE.BIN of `record` into `folder`, with the same checks
-// and the same safe replacement; the store file is not touched.
+// Writes only PROFILE.BIN of `record` into `folder`, with the same checks,
+// the same read-back and the same safe replacement; the store file is not
+// touched.
 void save_profile_bin(const std::string& folder, const ProfileRecord& record);
 
 } // namespace tqr

@@ -286,14 +286,19 @@ Refusal check_sender(std::string_view address)
 {
     const auto bad =
         std::find_if(address.begin(), address.end(), [](char c) { return is_control(c) || c == '<' || c == '>'; });
-    if (address.find('@') == std::string_view::npos || bad != address.end()) {
-        Phrase detail(TQR_TR_NOOP("TQRSetup", "\"%1\": the address the camera sends from needs an \"@\", as in "
-                                              "camera@example.org, and holds neither \"<\", \">\" nor a control "
-                                              "character."),
-                      {quoted(address)});
-        return refused(kSenderInvalid, bad != address.end() ? with_character(detail, *bad) : detail,
+    if (address.find('@') == std::string_view::npos)
+        return refused(kSenderInvalid,
+                       Phrase(TQR_TR_NOOP("TQRSetup", "\"%1\": the address the camera sends from needs an \"@\", as in "
+                                                      "camera@example.org."),
+                              {quoted(address)}),
                        schema::Id::email_address);
-    }
+    if (bad != address.end())
+        return refused(kSenderInvalid,
+                       with_character(Phrase(TQR_TR_NOOP("TQRSetup", "\"%1\": the address the camera sends from holds "
+                                                                     "neither \"<\", \">\" nor a control character."),
+                                             {quoted(address)}),
+                                      *bad),
+                       schema::Id::email_address);
     return std::nullopt;
 }
 

@@ -1178,10 +1178,6 @@ Eine Test-E-Mail an %2 senden?</translation>
         <translation>&quot;%1&quot; (Adresse %2 im Feld): eine Adresse enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: die Absenderadresse der Kamera braucht ein &quot;@&quot;, wie in camera@example.org, und enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: der Port ist eine ganze Zahl von 1 bis 65535, etwa 25, 465 oder 587.</translation>
     </message>
@@ -1236,6 +1232,18 @@ Eine Test-E-Mail an %2 senden?</translation>
     <message>
         <source>%1 cannot be ejected: %2.</source>
         <translation>%1 kann nicht ausgeworfen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: die Absenderadresse der Kamera braucht ein &quot;@&quot;, wie in camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: die Absenderadresse der Kamera enthält weder &quot;&lt;&quot; noch &quot;&gt;&quot; noch ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>Die Karte hat %1 nicht behalten: Beim Zurücklesen kamen andere Bytes, als geschrieben wurden. Die Karte ist vielleicht defekt oder gefälscht. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 </TS>

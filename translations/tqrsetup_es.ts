@@ -1178,10 +1178,6 @@ Send a test e-mail to %2?</source>
         <translation>&quot;%1&quot; (dirección %2 de la casilla): una dirección no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot;: la dirección de envío de la cámara necesita una &quot;@&quot;, como camera@example.org, y no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot;: el puerto es un número entero de 1 a 65535, como 25, 465 o 587.</translation>
     </message>
@@ -1236,6 +1232,18 @@ Send a test e-mail to %2?</source>
     <message>
         <source>%1 cannot be ejected: %2.</source>
         <translation>%1 no se puede expulsar: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot;: la dirección de envío de la cámara necesita una &quot;@&quot;, como camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot;: la dirección de envío de la cámara no contiene &quot;&lt;&quot;, &quot;&gt;&quot; ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>La tarjeta no conservó %1: al leerlo de nuevo dio otros bytes que los escritos. Puede que la tarjeta esté fallando o sea falsificada. No se guardó nada.</translation>
     </message>
 </context>
 </TS>

@@ -1178,10 +1178,6 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
         <translation>&quot;%1&quot; (adresse %2 de la case) : une adresse ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org, and holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
-        <translation>&quot;%1&quot; : l&apos;adresse d&apos;envoi de la caméra a besoin d&apos;un &quot;@&quot;, comme camera@example.org, et ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: the port is a whole number from 1 to 65535, such as 25, 465 or 587.</source>
         <translation>&quot;%1&quot; : le port est un nombre entier de 1 à 65535, par exemple 25, 465 ou 587.</translation>
     </message>
@@ -1236,6 +1232,18 @@ Envoyer un e-mail d&apos;essai à %2 ?</translation>
     <message>
         <source>%1 cannot be ejected: %2.</source>
         <translation>%1 ne peut pas être éjecté : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from needs an &quot;@&quot;, as in camera@example.org.</source>
+        <translation>&quot;%1&quot; : l&apos;adresse d&apos;envoi de la caméra a besoin d&apos;un &quot;@&quot;, comme camera@example.org.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the address the camera sends from holds neither &quot;&lt;&quot;, &quot;&gt;&quot; nor a control character.</source>
+        <translation>&quot;%1&quot; : l&apos;adresse d&apos;envoi de la caméra ne contient ni &quot;&lt;&quot;, ni &quot;&gt;&quot;, ni caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>The card did not keep %1: reading it back gave other bytes than were written. The card may be failing or counterfeit. Nothing was saved.</source>
+        <translation>La carte n&apos;a pas conservé %1 : la relecture a donné d&apos;autres octets que ceux écrits. La carte est peut-être défectueuse ou contrefaite. Rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 </TS>

@@ -5,20 +5,32 @@
 #include "resources/main_ids.h"
 #include "resources/resource_ids.h"
 #include "tests/support/fake_mount_table.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/loop_mount.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_env.h"
+#include "tests/support/tmpfs_mount.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <iostream>
 #include <random>
+#include <sys/mount.h>
 
 using namespace tqr;
 using namespace tqr::fw;
 using tqr::test::FakeMountTable;
 using tqr::test::ScriptedUi;
 using tqr::test::TempEnv;
+using tqr::test::TmpfsMount;
+using tqr::test::write_file;
 namespace fs = std::filesystem;
 
 namespace {
@@ -114,6 +126,9 @@ TEST_F(PickedCardTest, APathTypedElsewhereAfterPickingACardIsNotChecked)
 // desktops mount cards, read through the system's own mount table.
 TEST_F(PickedCardTest, ARealLoopMountedCardIsListedAndItsUnmountNoticed)
 {
+    // Unseen by dialogs other tests have open, which follow cards put in.
+    if (const std::string why = tqr::test::enter_private_mount_namespace(); !why.empty())
+        GTEST_SKIP() << why;
     std::random_device rd;
     const fs::path user = fs::path("/run/media") / ("tqr-test-" + std::to_string(rd()));
     const fs::path card = user / "folder-not-label";
@@ -149,4 +164,76 @@ TEST_F(PickedCardTest, ARealLoopMountedCardIsListedAndItsUnmountNoticed)
         d.click(IDOK);
     });
     EXPECT_FALSE(fs::exists(card / "PROFILE.BIN")) << "nothing written into the folder the card left";
+}
+
+// Cards put in and taken out while the dialog is open, mounted where
+// desktops mount them, in a mount namespace of the test's own: the path
+// and the title follow, through the system's own mount table.
+TEST_F(PickedCardTest, ThePathAndTheTitleFollowCardsPutInAndTakenOut)
+{
+    if (const std::string why = tqr::test::enter_private_mount_namespace(); !why.empty())
+        GTEST_SKIP() << why;
+    TmpfsMount media("/media", 1 << 20); // hides the machine's own cards
+    if (!media.mounted())
+        GTEST_SKIP() << media.reason();
+    std::vector<std::unique_ptr<TmpfsMount>> cards;
+    const auto put_in = [&](const std::string& name) {
+        cards.push_back(std::make_unique<TmpfsMount>("/media/tester/" + name, 64 * 1024));
+        return cards.back()->dir().string();
+    };
+    const auto until = [](const std::function<bool()>& done) {
+        for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+             !done() && std::chrono::steady_clock::now() < end;)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return done();
+    };
+    const std::string title = "TQR Setup V3.28D";
+    ui.expect_dialog(res::kMainForm, [&](CDialog& d) {
+        const auto title_is = [&](const std::string& t) { return d.window()->windowTitle().toStdString() == t; };
+        tqr::test::show_active(d.window());
+        QTest::qWait(50); // the first paint, after which the dialog watches
+        ProfileRecord other = current_profile;
+        other.gsm.max_size = 99;
+        write_text(other.gsm.phones[0], "0170123456");
+        const auto start = std::chrono::steady_clock::now();
+        const std::string a = put_in("CAM_A");
+        write_file(a + "/PROFILE.BIN", tqr::test::scrambled(other, 20, 880));
+        ui.expect_box("PROFILE.BIN in " + a + " holds other settings than the dialog shows. Open them?",
+                      MB_ICONQUESTION | MB_YESNO, IDYES);
+        ASSERT_TRUE(until([&] { return d.text(kPath) == a; })) << "the path follows a card put in";
+        std::cout << "[ measure  ] mount to path following: "
+                  << std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count()
+                  << " us\n";
+        EXPECT_TRUE(title_is(title + " - CAM_A"));
+        EXPECT_EQ(dynamic_cast<SetupDialog&>(d).page_host().gsm_page().text(gsm_ids::kMaxSize), "99")
+            << "the card's settings opened";
+
+        put_in("CAM_B");
+        QApplication::processEvents();
+        EXPECT_EQ(d.text(kPath), a) << "a card shown stays shown";
+        EXPECT_TRUE(title_is(title + " - CAM_A"));
+        ::umount2(a.c_str(), 0);
+        EXPECT_TRUE(until([&] { return title_is(title); })) << "the title drops the card taken out";
+        EXPECT_EQ(d.text(kPath), a);
+
+        // A card put in while the folder browser is open: the browser lists
+        // it at once, the dialog takes it once the browser is closed.
+        std::string c;
+        ui.expect_real_browser([&](FolderBrowserDialog& browser) {
+            EXPECT_EQ(browser.volume_list()->count(), 1);
+            c = put_in("CAM_C");
+            EXPECT_TRUE(until([&] { return browser.volume_list()->count() == 2; }));
+            EXPECT_EQ(d.text(kPath), a);
+            QTest::mouseClick(browser.cancel_button(), Qt::LeftButton);
+        });
+        QTest::mouseClick(d.control(kBrowse), Qt::LeftButton);
+        EXPECT_TRUE(until([&] { return d.text(kPath) == c && title_is(title + " - CAM_C"); }));
+        ::umount2(c.c_str(), 0);
+        EXPECT_TRUE(until([&] { return title_is(title); }));
+        expect_invalid_path(c);
+        QTest::mouseClick(d.control(IDOK), Qt::LeftButton);
+        d.click(IDCANCEL);
+    });
+    SetupApp app;
+    app.init_instance();
 }

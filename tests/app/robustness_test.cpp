@@ -200,22 +200,33 @@ TEST_F(FailingSaveTest, AWriteProtectedFileIsReportedAsDeniedToAnOrdinaryUser)
     }
 }
 
-TEST_F(FailingSaveTest, AStoreFileThatCannotTakeItsPlacePutsTheCardsFileBack)
+// A card that gives back other bytes than it was given, and a store file
+// that cannot take its place: the card's previous file comes back.
+TEST_F(FailingSaveTest, AFaultAfterProfileBinIsInPlacePutsTheCardsFileBack)
 {
     const fs::path card = env.root() / "card";
     fs::create_directories(card);
-    tqr::test::FaultyFileOps ops;
-    std::optional<ScopedFileOps> seam;
-    save_then_break(
-        card,
-        [&] {
-            ops.fail("rename", "/TQRSetup.DAT", EISDIR);
-            seam.emplace(ops);
-            return true;
-        },
-        "Access to " + env.store_file().string() + " was denied.");
-    EXPECT_TRUE(ops.failed);
-    expect_previous_files(card);
+    using Fault = std::function<void(tqr::test::FaultyFileOps&)>;
+    for (const auto& [fault, message] : std::vector<std::pair<Fault, std::string>>{
+             {[](auto& ops) { ops.fail("rename", "/TQRSetup.DAT", EISDIR); },
+              "Access to " + env.store_file().string() + " was denied."},
+             {[](auto& ops) { ops.garble_reads("/PROFILE.BIN", 100); },
+              "The card did not keep " + (card / "PROFILE.BIN").string() +
+                  ": reading it back gave other bytes than were written. The card may be failing or counterfeit. "
+                  "Nothing was saved."}}) {
+        tqr::test::FaultyFileOps ops;
+        std::optional<ScopedFileOps> seam;
+        save_then_break(
+            card,
+            [&] {
+                fault(ops);
+                seam.emplace(ops);
+                return true;
+            },
+            message);
+        EXPECT_FALSE(ops.calls.empty());
+        expect_previous_files(card);
+    }
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "settings/value_rules.h"
 #include "tables/operator_table.h"
 #include "tables/profile_check.h"
+#include "tests/support/faulty_file_ops.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
 #include "tests/support/udisks_card.h"
@@ -242,6 +243,20 @@ TEST_F(CliTest, WriteRefusesWithTheDialogsMessagesAndWritesOnlyProfileBin)
     EXPECT_EQ(std::count_if(fs::directory_iterator(file("card")), fs::directory_iterator(), [](auto&) { return true; }),
               1);
     EXPECT_FALSE(fs::exists(env.store_file())) << "never the store file";
+
+    // A card that gives back other bytes than it was given keeps its file.
+    const std::string before = read_file(file("card") / "PROFILE.BIN");
+    write_file(file("crafted.json"), good.dump());
+    test::FaultyFileOps card_that_forgets;
+    card_that_forgets.garble_reads("/PROFILE.BIN", 500);
+    ScopedFileOps seam(card_that_forgets);
+    std::ostringstream out, err;
+    EXPECT_EQ(run_write(WriteOptions{file("crafted.json").string(), file("card").string()}, out, err), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "tqrprofile: The card did not keep " + (file("card") / "PROFILE.BIN").string() +
+                             ": reading it back gave other bytes than were written. The card may be failing or "
+                             "counterfeit. Nothing was saved.\n");
+    EXPECT_EQ(read_file(file("card") / "PROFILE.BIN"), before);
 }
 
 TEST_F(CliTest, DiffListsTheSettingsThatDiffer)

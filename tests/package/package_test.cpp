@@ -127,8 +127,9 @@ TEST(Package, DesktopEntryAndMetainfoSpeakEveryLanguageOfTheDialog)
         run("cat " + quoted(fs::path(TQR_SOURCE_DIR) / "resources" / (kAppId + ".desktop"))).output;
     const std::string info =
         run("cat " + quoted(fs::path(TQR_SOURCE_DIR) / "packaging" / (kAppId + ".metainfo.xml"))).output;
-    for (const std::string lang : {"de", "fr", "es"})
-        for (const std::string& key : {"\nName[" + lang + "]=", "\nComment[" + lang + "]=",
-                                       "<summary xml:lang=\"" + lang, "<p xml:lang=\"" + lang})
+    for (const std::string lang : {"de", "fr", "es", "da", "fi", "sv", "nb", "nl", "it"})
+        for (const std::string& key :
+             {"\nName[" + lang + "]=", "\nGenericName[" + lang + "]=", "\nComment[" + lang + "]=",
+              "\nKeywords[" + lang + "]=", "<summary xml:lang=\"" + lang, "<p xml:lang=\"" + lang})
             EXPECT_NE((key[0] == '\n' ? entry : info).find(key), std::string::npos) << key;
 }

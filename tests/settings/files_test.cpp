@@ -2,6 +2,7 @@
 #include "settings/file_exception.h"
 #include "settings/settings_files.h"
 #include "tests/support/faulty_file_ops.h"
+#include "tests/support/loop_mount.h"
 #include "tests/support/ordinary_user.h"
 #include "tests/support/record_fixtures.h"
 #include "tests/support/temp_env.h"
@@ -12,6 +13,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <future>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -477,6 +480,58 @@ TEST_F(InjectedFailureTest, ProfileBinFailingToTakeItsPlaceKeepsBothFiles)
     expect_previous_files(env.work());
 }
 
+TEST_F(InjectedFailureTest, ACardThatGivesBackOtherBytesKeepsThePreviousFiles)
+{
+    for (const bool previous_files : {true, false})
+        for (const std::size_t at : {std::size_t{0}, kProfileFileSize - 1}) {
+            SCOPED_TRACE(testing::Message() << "previous files " << previous_files << ", byte " << at);
+            save_previous(env.work());
+            if (!previous_files) {
+                fs::remove(env.work() / "PROFILE.BIN");
+                fs::remove(env.store_file());
+                previous_profile.clear();
+                previous_store.clear();
+            }
+            ops = {};
+            ops.garble_reads("/PROFILE.BIN", at);
+            EXPECT_EQ(injected_save(), CFileException::not_kept);
+            EXPECT_EQ(failure_name, (env.work() / "PROFILE.BIN").string());
+            expect_previous_files(env.work());
+        }
+}
+
+// The read-back must see what the card holds, not what the cache holds: an
+// ext4 card on a loop device whose image is changed under the file system,
+// just before the save reads the file back.
+TEST_F(FailingMediumTest, TheReadBackReadsTheMediumNotTheCache)
+{
+    const fs::path image = env.root() / "card.img";
+    const fs::path dir = env.root() / "card";
+    test::LoopMount card(image, dir, "CARD");
+    if (!card.mounted())
+        GTEST_SKIP() << card.reason();
+    fs::remove_all(dir / "lost+found");
+    struct BehindTheCache final : FileOps {
+        fs::path image;
+        int drop_cached_pages(int fd) override
+        {
+            int block = 0;
+            int block_size = 0;
+            if (::ioctl(fd, FIGETBSZ, &block_size) == 0 && ::ioctl(fd, FIBMAP, &block) == 0 && block > 0) {
+                const int img = ::open(image.c_str(), O_WRONLY);
+                EXPECT_EQ(::pwrite(img, "X", 1, off_t{block} * block_size), 1);
+                ::close(img);
+            }
+            return FileOps::drop_cached_pages(fd);
+        }
+    } behind;
+    behind.image = image;
+    save_previous(dir);
+    ScopedFileOps scope(behind);
+    EXPECT_EQ(failing_save(dir), CFileException::not_kept);
+    expect_previous_files(dir);
+}
+
 TEST_F(InjectedFailureTest, EachStepOfASaveFailingInTurnChangesNothing)
 {
     struct Case {
@@ -522,13 +577,15 @@ TEST_F(InjectedFailureTest, EachStepOfASaveFailingInTurnChangesNothing)
                 EXPECT_EQ(cause, 10);
                 expect_previous_files(env.work());
             } else {
-                // Only what comes after both files are in place may fail
-                // without failing the save: syncing a folder, and removing
-                // the kept copy of the previous PROFILE.BIN, which then stays.
+                // Only steps that change nothing on the media may fail
+                // without failing the save: syncing a folder, closing the
+                // file read back, and removing the kept copy of the
+                // previous PROFILE.BIN, which then stays.
                 const bool folder_sync = fs::is_directory(steps[i].path);
+                const bool read_back_close = steps[i].op == "close" && steps[i].path.ends_with("/PROFILE.BIN");
                 const bool kept_copy =
                     steps[i].op == "unlink" && steps[i].path.find("PROFILE.BIN.previous-") != std::string::npos;
-                EXPECT_TRUE(folder_sync || kept_copy);
+                EXPECT_TRUE(folder_sync || read_back_close || kept_copy);
                 EXPECT_EQ(read_file(env.work() / "PROFILE.BIN"), new_profile());
                 EXPECT_EQ(read_file(env.store_file()).substr(0, 880), test::scrambled(current_profile));
                 EXPECT_EQ(test::stray_files(env.work()).size(), kept_copy ? 1u : 0u);

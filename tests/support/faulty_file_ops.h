@@ -32,6 +32,13 @@ class FaultyFileOps final : public FileOps {
         fail_at_ = index;
         error_ = error;
     }
+    // Every read of a file whose path ends in `path_end` gives byte `at`
+    // back inverted, as from a card that did not keep what it was given.
+    void garble_reads(std::string path_end, std::size_t at)
+    {
+        garble_path_end_ = std::move(path_end);
+        garble_at_ = at;
+    }
 
     std::vector<Call> calls;
     bool failed = false;
@@ -51,6 +58,21 @@ class FaultyFileOps final : public FileOps {
     ssize_t write(int fd, const void* data, std::size_t size) override
     {
         return should_fail("write", path_of(fd)) ? -1 : FileOps::write(fd, data, size);
+    }
+    ssize_t pread(int fd, void* data, std::size_t size, off_t offset) override
+    {
+        const std::string path = path_of(fd);
+        if (should_fail("pread", path))
+            return -1;
+        const ssize_t n = FileOps::pread(fd, data, size, offset);
+        const auto at = static_cast<off_t>(garble_at_);
+        if (!garble_path_end_.empty() && ends_with(path, garble_path_end_) && at >= offset && at < offset + n)
+            static_cast<unsigned char*>(data)[at - offset] ^= 0xFF;
+        return n;
+    }
+    int drop_cached_pages(int fd) override
+    {
+        return should_fail("drop_cached_pages", path_of(fd)) ? -1 : FileOps::drop_cached_pages(fd);
     }
     int fsync(int fd) override { return should_fail("fsync", path_of(fd)) ? -1 : FileOps::fsync(fd); }
     int close(int fd) override
@@ -90,8 +112,7 @@ class FaultyFileOps final : public FileOps {
         const std::size_t index = calls.size();
         calls.push_back({op, path});
         const bool by_index = index == fail_at_;
-        const bool by_name = !failed && fail_op_ == op && path.size() >= fail_path_end_.size() &&
-                             path.compare(path.size() - fail_path_end_.size(), std::string::npos, fail_path_end_) == 0;
+        const bool by_name = !failed && fail_op_ == op && ends_with(path, fail_path_end_);
         if (!by_index && !by_name)
             return false;
         failed = true;
@@ -99,11 +120,18 @@ class FaultyFileOps final : public FileOps {
         return true;
     }
 
+    static bool ends_with(const std::string& path, const std::string& end)
+    {
+        return path.size() >= end.size() && path.compare(path.size() - end.size(), std::string::npos, end) == 0;
+    }
+
     std::size_t fail_at_ = static_cast<std::size_t>(-1);
     std::string fail_op_;
     std::string fail_path_end_;
     int error_ = 0;
     std::vector<std::string> paths_;
+    std::string garble_path_end_;
+    std::size_t garble_at_ = 0;
 };
 
 } // namespace tqr::test

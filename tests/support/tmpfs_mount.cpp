@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
 #include <vector>
@@ -40,6 +41,13 @@ void TmpfsMount::fill()
     while (::write(fd, block.data(), 1) > 0) {
     }
     ::close(fd);
+}
+
+std::string enter_private_mount_namespace()
+{
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        return std::string("no mount namespace of its own (") + std::strerror(errno) + ")";
+    return {};
 }
 
 bool TmpfsMount::make_read_only()

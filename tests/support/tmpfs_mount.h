@@ -30,4 +30,9 @@ class TmpfsMount {
     std::string reason_;
 };
 
+// Moves the test process into a mount namespace of its own, with no mount
+// shared with the machine's: what it mounts then, no other program sees,
+// and what others mount, it does not. Returns why not when it cannot.
+std::string enter_private_mount_namespace();
+
 } // namespace tqr::test
