@@ -108,10 +108,6 @@ int main(int argc, char** argv)
     page->setFont(form_font(gsm_form));
     build(gsm_form, page);
     tabs->addTab(page, QStringLiteral("GSM"));
-    FirstPaint paint;
-    dialog.installEventFilter(&paint);
-    dialog.show();
-    while (!paint.painted)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    show_until_painted(&dialog);
     return 0;
 }
