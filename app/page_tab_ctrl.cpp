@@ -13,19 +13,32 @@ void PageTabCtrl::create_pages(ProfileRecord& record)
     gsm_page_.set_block(&record.gsm);
     current_ = 0;
     camera_page_.set_block(&record.camera);
-    camera_page_.create(widget());
-    gsm_page_.create(widget());
+    host_ = widget();
     // The model that runs the GSM set-up has the GSM page first.
     if (record.model_index == kGsmModel) {
         pages_[0] = &gsm_page_;
         pages_[1] = &camera_page_;
+        gsm_page_.create(host_);
     } else {
         pages_[0] = &camera_page_;
         pages_[1] = &gsm_page_;
+        camera_page_.create(host_);
+        gsm_page_.create(host_);
     }
     pages_[0]->window()->show();
-    pages_[1]->window()->hide();
+    if (pages_[1]->window() != nullptr)
+        pages_[1]->window()->hide();
     layout_pages();
+}
+
+void PageTabCtrl::create_remaining_pages()
+{
+    if (host_ == nullptr || camera_page_.window() != nullptr)
+        return;
+    camera_page_.create(host_);
+    QWidget* w = camera_page_.window();
+    w->setGeometry(gsm_page_.window()->geometry());
+    w->hide();
 }
 
 void PageTabCtrl::layout_pages()
@@ -41,6 +54,8 @@ void PageTabCtrl::layout_pages()
     const int height = client.bottom() + 1 - item_bottom - 2;
     for (int i = 0; i < kPageCount; ++i) {
         QWidget* w = pages_[i]->window();
+        if (w == nullptr)
+            continue;
         w->setGeometry(x, y, width, height);
         w->raise();
         w->setVisible(i == 0);
@@ -49,6 +64,7 @@ void PageTabCtrl::layout_pages()
 
 void PageTabCtrl::reload_pages()
 {
+    create_remaining_pages();
     camera_page_.reload();
     gsm_page_.reload();
 }
@@ -58,6 +74,7 @@ void PageTabCtrl::on_left_button_down()
     const int focus = GetCurFocus();
     if (focus == current_ || focus < 0 || focus >= kPageCount)
         return;
+    create_remaining_pages();
     pages_[current_]->window()->hide();
     current_ = focus;
     pages_[current_]->window()->show();

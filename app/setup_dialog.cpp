@@ -127,7 +127,6 @@ void SetupDialog::exchange_data(fw::CDataExchange& dx)
 bool SetupDialog::on_init()
 {
     add_about_entry();
-    window()->setWindowIcon(icon_);
     title_ = std::string(kMagicText) + "D";
     std::error_code ec;
     const std::filesystem::path cwd = std::filesystem::current_path(ec);
@@ -146,7 +145,14 @@ bool SetupDialog::on_init()
         if (offer_at_show_)
             dispatch([this] { folder_picked(path_); });
     };
-    on.painted = [this] { watch_cards(); };
+    // What the first paint does not need comes right after it: drawing the
+    // icon at every size the window system asks for, the hidden page, the
+    // watch on the mount table.
+    on.painted = [this] {
+        window()->setWindowIcon(icon_);
+        page_host_.create_remaining_pages();
+        watch_cards();
+    };
     on.activated = [this] {
         if (cards_changed_)
             on_mounts_changed();

@@ -8,6 +8,7 @@
 #include "framework/ui_services.h"
 #include "resources/main_ids.h"
 
+#include "bench/bench_app.h"
 #include "bench/first_paint.h"
 
 #include <QApplication>
@@ -40,10 +41,7 @@ class MountingUi final : public tqr::fw::UiServices {
     int message_box(const tqr::fw::MessageBoxRequest&) override { return tqr::fw::IDOK; }
     int run_modal(tqr::fw::CDialog& dialog) override
     {
-        FirstPaint paint;
-        dialog.window()->installEventFilter(&paint);
-        dialog.window()->show();
-        wait_until([&] { return paint.painted; });
+        show_until_painted(dialog.window());
         QApplication::processEvents(); // the dialog starts watching after its first paint
         std::vector<double> us;
         for (int i = 0; i < runs; ++i) {
@@ -72,16 +70,6 @@ class MountingUi final : public tqr::fw::UiServices {
     }
 };
 
-class BenchApp : public tqr::SetupApp {
-  public:
-    bool init_instance() override
-    {
-        MountingUi ui;
-        tqr::fw::ScopedUi scope(ui);
-        return SetupApp::init_instance();
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -93,6 +81,6 @@ int main(int argc, char** argv)
         std::cerr << "card_watch_bench: needs root and a mount namespace of its own\n";
         return 1;
     }
-    BenchApp app;
+    BenchApp<MountingUi> app;
     return app.run(1, argv); // N is ours, not Qt's
 }

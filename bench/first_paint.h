@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QEvent>
 #include <QObject>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,3 +32,14 @@ class FirstPaint : public QObject {
         return false;
     }
 };
+
+// Shows `window` and runs the events until its first paint.
+inline void show_until_painted(QWidget* window)
+{
+    FirstPaint paint;
+    window->installEventFilter(&paint);
+    window->show();
+    while (!paint.painted)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window->removeEventFilter(&paint);
+}

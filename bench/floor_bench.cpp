@@ -21,10 +21,6 @@ int main(int argc, char** argv)
     layout->addWidget(new QLineEdit(&dialog));
     layout->addWidget(new QPushButton(QStringLiteral("OK"), &dialog));
     layout->addWidget(new QPushButton(QStringLiteral("Cancel"), &dialog));
-    FirstPaint paint;
-    dialog.installEventFilter(&paint);
-    dialog.show();
-    while (!paint.painted)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    show_until_painted(&dialog);
     return 0;
 }

@@ -36,6 +36,15 @@ Units units_of(const QFont& font)
     return {(alphabet / 26 + 1) / 2, fm.height()};
 }
 
+// The form's font, and where the system lacks it the one with its metrics.
+QFont form_font(const tqr::res::FormTemplate& form)
+{
+    QFont font;
+    font.setFamilies({QString::fromStdString(form.font_family), QStringLiteral("Liberation Serif")});
+    font.setPointSize(form.font_points);
+    return font;
+}
+
 // Builds a form's controls on `w`; returns the one of `wanted_id`, if any.
 QWidget* build(const tqr::res::FormTemplate& form, QWidget* w, int wanted_id = -2)
 {
@@ -87,8 +96,7 @@ int main(int argc, char** argv)
     const auto& gsm_form = tqr::res::form(tqr::res::kGsmForm);
     QDialog dialog;
     dialog.setWindowTitle(QString::fromStdString(main_form.caption));
-    // The forms name Times New Roman; Liberation Serif has its metrics.
-    dialog.setFont(QFont(QStringLiteral("Liberation Serif"), main_form.font_points));
+    dialog.setFont(form_font(main_form));
     const Units du = units_of(dialog.font());
     dialog.setFixedSize(main_form.w * du.cx / 4, main_form.h * du.cy / 8);
     int tabs_id = -2;
@@ -97,13 +105,9 @@ int main(int argc, char** argv)
             tabs_id = c.id;
     auto* tabs = static_cast<QTabWidget*>(build(main_form, &dialog, tabs_id));
     auto* page = new QWidget;
-    page->setFont(QFont(QStringLiteral("Liberation Serif"), gsm_form.font_points));
+    page->setFont(form_font(gsm_form));
     build(gsm_form, page);
     tabs->addTab(page, QStringLiteral("GSM"));
-    FirstPaint paint;
-    dialog.installEventFilter(&paint);
-    dialog.show();
-    while (!paint.painted)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    show_until_painted(&dialog);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "framework/cdialog.h"
 #include "framework/ui_services.h"
 
+#include "bench/bench_app.h"
 #include "bench/first_paint.h"
 
 #include <QApplication>
@@ -18,25 +19,13 @@ class ShowUntilPaintedUi final : public tqr::fw::UiServices {
     int message_box(const tqr::fw::MessageBoxRequest&) override { return tqr::fw::IDOK; }
     int run_modal(tqr::fw::CDialog& dialog) override
     {
-        FirstPaint paint;
-        dialog.window()->installEventFilter(&paint);
-        dialog.window()->show();
-        while (!paint.painted)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        dialog.window()->removeEventFilter(&paint);
+        show_until_painted(dialog.window());
         dialog.end_dialog(tqr::fw::IDCANCEL);
         return tqr::fw::IDCANCEL;
     }
-    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override { return std::nullopt; }
-};
-
-class BenchApp : public tqr::SetupApp {
-  public:
-    bool init_instance() override
+    std::optional<std::string> browse_for_folder(QWidget*, const std::string&, const std::string&) override
     {
-        ShowUntilPaintedUi ui;
-        tqr::fw::ScopedUi scope(ui);
-        return SetupApp::init_instance();
+        return std::nullopt;
     }
 };
 
@@ -44,6 +33,6 @@ class BenchApp : public tqr::SetupApp {
 
 int main(int argc, char** argv)
 {
-    BenchApp app;
+    BenchApp<ShowUntilPaintedUi> app;
     return app.run(argc, argv);
 }

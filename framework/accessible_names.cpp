@@ -68,8 +68,7 @@ void name_controls(const res::FormTemplate& form, const std::vector<QWidget*>& w
         }
         if (name.isEmpty())
             continue;
-        // The open list, which the reader is in while choosing, takes the
-        // same name when it opens.
+        // A drop-down list's popup takes the same name when it is built.
         w->setAccessibleName(name);
         if (auto* ip = dynamic_cast<IpAddressWidget*>(w))
             name_address_fields(ip, name);

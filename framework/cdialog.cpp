@@ -19,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QChildEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QIcon>
@@ -85,17 +86,27 @@ class GroupFrame : public QWidget {
     QString title_;
 };
 
-// A drop-down list whose open list is named as the list itself is: the
-// name is given when the list first opens, so that a form does not build
-// the popup of every list before it is shown.
+// A drop-down list. Qt builds a list's popup the first time anyone asks
+// for it (the user opening it, a screen reader walking the form), not with
+// the list; the popup's list view, which the reader is in while choosing,
+// then takes the list's own name.
 class DropDownList : public QComboBox {
   public:
     using QComboBox::QComboBox;
-    void showPopup() override
+
+  protected:
+    bool event(QEvent* e) override
     {
-        if (view()->accessibleName() != accessibleName())
-            view()->setAccessibleName(accessibleName());
-        QComboBox::showPopup();
+        if (e->type() == QEvent::ChildAdded && static_cast<QChildEvent*>(e)->child()->isWidgetType())
+            static_cast<QChildEvent*>(e)->child()->installEventFilter(this);
+        return QComboBox::event(e);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::ChildAdded)
+            if (auto* view = qobject_cast<QAbstractItemView*>(static_cast<QChildEvent*>(e)->child()))
+                view->setAccessibleName(accessibleName());
+        return QComboBox::eventFilter(watched, e);
     }
 };
 

@@ -21,15 +21,16 @@ int mul_div(int a, int b, int c)
 QFont form_font(const std::string& family, int points)
 {
     // Where the system lacks a form's font, Qt takes the metric-compatible
-    // one named here. Listing the installed families instead would make
-    // fontconfig scan every font at start-up.
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    (void)substituted;
-    QFont font(QString::fromStdString(family), points);
+    // one that follows it in the list. Listing the installed families
+    // instead would make fontconfig scan every font at start-up.
+    QStringList families{QString::fromStdString(family)};
+    if (family == "Times New Roman")
+        families.append(QStringLiteral("Liberation Serif"));
+    else if (family == "MS Sans Serif")
+        families.append(QStringLiteral("Liberation Sans"));
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSize(points);
     font.setStyleHint(family.find("Sans") == std::string::npos ? QFont::Serif : QFont::SansSerif);
     return font;
 }

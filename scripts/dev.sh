@@ -15,9 +15,10 @@ PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libblkid-dev libgtest-de
     libpugixml-dev libsystemd-dev)
 # The mail check's tests run a real mail server on 127.0.0.1 with a
 # certificate made at test time. The others: a loop-mounted ext4 card, the
-# package and its validators, a headless Wayland compositor with Qt's plugin;
-# a private system bus with UDisks2 on it (and gdbus to drive it) for Eject.
-TEST_PACKAGES=(python3-aiosmtpd openssl
+# package and its validators, a headless Wayland compositor with Qt's plugin,
+# an X server without a screen for the start-up benchmark, and a private
+# system bus with UDisks2 on it (and gdbus to drive it) for Eject.
+TEST_PACKAGES=(python3-aiosmtpd openssl xvfb
     e2fsprogs mount dpkg-dev file desktop-file-utils appstream weston qt6-wayland
     mobile-broadband-provider-info dbus udisks2 libglib2.0-bin)
 # Only the test command fuzzes, with clang and its libFuzzer runtime.
@@ -80,13 +81,18 @@ test)
     # The run command's build first, with warnings as errors: the optimiser
     # finds warnings the debug builds never see. Then started as a user
     # would, from a terminal without a display.
-    build build-release "${RUN_CONFIG[@]}" -DTQR_WERROR=ON
+    # The benchmarks are extra programs beside it; the tool is the same.
+    build build-release "${RUN_CONFIG[@]}" -DTQR_WERROR=ON -DTQR_BUILD_BENCH=ON
     check_start build-release/app/TQRSetup
     build build-test -DCMAKE_BUILD_TYPE=Debug -DTQR_WERROR=ON
     (cd build-test && ctest --output-on-failure -j2)
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DTQR_SANITIZE=ON -DTQR_WERROR=ON
     (cd build-asan && ctest --output-on-failure -j2)
     bash fuzz/run.sh 20
+    # What start-up costs beside plain Qt, so that every change shows it.
+    # Never a failure: on a shared machine timings are noise, the ratios
+    # of one alternating run are the signal.
+    python3 bench/run_startup.py build-release 15 || echo "The start-up benchmark could not run."
     ;;
 *)
     echo "usage: scripts/dev.sh run|test" >&2
