@@ -6,11 +6,11 @@
 #include "framework/text_codec.h"
 #include "framework/translation.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace tqr::fw {
