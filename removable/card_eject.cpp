@@ -254,7 +254,7 @@ class Udisks {
     Message call(const std::string& object, const char* interface, const char* method, bool options,
                  std::uint64_t timeout_usec, Failure& failure)
     {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
+        sd_bus_error error{}; // all empty, as SD_BUS_ERROR_NULL has it
         if (open_result_ < 0) {
             failure = failure_of(error, open_result_);
             return nullptr;
