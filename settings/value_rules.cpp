@@ -225,23 +225,19 @@ bool has_line_break(std::string_view piece)
 
 Refusal check_phone_piece(std::string_view piece, std::size_t place)
 {
-    for (std::size_t i = piece.size(); i-- > 0;) {
-        const char c = piece[i];
-        const bool digit = c >= '0' && c <= '9';
-        if (digit || (i == 0 && c == '+'))
+    // The first character that breaks the rule is the one to name.
+    for (std::size_t k = 0; k < piece.size(); ++k) {
+        const char c = piece[k];
+        if ((c >= '0' && c <= '9') || (k == 0 && c == '+'))
             continue;
         if (has_line_break(piece))
             return refused(kPhoneInvalid, Phrase(kLineBreakDetail), kPhonesKey);
-        // The first character that breaks the rule is the one to name.
-        for (std::size_t k = 0; k < piece.size(); ++k)
-            if (!(piece[k] >= '0' && piece[k] <= '9') && !(k == 0 && piece[k] == '+'))
-                return refused(
-                    kPhoneInvalid,
-                    with_character(Phrase(TQR_TR_NOOP("TQRSetup", "\"%1\" (number %2 in the box): a phone number holds "
-                                                                  "digits only, with one \"+\" at the start."),
-                                          {quoted(piece), place_text(place)}),
-                                   piece[k]),
-                    kPhonesKey);
+        return refused(kPhoneInvalid,
+                       with_character(Phrase(TQR_TR_NOOP("TQRSetup", "\"%1\" (number %2 in the box): a phone number "
+                                                                     "holds digits only, with one \"+\" at the start."),
+                                             {quoted(piece), place_text(place)}),
+                                      c),
+                       kPhonesKey);
     }
     if (piece.size() > 23)
         return refused(kPhoneTooLong,
