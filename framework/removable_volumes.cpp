@@ -16,6 +16,8 @@
 namespace tqr::fw {
 
 namespace fs = std::filesystem;
+using removable::canonical_or_same;
+using removable::inside;
 
 namespace {
 
@@ -57,13 +59,6 @@ std::string unescape_udev(const std::string& name)
         out += name[i];
     }
     return out;
-}
-
-std::string canonical_or_same(const std::string& p)
-{
-    std::error_code ec;
-    const fs::path c = fs::weakly_canonical(fs::path(p), ec);
-    return ec ? fs::path(p).lexically_normal().string() : c.string();
 }
 
 // libblkid is loaded when a label is first probed, not at start-up: only
@@ -165,20 +160,6 @@ const MountTable*& installed()
 {
     static const MountTable* table = nullptr;
     return table;
-}
-
-bool inside(const std::string& folder, const std::string& root)
-{
-    const fs::path f = fs::path(folder).lexically_normal();
-    const fs::path r = fs::path(root).lexically_normal();
-    auto fi = f.begin();
-    for (auto ri = r.begin(); ri != r.end(); ++ri, ++fi) {
-        if (ri->empty())
-            continue; // the empty name after a trailing separator
-        if (fi == f.end() || *fi != *ri)
-            return false;
-    }
-    return true;
 }
 
 // The visible mounts, one per folder: the last one made on it.

@@ -281,27 +281,6 @@ class Udisks {
     int open_result_ = 0;
 };
 
-std::string canonical_or_same(const std::string& p)
-{
-    std::error_code ec;
-    const fs::path c = fs::weakly_canonical(fs::path(p), ec);
-    return ec ? fs::path(p).lexically_normal().string() : c.string();
-}
-
-bool inside(const std::string& folder, const std::string& root)
-{
-    const fs::path f = fs::path(folder).lexically_normal();
-    const fs::path r = fs::path(root).lexically_normal();
-    auto fi = f.begin();
-    for (auto ri = r.begin(); ri != r.end(); ++ri, ++fi) {
-        if (ri->empty())
-            continue; // the empty name after a trailing separator
-        if (fi == f.end() || *fi != *ri)
-            return false;
-    }
-    return true;
-}
-
 bool same_file_system(const std::string& a, const std::string& b)
 {
     struct stat sa {};
